@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace tintabel {
+
+// Where the user's folders are. Every location the program uses derives from these texts, read
+// from the process environment once at start; tests build their own pointing into temporary
+// folders.
+struct Environment {
+    std::string home; // $HOME
+    std::string configHome; // $XDG_CONFIG_HOME, else home + "/.config"
+    std::string dataHome; // $XDG_DATA_HOME, else home + "/.local/share"
+    std::string
+        documentsFolder; // $XDG_DOCUMENTS_DIR, else user-dirs.dirs, else home + "/Documents"
+    std::string winePrefix; // $WINEPREFIX, else home + "/.wine" (it need not exist)
+    std::string userName; // $USER, else $LOGNAME
+
+    static Environment fromProcess();
+};
+
+// The path of a shell special folder, by its Windows number, without creating it: 26 is the
+// user's application data, 5 the personal documents. Inside the Wine prefix when one exists (the
+// game runs there), otherwise the XDG data and documents folders. Other numbers give "".
+std::string specialFolderPath(int folder, const Environment& env);
+
+} // namespace tintabel
