@@ -8,10 +8,10 @@
 namespace tintabel {
 
 WorkingColourFile::WorkingColourFile(
-    FileSystem& files, MainWindowState& state, const SlotModel& slots)
+    FileSystem& files, MainWindowState& state, const SlotModel& slotModel)
     : m_files(files)
     , m_state(state)
-    , m_slots(slots)
+    , m_slots(slotModel)
 {
 }
 
@@ -22,14 +22,14 @@ void WorkingColourFile::data()
     m_files.writeFileAtomically(path, contents(m_slots));
 }
 
-std::string WorkingColourFile::contents(const SlotModel& slots)
+std::string WorkingColourFile::contents(const SlotModel& slotModel)
 {
     std::string bytes;
     bytes.reserve(ColourRecord::kSize * kSlotCount);
     ColourRecord::Bytes buffer {};
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         ColourRecord::fromSlot(
-            kColourSlots[index].displayName, slots.colour(index), slots.alpha(index))
+            kColourSlots[index].displayName, slotModel.colour(index), slotModel.alpha(index))
             .writeInto(buffer);
         bytes.append(buffer.begin(), buffer.end());
     }

@@ -14,7 +14,7 @@ class WorkingColourFile {
 public:
     static constexpr const char* kFileName = "dane.dat";
 
-    WorkingColourFile(FileSystem& files, MainWindowState& state, const SlotModel& slots);
+    WorkingColourFile(FileSystem& files, MainWindowState& state, const SlotModel& slotModel);
 
     // Rewrites the file from the slots and remembers its path in workFilePath. The new content
     // replaces the old in one step, so the file never holds a part of a write; a failure raises
@@ -24,7 +24,7 @@ public:
     // The 536 bytes of the file. One record buffer serves all eight records and is not cleared
     // between them, so character areas past a text's end hold what an earlier record left there;
     // files written before carry the same bytes.
-    static std::string contents(const SlotModel& slots);
+    static std::string contents(const SlotModel& slotModel);
 
 private:
     FileSystem& m_files;
