@@ -19,8 +19,8 @@ std::string recordBytes(const std::string& file, std::size_t k, std::size_t from
 
 TEST(WorkingFileContents, HoldsEightRecordsOfTheSlotNamesInSlotOrder)
 {
-    SlotModel slots;
-    const std::string file = WorkingColourFile::contents(slots);
+    SlotModel slotModel;
+    const std::string file = WorkingColourFile::contents(slotModel);
     ASSERT_EQ(file.size(), 536u);
     for (std::size_t k = 0; k < kSlotCount; ++k) {
         const std::string_view name = kColourSlots[k].displayName;
@@ -43,14 +43,14 @@ TEST(WorkingFileContents, HoldsEightRecordsOfTheSlotNamesInSlotOrder)
 
 TEST(WorkingFileContents, WritesChannelsAsDecimalTextAndCutsTheAlphaToThreeCharacters)
 {
-    SlotModel slots;
-    slots.setColour(3, 255 + 0 * 256 + 128 * 65536);
-    slots.setAlpha(3, "200");
-    slots.setColour(4, 7 + 10 * 256);
-    slots.setAlpha(4, "7");
-    slots.setAlpha(5, "1000");
-    slots.setAlpha(6, "");
-    const std::string file = WorkingColourFile::contents(slots);
+    SlotModel slotModel;
+    slotModel.setColour(3, 255 + 0 * 256 + 128 * 65536);
+    slotModel.setAlpha(3, "200");
+    slotModel.setColour(4, 7 + 10 * 256);
+    slotModel.setAlpha(4, "7");
+    slotModel.setAlpha(5, "1000");
+    slotModel.setAlpha(6, "");
+    const std::string file = WorkingColourFile::contents(slotModel);
 
     // Green "0" lies over the "255" of the record before it: the two bytes after it keep "55".
     EXPECT_EQ(recordBytes(file, 3, 51, 16),

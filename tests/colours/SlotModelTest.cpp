@@ -28,59 +28,59 @@ TEST(ColourSlotTable, FindsSlotsByKeyAndExactDisplayName)
 
 TEST(SlotModel, StartsWhiteWithAlpha255UnavailableAndFirstSlotSelected)
 {
-    SlotModel slots;
+    SlotModel slotModel;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        EXPECT_EQ(slots.colour(i), 0xFFFFFFu) << i;
-        EXPECT_EQ(slots.alpha(i), "255") << i;
-        EXPECT_FALSE(slots.available(i)) << i;
+        EXPECT_EQ(slotModel.colour(i), 0xFFFFFFu) << i;
+        EXPECT_EQ(slotModel.alpha(i), "255") << i;
+        EXPECT_FALSE(slotModel.available(i)) << i;
     }
-    EXPECT_EQ(slots.selected(), 0u);
-    EXPECT_THROW(slots.colour(kSlotCount), std::out_of_range);
-    EXPECT_THROW(slots.select(kSlotCount), std::out_of_range);
-    EXPECT_EQ(slots.selected(), 0u);
+    EXPECT_EQ(slotModel.selected(), 0u);
+    EXPECT_THROW(slotModel.colour(kSlotCount), std::out_of_range);
+    EXPECT_THROW(slotModel.select(kSlotCount), std::out_of_range);
+    EXPECT_EQ(slotModel.selected(), 0u);
 }
 
 TEST(SlotModel, TellsListenersOfRealChangesOnly)
 {
-    SlotModel slots;
+    SlotModel slotModel;
     std::vector<Event> events;
-    slots.subscribe([&](Change change, std::size_t index) { events.emplace_back(change, index); });
+    slotModel.subscribe([&](Change change, std::size_t index) { events.emplace_back(change, index); });
 
-    slots.setColour(2, 0x8000FF);
-    slots.setColour(2, 0x8000FF);
-    slots.setAlpha(4, "1000");
-    slots.setAlpha(4, "1000");
-    slots.setAvailable(7, true);
-    slots.setAvailable(7, true);
-    slots.select(5);
-    slots.select(5);
+    slotModel.setColour(2, 0x8000FF);
+    slotModel.setColour(2, 0x8000FF);
+    slotModel.setAlpha(4, "1000");
+    slotModel.setAlpha(4, "1000");
+    slotModel.setAvailable(7, true);
+    slotModel.setAvailable(7, true);
+    slotModel.select(5);
+    slotModel.select(5);
     const std::vector<Event> expected {
         {Change::Colour, 2}, {Change::Alpha, 4}, {Change::Availability, 7}, {Change::Selection, 5}};
     EXPECT_EQ(events, expected);
-    EXPECT_EQ(slots.colour(2), 0x8000FFu);
-    EXPECT_EQ(slots.alpha(4), "1000");
-    EXPECT_TRUE(slots.available(7));
-    EXPECT_EQ(slots.selected(), 5u);
+    EXPECT_EQ(slotModel.colour(2), 0x8000FFu);
+    EXPECT_EQ(slotModel.alpha(4), "1000");
+    EXPECT_TRUE(slotModel.available(7));
+    EXPECT_EQ(slotModel.selected(), 5u);
 
     // Colours are 24 bits: a top byte never reaches the store.
-    slots.setColour(0, 0x7F123456);
-    EXPECT_EQ(slots.colour(0), 0x123456u);
+    slotModel.setColour(0, 0x7F123456);
+    EXPECT_EQ(slotModel.colour(0), 0x123456u);
 }
 
 TEST(SlotModel, ResetWhitensAndDisablesInSlotOrderButKeepsAlphaAndSelection)
 {
-    SlotModel slots;
+    SlotModel slotModel;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        slots.setColour(i, 0x010203 * static_cast<std::uint32_t>(i));
-        slots.setAlpha(i, std::to_string(i));
-        slots.setAvailable(i, true);
+        slotModel.setColour(i, 0x010203 * static_cast<std::uint32_t>(i));
+        slotModel.setAlpha(i, std::to_string(i));
+        slotModel.setAvailable(i, true);
     }
-    slots.select(3);
+    slotModel.select(3);
     std::vector<Event> events;
-    slots.subscribe([&](Change change, std::size_t index) { events.emplace_back(change, index); });
+    slotModel.subscribe([&](Change change, std::size_t index) { events.emplace_back(change, index); });
 
-    slots.whitenAll();
-    slots.makeAllUnavailable();
+    slotModel.whitenAll();
+    slotModel.makeAllUnavailable();
     // Slot 0 had 0 (black) and turns white too; every slot is told in order.
     std::vector<Event> expected;
     for (std::size_t i = 0; i < kSlotCount; ++i)
@@ -89,15 +89,15 @@ TEST(SlotModel, ResetWhitensAndDisablesInSlotOrderButKeepsAlphaAndSelection)
         expected.emplace_back(Change::Availability, i);
     EXPECT_EQ(events, expected);
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        EXPECT_EQ(slots.colour(i), SlotModel::kWhite);
-        EXPECT_EQ(slots.alpha(i), std::to_string(i));
-        EXPECT_FALSE(slots.available(i));
+        EXPECT_EQ(slotModel.colour(i), SlotModel::kWhite);
+        EXPECT_EQ(slotModel.alpha(i), std::to_string(i));
+        EXPECT_FALSE(slotModel.available(i));
     }
-    EXPECT_EQ(slots.selected(), 3u);
+    EXPECT_EQ(slotModel.selected(), 3u);
 
     events.clear();
-    slots.whitenAll();
-    slots.makeAllUnavailable();
+    slotModel.whitenAll();
+    slotModel.makeAllUnavailable();
     EXPECT_TRUE(events.empty());
 }
 
