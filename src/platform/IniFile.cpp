@@ -1,26 +1,13 @@
 #include "platform/IniFile.h"
 
 #include "platform/FileSystem.h"
+#include "platform/TextTrim.h"
 
 #include <algorithm>
 
 namespace tintabel {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 char lowered(char c)
 {
@@ -51,25 +38,25 @@ IniFile IniFile::parse(std::string_view text)
     std::string section;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());
-        const std::string_view line = trimmed(text.substr(0, end));
+        const std::string_view line = trimBlanks(text.substr(0, end));
         text.remove_prefix(std::min(end + 1, text.size()));
 
         if (line.starts_with('[')) {
             const std::size_t close = line.rfind(']');
             if (close == std::string_view::npos)
                 continue;
-            section = trimmed(line.substr(1, close - 1));
+            section = trimBlanks(line.substr(1, close - 1));
             inSection = true;
             continue;
         }
         const std::size_t equals = line.find('=');
         if (!inSection || line.starts_with(';') || equals == std::string_view::npos)
             continue;
-        const std::string_view key = trimmed(line.substr(0, equals));
+        const std::string_view key = trimBlanks(line.substr(0, equals));
         if (key.empty())
             continue;
         ini.m_entries.push_back({section, std::string(key),
-            std::string(withoutQuotes(trimmed(line.substr(equals + 1))))});
+            std::string(withoutQuotes(trimBlanks(line.substr(equals + 1))))});
     }
     return ini;
 }

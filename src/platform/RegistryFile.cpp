@@ -1,6 +1,7 @@
 #include "platform/RegistryFile.h"
 
 #include "platform/Errors.h"
+#include "platform/TextTrim.h"
 
 #include <QString>
 
@@ -16,20 +17,6 @@ namespace {
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kLocalMachine = "HKEY_LOCAL_MACHINE";
 constexpr std::string_view kCurrentUser = "HKEY_CURRENT_USER";
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix)
 {
@@ -94,7 +81,7 @@ public:
             text.remove_prefix(3);
         while (!text.empty()) {
             const std::size_t end = std::min(text.find('\n'), text.size());
-            m_lines.push_back(trimmed(text.substr(0, end)));
+            m_lines.push_back(trimBlanks(text.substr(0, end)));
             text.remove_prefix(std::min(end + 1, text.size()));
         }
     }
@@ -157,7 +144,7 @@ private:
             ++position;
         if (position >= line.size() || line[position] != '=')
             fail("the value name is not followed by \"=\"");
-        const std::string_view data = trimmed(line.substr(position + 1));
+        const std::string_view data = trimBlanks(line.substr(position + 1));
         if (data.starts_with('"')) {
             position = 1;
             value.text = quoted(data, position);
@@ -215,7 +202,7 @@ private:
         if (!data.starts_with(':'))
             fail("\"hex\" is not followed by \":\"");
 
-        std::string list(trimmed(data.substr(1)));
+        std::string list(trimBlanks(data.substr(1)));
         while (list.ends_with('\\')) {
             list.pop_back();
             if (m_index + 1 >= m_lines.size())
@@ -226,7 +213,7 @@ private:
         std::string_view rest = list;
         while (!rest.empty()) {
             const std::size_t comma = std::min(rest.find(','), rest.size());
-            const std::string_view item = trimmed(rest.substr(0, comma));
+            const std::string_view item = trimBlanks(rest.substr(0, comma));
             const auto byte = hexNumber(item, 2);
             // A comma at the very end is tolerated; an empty item elsewhere is not.
             if (!byte && !(item.empty() && comma + 1 >= rest.size()))

@@ -125,7 +125,7 @@ void RegistryStore::refresh()
     }
 }
 
-const RegistryTree& RegistryStore::current()
+const RegistryTree& RegistryStore::treeForReading()
 {
     refresh();
     if (m_fault && !m_faultReported) {
@@ -159,35 +159,6 @@ void RegistryStore::write(RegistryRoot root, std::string_view key, RegistryTree:
     }
     m_tree = std::move(changed);
     m_stamp = stampNow();
-}
-
-bool RegistryStore::keyExists(RegistryRoot root, std::string_view key)
-{
-    return current().keyExists(root, key);
-}
-
-std::string RegistryStore::readString(
-    RegistryRoot root, std::string_view key, std::string_view name)
-{
-    return current().readString(root, key, name);
-}
-
-void RegistryStore::writeString(
-    RegistryRoot root, std::string_view key, std::string_view name, std::string_view value)
-{
-    write(root, key, {std::string(name), RegistryTree::String, std::string(value), {}});
-}
-
-std::optional<std::vector<std::uint8_t>> RegistryStore::readBinary(
-    RegistryRoot root, std::string_view key, std::string_view name)
-{
-    return current().readBinary(root, key, name);
-}
-
-void RegistryStore::writeBinary(RegistryRoot root, std::string_view key, std::string_view name,
-    const std::vector<std::uint8_t>& value)
-{
-    write(root, key, {std::string(name), RegistryTree::Binary, {}, value});
 }
 
 } // namespace tintabel

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/Environment.h"
-#include "platform/Registry.h"
-#include "platform/RegistryTree.h"
+#include "platform/TreeBackedRegistry.h"
 
 #include <filesystem>
 #include <optional>
@@ -19,22 +18,13 @@ namespace tintabel {
 // nothing. A file that cannot be read or parsed is never overwritten: the first call that meets
 // it raises RegistryError naming the file and the line, later reads answer as if it were empty
 // and later writes keep raising that text until the file is mended.
-class RegistryStore final : public Registry {
+class RegistryStore final : public TreeBackedRegistry {
 public:
     explicit RegistryStore(const Environment& environment);
     explicit RegistryStore(std::filesystem::path file);
 
     static std::filesystem::path defaultFile(const Environment& environment);
     const std::filesystem::path& file() const { return m_file; }
-
-    bool keyExists(RegistryRoot root, std::string_view key) override;
-    std::string readString(RegistryRoot root, std::string_view key, std::string_view name) override;
-    void writeString(RegistryRoot root, std::string_view key, std::string_view name,
-        std::string_view value) override;
-    std::optional<std::vector<std::uint8_t>> readBinary(
-        RegistryRoot root, std::string_view key, std::string_view name) override;
-    void writeBinary(RegistryRoot root, std::string_view key, std::string_view name,
-        const std::vector<std::uint8_t>& value) override;
 
 private:
     // What identifies one version of the file on disk.
@@ -48,8 +38,8 @@ private:
     Stamp stampNow() const;
     // Reads the file again when it changed since it was last read.
     void refresh();
-    const RegistryTree& current();
-    void write(RegistryRoot root, std::string_view key, RegistryTree::Value value);
+    const RegistryTree& treeForReading() override;
+    void write(RegistryRoot root, std::string_view key, RegistryTree::Value value) override;
 
     std::filesystem::path m_file;
     RegistryTree m_tree;

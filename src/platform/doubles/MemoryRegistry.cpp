@@ -4,35 +4,6 @@
 
 namespace tintabel {
 
-bool MemoryRegistry::keyExists(RegistryRoot root, std::string_view key)
-{
-    return m_tree.keyExists(root, key);
-}
-
-std::string MemoryRegistry::readString(
-    RegistryRoot root, std::string_view key, std::string_view name)
-{
-    return m_tree.readString(root, key, name);
-}
-
-void MemoryRegistry::writeString(
-    RegistryRoot root, std::string_view key, std::string_view name, std::string_view value)
-{
-    write(root, key, {std::string(name), RegistryTree::String, std::string(value), {}});
-}
-
-std::optional<std::vector<std::uint8_t>> MemoryRegistry::readBinary(
-    RegistryRoot root, std::string_view key, std::string_view name)
-{
-    return m_tree.readBinary(root, key, name);
-}
-
-void MemoryRegistry::writeBinary(RegistryRoot root, std::string_view key, std::string_view name,
-    const std::vector<std::uint8_t>& value)
-{
-    write(root, key, {std::string(name), RegistryTree::Binary, {}, value});
-}
-
 void MemoryRegistry::storeDword(
     RegistryRoot root, std::string_view key, std::string_view name, std::uint32_t value)
 {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/Registry.h"
-#include "platform/RegistryTree.h"
+#include "platform/TreeBackedRegistry.h"
 
 #include <optional>
 #include <string>
@@ -11,17 +10,8 @@ namespace tintabel {
 // A settings store in memory with the same rules as the real one (case, missing keys, types).
 // Tests can make every write fail, as the system refuses writes to HKEY_LOCAL_MACHINE without
 // rights, and can store values of other types to provoke "Invalid data type".
-class MemoryRegistry final : public Registry {
+class MemoryRegistry final : public TreeBackedRegistry {
 public:
-    bool keyExists(RegistryRoot root, std::string_view key) override;
-    std::string readString(RegistryRoot root, std::string_view key, std::string_view name) override;
-    void writeString(RegistryRoot root, std::string_view key, std::string_view name,
-        std::string_view value) override;
-    std::optional<std::vector<std::uint8_t>> readBinary(
-        RegistryRoot root, std::string_view key, std::string_view name) override;
-    void writeBinary(RegistryRoot root, std::string_view key, std::string_view name,
-        const std::vector<std::uint8_t>& value) override;
-
     // From now on every write raises RegistryError with this text and changes nothing.
     void failWrites(std::string text) { m_writeFailure = std::move(text); }
     void allowWrites() { m_writeFailure.reset(); }
@@ -39,7 +29,8 @@ public:
     const RegistryTree& tree() const { return m_tree; }
 
 private:
-    void write(RegistryRoot root, std::string_view key, RegistryTree::Value value);
+    const RegistryTree& treeForReading() override { return m_tree; }
+    void write(RegistryRoot root, std::string_view key, RegistryTree::Value value) override;
 
     RegistryTree m_tree;
     std::optional<std::string> m_writeFailure;
