@@ -2,6 +2,7 @@
 
 #include "app/ColourSourceReset.h"
 #include "app/EmbeddedPicture.h"
+#include "app/GroupFrame.h"
 #include "app/Languages.h"
 #include "app/PictureBox.h"
 #include "app/SlotViews.h"
@@ -174,8 +175,7 @@ FileDialogRequest fileDialog(
 
 QGroupBox* makeGroup(QWidget* parent, const char* name, QRect geometry, const char* title)
 {
-    auto* group = place(new QGroupBox(QString::fromUtf8(title), parent), name, geometry);
-    return group;
+    return place(new GroupFrame(QString::fromUtf8(title), parent), name, geometry);
 }
 
 } // namespace
@@ -195,11 +195,11 @@ TForm1::TForm1(Services& services, QWidget* parent)
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
-    // "MS Sans Serif" 8 point of the design: Liberation Sans has the metrics of the usual
-    // Windows interface fonts, so the captions fit the fixed control sizes.
+    // Liberation Sans at 10 pixels has about the letter size and widths of the classic 8 point
+    // Windows interface font the fixed control sizes were made for, so every caption fits.
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
+    font.setPixelSize(10);
     setFont(font);
 
     createControls();

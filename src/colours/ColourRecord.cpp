@@ -25,13 +25,13 @@ std::string readField(
 } // namespace
 
 ColourRecord ColourRecord::fromSlot(
-    std::string_view name, std::uint32_t colour, std::string_view alpha)
+    std::string_view name, ColourValue colour, std::string_view alpha)
 {
     return {
         .name = std::string(name),
-        .red = std::to_string(colour & 0xFF),
-        .green = std::to_string((colour >> 8) & 0xFF),
-        .blue = std::to_string((colour >> 16) & 0xFF),
+        .red = std::to_string(redOf(colour)),
+        .green = std::to_string(greenOf(colour)),
+        .blue = std::to_string(blueOf(colour)),
         .alpha = std::string(alpha),
     };
 }

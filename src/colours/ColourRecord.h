@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colours/ColourValue.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -30,9 +32,8 @@ struct ColourRecord {
     std::string blue;
     std::string alpha;
 
-    // The record of a slot: the channels of a packed colour (red in bits 0-7) as decimal text.
-    static ColourRecord fromSlot(
-        std::string_view name, std::uint32_t colour, std::string_view alpha);
+    // The record of a slot: the channels of its colour as decimal text.
+    static ColourRecord fromSlot(std::string_view name, ColourValue colour, std::string_view alpha);
 
     // Writes each field's length byte and characters, a text longer than its area cut to the area.
     // Bytes of an area past the text's length keep what the buffer held: the working file reuses

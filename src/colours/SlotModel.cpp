@@ -16,12 +16,12 @@ const SlotModel::Slot& SlotModel::slot(std::size_t index) const
     return m_slots.at(index);
 }
 
-std::uint32_t SlotModel::colour(std::size_t index) const
+ColourValue SlotModel::colour(std::size_t index) const
 {
     return slot(index).colour;
 }
 
-void SlotModel::setColour(std::size_t index, std::uint32_t colour)
+void SlotModel::setColour(std::size_t index, ColourValue colour)
 {
     colour &= 0xFFFFFF;
     if (std::exchange(slot(index).colour, colour) != colour)

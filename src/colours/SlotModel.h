@@ -1,10 +1,10 @@
 #pragma once
 
 #include "colours/ColourSlot.h"
+#include "colours/ColourValue.h"
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,16 +21,16 @@ public:
     // Told after every change that altered a value, with the index of the slot concerned.
     using Listener = std::function<void(Change, std::size_t index)>;
 
-    static constexpr std::uint32_t kWhite = 0xFFFFFF;
+    static constexpr ColourValue kWhite = 0xFFFFFF;
     static constexpr const char* kStartAlpha = "255";
 
     SlotModel();
     SlotModel(const SlotModel&) = delete;
     SlotModel& operator=(const SlotModel&) = delete;
 
-    // Colours are packed red + green * 256 + blue * 65536; the top byte is dropped.
-    std::uint32_t colour(std::size_t index) const;
-    void setColour(std::size_t index, std::uint32_t colour);
+    // A top byte never reaches the store.
+    ColourValue colour(std::size_t index) const;
+    void setColour(std::size_t index, ColourValue colour);
 
     // Any text, of any length: it is what was last written, not a checked number.
     const std::string& alpha(std::size_t index) const;
@@ -50,7 +50,7 @@ public:
 
 private:
     struct Slot {
-        std::uint32_t colour = kWhite;
+        ColourValue colour = kWhite;
         std::string alpha = kStartAlpha;
         bool available = false;
     };

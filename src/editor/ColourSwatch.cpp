@@ -16,19 +16,19 @@ ColourSwatch::ColourSwatch(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-std::uint32_t ColourSwatch::colour() const
+ColourValue ColourSwatch::colour() const
 {
     return m_source ? m_source() & 0xFFFFFF : m_colour;
 }
 
-void ColourSwatch::setColour(std::uint32_t colour)
+void ColourSwatch::setColour(ColourValue colour)
 {
     m_source = nullptr;
     m_colour = colour & 0xFFFFFF;
     update();
 }
 
-void ColourSwatch::showColourOf(std::function<std::uint32_t()> source)
+void ColourSwatch::showColourOf(std::function<ColourValue()> source)
 {
     m_source = std::move(source);
     update();
@@ -36,9 +36,9 @@ void ColourSwatch::showColourOf(std::function<std::uint32_t()> source)
 
 void ColourSwatch::paintEvent(QPaintEvent*)
 {
-    const std::uint32_t value = colour();
+    const ColourValue value = colour();
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF));
+    painter.fillRect(rect(), QColor(redOf(value), greenOf(value), blueOf(value)));
     qDrawWinPanel(&painter, rect(), palette(), true);
 }
 

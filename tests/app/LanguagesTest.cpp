@@ -1,7 +1,7 @@
-#include "MainWindowFixture.h"
-
-#include "app/LanguageTexts.h"
 #include "app/Languages.h"
+
+#include "MainWindowFixture.h"
+#include "app/LanguageTexts.h"
 #include "app/PictureBox.h"
 #include "app/StatusBar.h"
 
@@ -19,7 +19,10 @@ constexpr auto kRoot = RegistryRoot::LocalMachine;
 class LanguagesTest : public MainWindowFixture {
 protected:
     std::string storedLanguage() { return registry.readString(kRoot, Languages::kKey, "lang"); }
-    void storeLanguage(std::string_view name) { registry.writeString(kRoot, Languages::kKey, "lang", name); }
+    void storeLanguage(std::string_view name)
+    {
+        registry.writeString(kRoot, Languages::kKey, "lang", name);
+    }
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
     // A few captions from each group and kind of control, as one comparable list.
@@ -38,9 +41,9 @@ TEST_F(LanguagesTest, EnglishAtTheFirstStart)
     EXPECT_EQ(form.state().languageName, "");
     EXPECT_EQ(form.state().texts, englishTexts());
     EXPECT_EQ(captions(),
-        (std::vector<QString> {"Colour Manager", "Options", "Load/Save XML File", "Sample Preview:",
-            "(click to load colours)", "Palette", "Load background", "Locate user data folder",
-            "Close", "Load the XML file from skin", "Save to skin"}));
+        (std::vector<QString> {"Colour Manager", "Options", "Load/Save XML File",
+            "Sample Preview:", "(click to load colours)", "Palette", "Load background",
+            "Locate user data folder", "Close", "Load the XML file from skin", "Save to skin"}));
     EXPECT_EQ(form.state().texts.msgNotColourXml, "Not appropriate XML file");
     EXPECT_EQ(storedLanguage(), "");
 }

@@ -25,17 +25,17 @@ MainWindowFixture::MainWindowFixture()
     , files(environment)
     , pictures(files)
     , services {
-        .files = files,
-        .registry = registry,
-        .dialogs = dialogs,
-        .messages = messages,
-        .shell = shell,
-        .downloader = downloader,
-        .pictures = pictures,
-        .environment = environment,
-        .programFile = (program / "tintabel").string(),
-        .processEvents = [] {},
-    }
+          .files = files,
+          .registry = registry,
+          .dialogs = dialogs,
+          .messages = messages,
+          .shell = shell,
+          .downloader = downloader,
+          .pictures = pictures,
+          .environment = environment,
+          .programFile = (program / "tintabel").string(),
+          .processEvents = [] {},
+      }
 {
     std::filesystem::copy(std::filesystem::path(TINTABEL_RESOURCES_DIR) / "program", program.path(),
         std::filesystem::copy_options::recursive);

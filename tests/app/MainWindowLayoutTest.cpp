@@ -1,5 +1,4 @@
 #include "MainWindowFixture.h"
-
 #include "app/PictureBox.h"
 #include "app/StatusBar.h"
 #include "editor/ColourSwatch.h"

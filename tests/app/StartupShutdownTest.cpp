@@ -1,5 +1,4 @@
 #include "MainWindowFixture.h"
-
 #include "app/Languages.h"
 #include "app/PictureBox.h"
 #include "app/StartupSequence.h"

@@ -1,5 +1,4 @@
 #include "MainWindowFixture.h"
-
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
 
@@ -29,8 +28,8 @@ ResetState stateOf(TForm1& form)
     ResetState state {};
     for (QLineEdit* editor : {form.re, form.ge, form.be, form.hex, form.alp})
         state.editorTexts.push_back(editor->text());
-    for (QWidget* control : std::initializer_list<QWidget*> {form.plt, form.re, form.ge, form.be,
-             form.alp, form.hex, form.sctbt, form.loadbt})
+    for (QWidget* control : std::initializer_list<QWidget*> {
+             form.plt, form.re, form.ge, form.be, form.alp, form.hex, form.sctbt, form.loadbt})
         state.enabled.push_back(control->isEnabled());
     state.colours.push_back(form.clr->colour());
     for (std::size_t i = 0; i < kSlotCount; ++i) {
@@ -98,9 +97,10 @@ TEST_F(MainWindowFixture, UnloadRunsTheEditorsRulesOnlyForTextsItChanges)
     form.alp->setText("1000");
     std::vector<std::pair<std::string, QString>> changes;
     for (QLineEdit* editor : {form.re, form.ge, form.be, form.hex, form.alp}) {
-        QObject::connect(editor, &QLineEdit::textChanged, editor, [&changes, editor](const QString& text) {
-            changes.emplace_back(editor->objectName().toStdString(), text);
-        });
+        QObject::connect(
+            editor, &QLineEdit::textChanged, editor, [&changes, editor](const QString& text) {
+                changes.emplace_back(editor->objectName().toStdString(), text);
+            });
     }
     form.unload();
     const std::vector<std::pair<std::string, QString>> expected {
@@ -127,7 +127,13 @@ TEST_F(MainWindowFixture, DataWritesTheWorkingFileBesideTheProgram)
     EXPECT_EQ(form.state().workFilePath, programFolder() + "dane.dat");
     const std::string bytes = program.read("dane.dat");
     ASSERT_EQ(bytes.size(), 536u);
-    EXPECT_EQ(bytes.substr(51, 16), std::string("\x01" "0\0\0\x01" "0\0\0\x03" "128\x01" "7\0\0", 16));
+    EXPECT_EQ(bytes.substr(51, 16),
+        std::string("\x01"
+                    "0\0\0\x01"
+                    "0\0\0\x03"
+                    "128\x01"
+                    "7\0\0",
+            16));
 }
 
 } // namespace

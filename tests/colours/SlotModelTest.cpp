@@ -44,7 +44,8 @@ TEST(SlotModel, TellsListenersOfRealChangesOnly)
 {
     SlotModel slotModel;
     std::vector<Event> events;
-    slotModel.subscribe([&](Change change, std::size_t index) { events.emplace_back(change, index); });
+    slotModel.subscribe(
+        [&](Change change, std::size_t index) { events.emplace_back(change, index); });
 
     slotModel.setColour(2, 0x8000FF);
     slotModel.setColour(2, 0x8000FF);
@@ -77,7 +78,8 @@ TEST(SlotModel, ResetWhitensAndDisablesInSlotOrderButKeepsAlphaAndSelection)
     }
     slotModel.select(3);
     std::vector<Event> events;
-    slotModel.subscribe([&](Change change, std::size_t index) { events.emplace_back(change, index); });
+    slotModel.subscribe(
+        [&](Change change, std::size_t index) { events.emplace_back(change, index); });
 
     slotModel.whitenAll();
     slotModel.makeAllUnavailable();

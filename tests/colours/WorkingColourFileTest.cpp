@@ -49,14 +49,28 @@ TEST_F(WorkingColourFileTest, HoldsExactlyTheEightRecordsOfTheMomentWhateverLayT
     EXPECT_EQ(first, WorkingColourFile::contents(slotModel));
     EXPECT_EQ(first.size(), 536u);
     // Slot 1 only: the other seven are still white with their alpha texts.
-    EXPECT_EQ(first.substr(51, 16), std::string("\x02" "30\0\x02" "20\0\x02" "10\0\x03" "255", 16));
-    EXPECT_EQ(first.substr(67 + 51, 12), std::string("\x03" "255\x03" "255\x03" "255", 12));
+    EXPECT_EQ(first.substr(51, 16),
+        std::string("\x02"
+                    "30\0\x02"
+                    "20\0\x02"
+                    "10\0\x03"
+                    "255",
+            16));
+    EXPECT_EQ(first.substr(67 + 51, 12),
+        std::string("\x03"
+                    "255\x03"
+                    "255\x03"
+                    "255",
+            12));
 
     file.data();
     EXPECT_EQ(program.read("dane.dat"), first);
     slotModel.setAlpha(7, "0");
     file.data();
-    EXPECT_EQ(program.read("dane.dat").substr(7 * 67 + 63, 2), std::string("\x01" "0", 2));
+    EXPECT_EQ(program.read("dane.dat").substr(7 * 67 + 63, 2),
+        std::string("\x01"
+                    "0",
+            2));
 }
 
 TEST_F(WorkingColourFileTest, AnUnwritableFolderRaisesTheReasonAndKeepsTheOldFile)
