@@ -5,9 +5,8 @@
 #include "platform/XmlEncoding.h"
 #include "platform/XmlSplicer.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
+#include <pugixml.hpp>
 #include <unordered_map>
 #include <vector>
 
@@ -45,14 +44,15 @@ std::string parseMessage(std::string_view reason, std::string_view utf8, std::si
             break;
     }
     return formatMessage("%s%s%s: %d%s%s",
-        {reason, "\n", "Line", std::to_string(line), "\n", utf8.substr(lineStart, end - lineStart)});
+        {reason, "\n", "Line", std::to_string(line), "\n",
+            utf8.substr(lineStart, end - lineStart)});
 }
 
 bool isAttributeName(std::string_view name)
 {
     return !name.empty() && std::none_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) <= ' ' || std::string_view("=<>&\"'/").find(c)
-            != std::string_view::npos;
+        return static_cast<unsigned char>(c) <= ' '
+            || std::string_view("=<>&\"'/").find(c) != std::string_view::npos;
     });
 }
 
@@ -116,8 +116,8 @@ struct XmlDocument::State {
         if (known)
             return;
         const pugi::xml_attribute attribute = element.attribute(name.c_str());
-        record.attributes.push_back({name,
-            attribute ? std::optional<std::string>(attribute.value()) : std::nullopt});
+        record.attributes.push_back(
+            {name, attribute ? std::optional<std::string>(attribute.value()) : std::nullopt});
     }
 
     static bool differs(pugi::xml_node_struct* element, const SetAttribute& set)
@@ -192,9 +192,9 @@ XmlDocument XmlDocument::parse(std::string bytes)
         state->original.data(), state->original.size(), options, pugi::encoding_auto);
     state->encoding = result.encoding;
     if (!result) {
-        throw XmlError(parseMessage(result.description(),
-            decodeToUtf8(state->original, result.encoding),
-            static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0))));
+        throw XmlError(
+            parseMessage(result.description(), decodeToUtf8(state->original, result.encoding),
+                static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0))));
     }
     return XmlDocument(std::move(state));
 }

@@ -32,7 +32,7 @@ std::optional<XmlSplicer::StartTag> XmlSplicer::scanStartTag(
         || text.substr(nameOffset, name.size()) != name)
         return std::nullopt;
 
-    StartTag tag { {}, nameOffset + name.size() };
+    StartTag tag {{}, nameOffset + name.size()};
     std::size_t position = tag.endOfAttributes;
     if (!isBlank(text[position]) && text[position] != '/' && text[position] != '>')
         return std::nullopt;
@@ -78,8 +78,8 @@ bool XmlSplicer::edit(const StartTagEdit& edit)
         if (existing == tag->attributes.end())
             added += ' ' + name + "=\"" + escapeValue(value, '"') + '"';
         else
-            replacements.push_back({existing->valueBegin, existing->valueEnd,
-                escapeValue(value, existing->quote)});
+            replacements.push_back(
+                {existing->valueBegin, existing->valueEnd, escapeValue(value, existing->quote)});
     }
     if (!added.empty())
         replacements.push_back({tag->endOfAttributes, tag->endOfAttributes, std::move(added)});
