@@ -168,13 +168,14 @@ TEST(XmlDocumentParseErrors, EmptyAndBlankDocumentsHaveNoElement)
 
 TEST(XmlDocumentParseErrors, LinesOfOtherEncodingsAreShownAsText)
 {
-    const std::u16string text = u"<r>\r\n<b \u00E9=1/>\r\n</r>";
+    // A lone surrogate is dropped by the parser, so it must not shift the position either.
+    const std::u16string text = u"<r>\r\n<b t='\U0001F600\xD800' \u00E9=1/>\r\n</r>";
     std::string bytes = "\xFF\xFE";
     for (const char16_t unit : text) {
         bytes += static_cast<char>(unit & 0xFF);
         bytes += static_cast<char>(unit >> 8);
     }
-    EXPECT_EQ(afterReason(parseError(bytes)), "\nLine: 2\n<b \xC3\xA9=1/>");
+    EXPECT_EQ(afterReason(parseError(bytes)), "\nLine: 2\n<b t='\xF0\x9F\x98\x80' \xC3\xA9=1/>");
     EXPECT_EQ(afterReason(parseError("\xEF\xBB\xBF<r x=1/>")), "\nLine: 1\n<r x=1/>");
     EXPECT_EQ(
         afterReason(parseError("<?xml version='1.0' encoding='ISO-8859-1'?>\n<caf\xE9 x=1/>")),
