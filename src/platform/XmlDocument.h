@@ -19,12 +19,14 @@ class XmlNode;
 // the parser knows (UTF-8, UTF-16 and UTF-32 with or without a byte order mark, ISO-8859-1 named
 // in the declaration), every byte kept (carriage returns too).
 //
-// Writing back: a document in which nothing changed comes back byte for byte. In a UTF-8
-// document only the bytes of the attribute values that were set change, and added attributes are
-// inserted after the last attribute of their tag; every other byte stays as it was. A document in
-// another encoding is written by the parser's serialiser in its own encoding (with its byte
-// order mark if it had one): the declaration, comments, elements, attributes and trailing line
-// break stay, but quoting and the blank space between top-level nodes take the serialiser's form.
+// Writing back: a document in which nothing changed, or whose values were only set to what they
+// were, comes back byte for byte. In a UTF-8 document only the bytes of the attribute values that
+// changed are replaced and added attributes are inserted after the last attribute of their tag
+// as name="value"; every other byte stays as it was. A document in another encoding is written by
+// the parser's serialiser in its own encoding (with its byte order mark if it had one): the
+// declaration, comments, elements, attributes and trailing line break stay, but quoting and the
+// blanks between top-level nodes take the serialiser's form; in ISO-8859-1 a character beyond it
+// is written as a character reference.
 class XmlDocument {
 public:
     // Raises XmlError: "<reason>\nLine: <n>\n<the first 40 characters of that line>". An empty
