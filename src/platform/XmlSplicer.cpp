@@ -71,20 +71,17 @@ bool XmlSplicer::edit(const StartTagEdit& edit)
         return false;
 
     std::string added;
-    std::vector<Replacement> replacements;
     for (const auto& [name, value] : edit.attributes) {
         const auto existing = std::find_if(tag->attributes.begin(), tag->attributes.end(),
             [&name](const Attribute& attribute) { return attribute.name == name; });
         if (existing == tag->attributes.end())
             added += ' ' + name + "=\"" + escapeValue(value, '"') + '"';
         else
-            replacements.push_back(
+            m_replacements.push_back(
                 {existing->valueBegin, existing->valueEnd, escapeValue(value, existing->quote)});
     }
     if (!added.empty())
-        replacements.push_back({tag->endOfAttributes, tag->endOfAttributes, std::move(added)});
-    m_replacements.insert(m_replacements.end(), std::make_move_iterator(replacements.begin()),
-        std::make_move_iterator(replacements.end()));
+        m_replacements.push_back({tag->endOfAttributes, tag->endOfAttributes, std::move(added)});
     return true;
 }
 
