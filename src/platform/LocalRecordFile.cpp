@@ -31,6 +31,18 @@ int openError(const std::filesystem::path& path, int error)
     return error;
 }
 
+// Reads what is there at the offset, up to size bytes; 0 at the end of the file.
+std::size_t readAt(int descriptor, void* buffer, std::size_t size, off_t offset)
+{
+    for (;;) {
+        const ssize_t got = ::pread(descriptor, buffer, size, offset);
+        if (got >= 0)
+            return static_cast<std::size_t>(got);
+        if (errno != EINTR)
+            fail(errno);
+    }
+}
+
 } // namespace
 
 std::unique_ptr<LocalRecordFile> LocalRecordFile::open(
@@ -109,15 +121,11 @@ void LocalRecordFile::read(std::uint64_t index, std::span<std::uint8_t> record)
     const off_t offset = offsetOf(index, record.size());
     std::size_t done = 0;
     while (done < record.size()) {
-        const ssize_t got = ::pread(descriptor, record.data() + done, record.size() - done,
+        const std::size_t got = readAt(descriptor, record.data() + done, record.size() - done,
             offset + static_cast<off_t>(done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            fail(errno);
         if (got == 0)
             throw InOutError(readBeyondEnd);
-        done += static_cast<std::size_t>(got);
+        done += got;
     }
 }
 
@@ -142,17 +150,10 @@ std::string LocalRecordFile::readAll()
     const int descriptor = openDescriptor();
     std::string bytes;
     char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t got
-            = ::pread(descriptor, buffer, sizeof buffer, static_cast<off_t>(bytes.size()));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            fail(errno);
-        if (got == 0)
-            return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
+    while (const std::size_t got
+        = readAt(descriptor, buffer, sizeof buffer, static_cast<off_t>(bytes.size())))
+        bytes.append(buffer, got);
+    return bytes;
 }
 
 void LocalRecordFile::close()

@@ -2,7 +2,6 @@
 
 #include <QChar>
 
-#include <algorithm>
 #include <sys/stat.h>
 #include <system_error>
 #include <vector>
