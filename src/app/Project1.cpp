@@ -1,3 +1,16 @@
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
+#include "platform/CurlDownloader.h"
+#include "platform/Environment.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/PictureLoader.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/QtShell.h"
+#include "platform/RegistryStore.h"
+#include "platform/Services.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QTimer>
@@ -26,12 +39,36 @@ void takeScreenshotIfAsked(QWidget& window, QApplication& app)
 
 int main(int argc, char** argv)
 {
+    using namespace tintabel;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veldo Tintabel for FM 2009"));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Veldo Tintabel 2 beta5"));
-    window.setFixedSize(724, 324);
-    window.show();
-    takeScreenshotIfAsked(window, app);
+
+    const Environment environment = Environment::fromProcess();
+    LocalFileSystem files(environment);
+    RegistryStore registry(environment);
+    QtDialogs dialogs;
+    QtMessageBoxes messages;
+    QtShell shell(environment);
+    CurlDownloader downloader(environment);
+    PictureLoader pictures(files);
+    Services services {
+        .files = files,
+        .registry = registry,
+        .dialogs = dialogs,
+        .messages = messages,
+        .shell = shell,
+        .downloader = downloader,
+        .pictures = pictures,
+        .environment = environment,
+        .programFile = QCoreApplication::applicationFilePath().toStdString(),
+        .processEvents = [] { QCoreApplication::processEvents(); },
+    };
+
+    TForm1 Form1(services);
+    TForm2 Form2;
+    TForm3 Form3;
+    Form1.show();
+    takeScreenshotIfAsked(Form1, app);
     return app.exec();
 }

@@ -190,6 +190,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
     , m_services(services)
     , m_workingFile(services.files, m_state, m_slots)
 {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Veldo Tintabel 2 beta5"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint

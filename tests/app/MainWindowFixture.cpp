@@ -23,6 +23,7 @@ Environment environmentIn(const TempFolder& home)
 MainWindowFixture::MainWindowFixture()
     : environment(environmentIn(home))
     , files(environment)
+    , downloader(files)
     , pictures(files)
     , services {
           .files = files,

@@ -60,7 +60,6 @@ protected:
 TEST_F(MainWindowLayout, IsAFixedCentredWindowWithoutMaximiseBox)
 {
     TForm1& form = start();
-    form.setObjectName("Form1");
     EXPECT_EQ(form.windowTitle(), "Veldo Tintabel 2 beta5");
     EXPECT_EQ(form.size(), QSize(724, 324));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
