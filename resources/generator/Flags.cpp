@@ -28,6 +28,16 @@ template<typename Draw> QImage drawFlag(qreal logicalWidth, qreal logicalHeight,
     return canvas.scaled(flagWidth, flagHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+QPainterPath twoLines(const QLineF& first, const QLineF& second)
+{
+    QPainterPath path;
+    for (const QLineF& line : {first, second}) {
+        path.moveTo(line.p1());
+        path.lineTo(line.p2());
+    }
+    return path;
+}
+
 void strokeLines(QPainter& painter, const QPainterPath& lines, const QColor& colour, qreal width)
 {
     painter.strokePath(lines, QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
@@ -43,11 +53,7 @@ QImage drawEnglishFlag()
         const QColor red(0xC8, 0x10, 0x2E);
         painter.fillRect(QRectF(0, 0, 60, 30), blue);
 
-        QPainterPath saltire;
-        saltire.moveTo(0, 0);
-        saltire.lineTo(60, 30);
-        saltire.moveTo(60, 0);
-        saltire.lineTo(0, 30);
+        const QPainterPath saltire = twoLines(QLineF(0, 0, 60, 30), QLineF(60, 0, 0, 30));
         strokeLines(painter, saltire, Qt::white, 6);
 
         // The red saltire is counterchanged: in each arm it keeps to one side of the white,
@@ -63,11 +69,7 @@ QImage drawEnglishFlag()
         strokeLines(painter, saltire, red, 4);
         painter.restore();
 
-        QPainterPath cross;
-        cross.moveTo(30, 0);
-        cross.lineTo(30, 30);
-        cross.moveTo(0, 15);
-        cross.lineTo(60, 15);
+        const QPainterPath cross = twoLines(QLineF(30, 0, 30, 30), QLineF(0, 15, 60, 15));
         strokeLines(painter, cross, Qt::white, 10);
         strokeLines(painter, cross, red, 6);
     });
