@@ -42,25 +42,16 @@ struct LabelRow {
     int fontPixels = 0; // 0 keeps the window's
 };
 
-struct ButtonRow {
-    QPushButton* TForm1::*control;
+template<class Button> struct ButtonRow {
+    using Control = Button;
+    Button* TForm1::*control;
     const char* name;
     Parent parent;
     QRect place;
     const char* caption;
     bool enabled = true;
     bool visible = true;
-};
-
-struct RadioRow {
-    QRadioButton* TForm1::*control;
-    const char* name;
-    Parent parent;
-    QRect place;
-    const char* caption;
     bool checked = false;
-    bool enabled = true;
-    bool visible = true;
 };
 
 struct EditRow {
@@ -97,7 +88,7 @@ const LabelRow kLabels[] = {
     {&TForm1::Label8, "Label8", Parent::Window, {24, 320, 0, 0}, ""},
 };
 
-const ButtonRow kButtons[] = {
+const ButtonRow<QPushButton> kButtons[] = {
     {&TForm1::plt, "plt", Parent::Colours, {240, 16, kDefaultWidth, 29}, "Palett", false},
     {&TForm1::sctbt, "sctbt", Parent::Colours, {8, 274, 129, 23}, "Save Colour Scheme", false},
     {&TForm1::loadbt, "loadbt", Parent::Colours, {144, 273, 113, 23}, "Load...", false},
@@ -121,14 +112,15 @@ const ButtonRow kButtons[] = {
     {&TForm1::Button1, "Button1", Parent::Window, {0, 0, 75, 25}, "Button1", true, false},
 };
 
-const RadioRow kRadios[] = {
-    {&TForm1::cbfm2009, "cbfm2009", Parent::Options, {16, 24, 113, kRadioHeight}, "FM 2009", true},
+const ButtonRow<QRadioButton> kRadios[] = {
+    {&TForm1::cbfm2009, "cbfm2009", Parent::Options, {16, 24, 113, kRadioHeight}, "FM 2009", true,
+        true, true},
     {&TForm1::cbfm2008, "cbfm2008", Parent::Options, {16, 33, 113, kRadioHeight},
-        "FM 2008 (in future version)", false, false, false},
-    {&TForm1::manrb, "manrb", Parent::XmlFiles, {8, 72, 169, kRadioHeight}, "Load XML manual",
-        true},
+        "FM 2008 (in future version)", false, false},
+    {&TForm1::manrb, "manrb", Parent::XmlFiles, {8, 72, 169, kRadioHeight}, "Load XML manual", true,
+        true, true},
     {&TForm1::skinrb, "skinrb", Parent::XmlFiles, {8, 88, 169, kRadioHeight}, "Load XML from skin",
-        false, false},
+        false},
 };
 
 const EditRow kEditors[] = {
@@ -283,22 +275,19 @@ void TForm1::createControls()
             slot.radioButton.data(), {208, top + 1, 121, kRadioHeight});
     }
 
-    for (const ButtonRow& row : kButtons) {
-        auto* button = place(new QPushButton(QString::fromUtf8(row.caption), parentOf(row.parent)),
-            row.name, row.place);
-        button->setEnabled(row.enabled);
-        button->setVisible(row.visible);
-        this->*row.control = button;
-    }
-
-    for (const RadioRow& row : kRadios) {
-        auto* button = place(new QRadioButton(QString::fromUtf8(row.caption), parentOf(row.parent)),
-            row.name, row.place);
-        button->setChecked(row.checked);
-        button->setEnabled(row.enabled);
-        button->setVisible(row.visible);
-        this->*row.control = button;
-    }
+    const auto makeButtons = [&](const auto& rows) {
+        for (const auto& row : rows) {
+            using Button = typename std::remove_cvref_t<decltype(row)>::Control;
+            auto* button = place(new Button(QString::fromUtf8(row.caption), parentOf(row.parent)),
+                row.name, row.place);
+            button->setEnabled(row.enabled);
+            button->setVisible(row.visible);
+            button->setChecked(row.checked);
+            this->*row.control = button;
+        }
+    };
+    makeButtons(kButtons);
+    makeButtons(kRadios);
 
     for (const ListRow& row : kLists) {
         auto* list = place(new QListWidget(GroupBox3), row.name, row.place);
