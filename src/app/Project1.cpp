@@ -22,7 +22,8 @@
 namespace {
 
 // With TINTABEL_SCREENSHOT set, the program saves a picture of its main window there once it is
-// shown, and ends: a way to see it on a machine without a display (scripts/run uses it).
+// shown, and closes it as the user would: a way to see it on a machine without a display
+// (scripts/run uses it).
 void takeScreenshotIfAsked(QWidget& window, QApplication& app)
 {
     const char* target = std::getenv("TINTABEL_SCREENSHOT");
@@ -31,6 +32,7 @@ void takeScreenshotIfAsked(QWidget& window, QApplication& app)
     QTimer::singleShot(1500, &window, [&window, &app, path = QString::fromLocal8Bit(target)] {
         const bool saved = window.grab().save(path, "PNG");
         std::fprintf(stderr, saved ? "" : "could not save the screenshot\n");
+        window.close();
         app.exit(saved ? 0 : 1);
     });
 }

@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 

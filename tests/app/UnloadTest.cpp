@@ -82,7 +82,6 @@ TEST_F(MainWindowFixture, UnloadReturnsSlotsAndEditorsToTheirStartState)
     EXPECT_EQ(afterReset, expected);
     EXPECT_EQ(afterReset.alphas[3], "103");
     EXPECT_TRUE(form.savebt->isEnabled());
-    EXPECT_TRUE(form.narb->isVisible());
     EXPECT_TRUE(form.earb->isChecked());
 
     form.unload();
