@@ -21,7 +21,7 @@ namespace tintabel::testing {
 // the files shipped beside the program. Derive a test from it (TEST_F) or hold one:
 //
 //     TEST_F(MainWindowFixture, Something) {
-//         registry.storeString(...);          // lay out what the start should find
+//         registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, "lang", "Polish");
 //         TForm1& window = start();           // runs the start-up sequence
 //         QTest::mouseClick(window.polimg, Qt::LeftButton);
 //         EXPECT_EQ(window.GroupBox2->title(), "Opcje");

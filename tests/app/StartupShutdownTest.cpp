@@ -6,6 +6,7 @@
 #include "platform/Errors.h"
 
 #include <QGroupBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -91,6 +92,29 @@ TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
     sequence.run();
     EXPECT_TRUE(sequence.picturesLoaded);
     EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowFixture, TheStatusBarFollowsTheLongHintOfTheControlUnderTheMouse)
+{
+    TForm1& form = start();
+    form.StatusBar1->setText("New version is available! Click here to begin downloading!");
+    StatusBar::setHint(*form.spbt, "| Current path (FM 2009) is /");
+    EXPECT_EQ(form.spbt->toolTip(), "");
+
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(form.spbt, &enter);
+    EXPECT_EQ(form.StatusBar1->text(), " Current path (FM 2009) is /");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form.spbt, &leave);
+    EXPECT_EQ(form.StatusBar1->text(), "");
+    // Controls without a hint leave the text alone.
+    form.StatusBar1->setText("kept");
+    QCoreApplication::sendEvent(form.resbt, &enter);
+    EXPECT_EQ(form.StatusBar1->text(), "kept");
+
+    StatusBar::setHint(*form.resbt, "Back|Back to the detected folder|and more");
+    EXPECT_EQ(form.resbt->toolTip(), "Back");
+    EXPECT_EQ(form.resbt->statusTip(), "Back to the detected folder|and more");
 }
 
 class WindowMove : public MainWindowFixture {
