@@ -168,33 +168,23 @@ void TCouleur::SetRVB(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
     m_rvb = {red, green, blue};
     m_tsl = rgbToTsl(m_rvb);
-    m_tsv = rgbToTsv(m_rvb, m_tsv.hue);
-    applyTsvHueRule();
-    m_tslPsp = tslToPsp(m_tsl);
-    m_color = packColour(m_rvb);
-    m_hexa = hexaOf(m_color);
+    deriveFromRvbAndTsl();
 }
 
 void TCouleur::SetTSL(double hue, double saturation, double lightness)
 {
     m_tsl = {hue, saturation, lightness};
     m_rvb = tslToRgb(m_tsl);
-    m_tsv = rgbToTsv(m_rvb, m_tsv.hue);
-    applyTsvHueRule();
-    m_tslPsp = tslToPsp(m_tsl);
-    m_color = packColour(m_rvb);
-    m_hexa = hexaOf(m_color);
+    deriveFromRvbAndTsl();
 }
 
 void TCouleur::SetTSLPSP(std::uint8_t hue, std::uint8_t saturation, std::uint8_t lightness)
 {
-    m_tslPsp = {hue, saturation, lightness};
-    m_tsl = pspToTsl(m_tslPsp);
+    const TslBytes given {hue, saturation, lightness};
+    m_tsl = pspToTsl(given);
     m_rvb = tslToRgb(m_tsl);
-    m_tsv = rgbToTsv(m_rvb, m_tsv.hue);
-    applyTsvHueRule();
-    m_color = packColour(m_rvb);
-    m_hexa = hexaOf(m_color);
+    deriveFromRvbAndTsl();
+    m_tslPsp = given;
 }
 
 void TCouleur::SetTSV(std::int32_t hue, float saturation, float value)
@@ -209,12 +199,19 @@ void TCouleur::SetTSV(std::int32_t hue, float saturation, float value)
 
 void TCouleur::SetColor(std::uint32_t colour)
 {
-    m_color = colour;
-    m_rvb = unpackColour(m_color);
+    m_rvb = unpackColour(colour);
     m_tsl = rgbToTsl(m_rvb);
-    m_tslPsp = tslToPsp(m_tsl);
+    deriveFromRvbAndTsl();
+    m_color = colour;
+}
+
+// The TSV hue rule reads the TSL hue, so TSL comes first; the rest depends on the bytes alone.
+void TCouleur::deriveFromRvbAndTsl()
+{
     m_tsv = rgbToTsv(m_rvb, m_tsv.hue);
     applyTsvHueRule();
+    m_tslPsp = tslToPsp(m_tsl);
+    m_color = packColour(m_rvb);
     m_hexa = hexaOf(m_color);
 }
 

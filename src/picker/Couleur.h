@@ -77,6 +77,7 @@ public:
     const std::string& Hexa() const { return m_hexa; }
 
 private:
+    void deriveFromRvbAndTsl();
     void applyTsvHueRule();
 
     RvbBytes m_rvb;

@@ -26,8 +26,7 @@ constexpr int kNewCaptionTop = 5;
 constexpr int kOldCaptionTop = 80;
 constexpr int kFieldLimit = 255;
 
-// The keypad's minus key: a typed "-" that the character filter would not see as such on
-// every keyboard layout.
+// Refused as a key, on its press and its release, whatever character the layout gives it.
 bool isKeypadMinus(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Minus && key.modifiers().testFlag(Qt::KeypadModifier);
@@ -179,14 +178,8 @@ void TFramePSP::ImgCoulPSPMouseDown(const PictureBox::Mouse& mouse)
 
 void TFramePSP::SPRVBPSPChange(SpinField& changed)
 {
-    if (!m_rvbRuleOn || changed.fieldText().isEmpty())
+    if (!beginFieldChange(changed, m_rvbRuleOn))
         return;
-    removeMarkers();
-    if (changed.fieldValue() > kFieldLimit) {
-        const RuleOff rvbOff(m_rvbRuleOn);
-        const RuleOff tslOff(m_tslRuleOn);
-        changed.setValue(kFieldLimit);
-    }
     m_current.SetRVB(byteField(*SPRPSP), byteField(*SPVPSP), byteField(*SPBPSP));
     writeTslFields();
     writeTextFields();
@@ -195,18 +188,26 @@ void TFramePSP::SPRVBPSPChange(SpinField& changed)
 
 void TFramePSP::SPTSLPSPChange(SpinField& changed)
 {
-    if (!m_tslRuleOn || changed.fieldText().isEmpty())
+    if (!beginFieldChange(changed, m_tslRuleOn))
         return;
+    m_current.SetTSLPSP(byteField(*SPTPSP), byteField(*SPSPSP), byteField(*SPLPSP));
+    writeRvbFields();
+    writeTextFields();
+    repaintAll();
+}
+
+// A field being typed into may be empty for a moment; that changes nothing yet.
+bool TFramePSP::beginFieldChange(SpinField& changed, bool ruleOn)
+{
+    if (!ruleOn || changed.fieldText().isEmpty())
+        return false;
     removeMarkers();
     if (changed.fieldValue() > kFieldLimit) {
         const RuleOff rvbOff(m_rvbRuleOn);
         const RuleOff tslOff(m_tslRuleOn);
         changed.setValue(kFieldLimit);
     }
-    m_current.SetTSLPSP(byteField(*SPTPSP), byteField(*SPSPSP), byteField(*SPLPSP));
-    writeRvbFields();
-    writeTextFields();
-    repaintAll();
+    return true;
 }
 
 bool TFramePSP::SPTSLPSPKeyPress(const QKeyEvent& key) const

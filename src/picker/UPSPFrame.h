@@ -66,6 +66,7 @@ protected:
 
 private:
     SpinField* addField(const char* caption, int column, int row, bool visible);
+    bool beginFieldChange(SpinField& changed, bool ruleOn);
     void pick(int x, int y);
     void ringPick(int x, int y);
     void squarePick(int x, int y);

@@ -148,10 +148,21 @@ std::vector<RvbBytes> sampleColours()
     return colours;
 }
 
-TEST(TCouleurSweep, SettersAgreeWithEachOther)
+// Runs the check on every sample colour and names the first few that fail it.
+template<class Check> void expectForEverySample(const char* what, Check check)
 {
     int failures = 0;
     for (const RvbBytes rvb : sampleColours()) {
+        if (!check(rvb) && ++failures <= 5)
+            ADD_FAILURE() << what << " for " << int(rvb.red) << "," << int(rvb.green) << ","
+                          << int(rvb.blue);
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+TEST(TCouleurSweep, SettersAgreeWithEachOther)
+{
+    expectForEverySample("setters disagree", [](RvbBytes rvb) {
         TCouleur byRvb;
         byRvb.SetTSV(77, 0, 0);
         byRvb.SetRVB(rvb.red, rvb.green, rvb.blue);
@@ -171,46 +182,40 @@ TEST(TCouleurSweep, SettersAgreeWithEachOther)
         TCouleur byPspFractions;
         byPspFractions.SetTSL(psp.hue / 255.0, psp.saturation / 255.0, psp.lightness / 255.0);
 
-        const bool agree = byColor.RVB() == byRvb.RVB() && byColor.TSL() == byRvb.TSL()
+        return byColor.RVB() == byRvb.RVB() && byColor.TSL() == byRvb.TSL()
             && byColor.TSV() == byRvb.TSV() && byColor.TSLPSP() == byRvb.TSLPSP()
             && byColor.Hexa() == byRvb.Hexa() && byTsl.RVB() == rvb && byTsl.TSV() == byRvb.TSV()
             && byTsl.TSLPSP() == psp && byPsp.RVB() == byPspFractions.RVB()
             && byPsp.TSV() == byPspFractions.TSV() && byPsp.TSLPSP() == byPspFractions.TSLPSP();
-        if (!agree && ++failures <= 5)
-            ADD_FAILURE() << "setters disagree for " << int(rvb.red) << "," << int(rvb.green) << ","
-                          << int(rvb.blue);
-    }
-    EXPECT_EQ(failures, 0);
+    });
+}
+
+bool isByte(int value)
+{
+    return value >= 0 && value <= 255;
 }
 
 TEST(TCouleurSweep, EveryNotationStaysInItsRange)
 {
-    int failures = 0;
-    for (const RvbBytes rvb : sampleColours()) {
+    expectForEverySample("out of range", [](RvbBytes rvb) {
         const TCouleur couleur = fromRvb(rvb.red, rvb.green, rvb.blue);
         const TslFractions tsl = couleur.TSL();
         const TsvDegrees tsv = couleur.TSV();
         char hexa[7];
         std::snprintf(hexa, sizeof hexa, "%02X%02X%02X", rvb.red, rvb.green, rvb.blue);
+        // Unclamped, so that a byte out of range shows.
         const int hueByte = nearest(tsl.hue * 255);
         const int saturationByte = nearest(tsl.saturation * 255);
         const int lightnessByte = nearest(tsl.lightness * 255);
-        const bool inRange = couleur.Color() == rvb.red + 256u * rvb.green + 65536u * rvb.blue
+        const TslBytes psp = couleur.TSLPSP();
+        return couleur.Color() == rvb.red + 256u * rvb.green + 65536u * rvb.blue
             && couleur.Hexa() == hexa && tsl.hue >= 0 && tsl.hue < 1 && tsl.saturation >= 0
-            && tsl.saturation <= 1 && tsl.lightness >= 0 && tsl.lightness <= 1 && hueByte >= 0
-            && hueByte <= 255 && saturationByte >= 0 && saturationByte <= 255 && lightnessByte >= 0
-            && lightnessByte <= 255
-            && couleur.TSLPSP()
-                == TslBytes {static_cast<std::uint8_t>(hueByte),
-                    static_cast<std::uint8_t>(saturationByte),
-                    static_cast<std::uint8_t>(lightnessByte)}
-            && tsv.hue >= 0 && tsv.hue <= 359 && tsv.saturation >= 0 && tsv.saturation <= 100
-            && tsv.value >= 0 && tsv.value <= 100;
-        if (!inRange && ++failures <= 5)
-            ADD_FAILURE() << "out of range for " << int(rvb.red) << "," << int(rvb.green) << ","
-                          << int(rvb.blue);
-    }
-    EXPECT_EQ(failures, 0);
+            && tsl.saturation <= 1 && tsl.lightness >= 0 && tsl.lightness <= 1 && isByte(hueByte)
+            && isByte(saturationByte) && isByte(lightnessByte) && psp.hue == hueByte
+            && psp.saturation == saturationByte && psp.lightness == lightnessByte && tsv.hue >= 0
+            && tsv.hue <= 359 && tsv.saturation >= 0 && tsv.saturation <= 100 && tsv.value >= 0
+            && tsv.value <= 100;
+    });
 }
 
 TEST(TCouleurSweep, TslBytesGiveColoursCloseToTheirSource)
