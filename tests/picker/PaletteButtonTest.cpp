@@ -54,7 +54,8 @@ TEST(PaletteButton, ChannelTextsFollowTheIntegerRule)
     ScriptedChooser chooser;
     pltClick(chooser, {"  7", "+8", "256"});
     pltClick(chooser, {"-1", "0", "2147483647"});
-    EXPECT_EQ(chooser.set, (std::vector<std::uint32_t> {0x000807, 0xFF00FF}));
+    pltClick(chooser, {"x10", "$1FF", "0"});
+    EXPECT_EQ(chooser.set, (std::vector<std::uint32_t> {0x000807, 0xFF00FF, 0x00FF10}));
 
     for (const char* bad : {"12 ", "", " ", "+", "1a", "2147483648", "- 1"}) {
         try {
@@ -64,7 +65,7 @@ TEST(PaletteButton, ChannelTextsFollowTheIntegerRule)
             EXPECT_EQ(error.what(), "'" + std::string(bad) + "' is not a valid integer value");
         }
     }
-    EXPECT_EQ(chooser.executed, 2);
+    EXPECT_EQ(chooser.executed, 3);
 }
 
 using PaletteWithPicker = PickerFixture;
