@@ -1,8 +1,8 @@
 #include "app/StartupSequence.h"
 
 #include "app/EmbeddedPicture.h"
+#include "app/ImageControl.h"
 #include "app/Languages.h"
-#include "app/PictureBox.h"
 #include "app/StatusBar.h"
 #include "app/Unit1.h"
 #include "platform/FileSystem.h"

@@ -3,8 +3,8 @@
 #include "app/ColourSourceReset.h"
 #include "app/EmbeddedPicture.h"
 #include "app/GroupFrame.h"
+#include "app/ImageControl.h"
 #include "app/Languages.h"
-#include "app/PictureBox.h"
 #include "app/SlotViews.h"
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
@@ -212,7 +212,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::createControls()
 {
-    logoimg = place(new PictureBox(this), "logoimg", {3, 5, 116, 299});
+    logoimg = place(new ImageControl(this), "logoimg", {3, 5, 116, 299});
     GroupBox1 = makeGroup(this, "GroupBox1", {122, 0, 335, 305}, "Colours manager");
     GroupBox2 = makeGroup(this, "GroupBox2", {462, 200, 259, 105}, "Options");
     GroupBox3 = makeGroup(this, "GroupBox3", {462, 0, 259, 201}, "Load/Save XML");
@@ -232,7 +232,7 @@ void TForm1::createControls()
     };
 
     // The background goes under every other control of its group.
-    Image1 = place(new PictureBox(GroupBox1, true), "Image1", {8, 88, 150, 160});
+    Image1 = place(new ImageControl(GroupBox1, true), "Image1", {8, 88, 150, 160});
     Image1->setCursor(Qt::DragMoveCursor);
     showErrors(m_services.messages, [this] {
         Image1->setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/background.png")));
@@ -298,8 +298,8 @@ void TForm1::createControls()
     grey.setColor(QPalette::Base, QColor(0xF5, 0xF5, 0xF5));
     lista1->setPalette(grey);
 
-    engimg = place(new PictureBox(GroupBox2), "engimg", {160, 16, 41, 25});
-    polimg = place(new PictureBox(GroupBox2), "polimg", {208, 16, 41, 25});
+    engimg = place(new ImageControl(GroupBox2), "engimg", {160, 16, 41, 25});
+    polimg = place(new ImageControl(GroupBox2), "polimg", {208, 16, 41, 25});
     engimg->setCursor(Qt::PointingHandCursor);
     polimg->setCursor(Qt::PointingHandCursor);
 }
@@ -313,9 +313,9 @@ void TForm1::connectHandlers()
     };
     onClick(exitbt, [this] { close(); });
     onClick(helpbt, [this] { m_languages->helpbtClick(); });
-    connect(engimg, &PictureBox::clicked, this,
+    connect(engimg, &ImageControl::clicked, this,
         guarded(messages, [this] { m_languages->engimgClick(); }));
-    connect(polimg, &PictureBox::clicked, this,
+    connect(polimg, &ImageControl::clicked, this,
         guarded(messages, [this] { m_languages->polimgClick(); }));
 
     // The group of the editors belongs to the preview, whose pictures are dragged there: a press

@@ -24,7 +24,7 @@ class ChannelEditors;
 class ColourSourceReset;
 class ColourSwatch;
 class Languages;
-class PictureBox;
+class ImageControl;
 class SlotViews;
 class StatusBar;
 struct Services;
@@ -55,14 +55,14 @@ public:
     void data();
 
     // Window, left to right.
-    PictureBox* logoimg;
+    ImageControl* logoimg;
     QLabel* Label8; // hidden; holds userFolder
     QPushButton* Button1; // hidden
     StatusBar* StatusBar1;
 
     // "Colours manager".
     QGroupBox* GroupBox1;
-    PictureBox* Image1;
+    ImageControl* Image1;
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;
@@ -101,8 +101,8 @@ public:
 
     // "Options".
     QGroupBox* GroupBox2;
-    PictureBox* engimg;
-    PictureBox* polimg;
+    ImageControl* engimg;
+    ImageControl* polimg;
     QRadioButton* cbfm2009;
     QRadioButton* cbfm2008;
     QPushButton* spbt;

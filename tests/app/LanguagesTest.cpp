@@ -1,8 +1,8 @@
 #include "app/Languages.h"
 
 #include "MainWindowFixture.h"
+#include "app/ImageControl.h"
 #include "app/LanguageTexts.h"
-#include "app/PictureBox.h"
 #include "app/StatusBar.h"
 
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 #include "MainWindowFixture.h"
-#include "app/PictureBox.h"
+#include "app/ImageControl.h"
 #include "app/StatusBar.h"
 #include "editor/ColourSwatch.h"
 

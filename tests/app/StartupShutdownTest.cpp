@@ -1,12 +1,12 @@
 #include "MainWindowFixture.h"
+#include "app/ImageControl.h"
 #include "app/Languages.h"
-#include "app/PictureBox.h"
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
 #include "platform/Errors.h"
 
-#include <QGroupBox>
 #include <QEnterEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>

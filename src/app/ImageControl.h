@@ -7,11 +7,11 @@ namespace tintabel {
 
 // A picture at its own size in the top left corner of the control, clipped by it, with a click
 // signal. With sizeToPicture the control takes the size of each picture it is given.
-class PictureBox : public QLabel {
+class ImageControl : public QLabel {
     Q_OBJECT
 
 public:
-    explicit PictureBox(QWidget* parent = nullptr, bool sizeToPicture = false);
+    explicit ImageControl(QWidget* parent = nullptr, bool sizeToPicture = false);
 
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }

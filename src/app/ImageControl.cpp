@@ -1,18 +1,18 @@
-#include "app/PictureBox.h"
+#include "app/ImageControl.h"
 
 #include <QMouseEvent>
 #include <QPixmap>
 
 namespace tintabel {
 
-PictureBox::PictureBox(QWidget* parent, bool sizeToPicture)
+ImageControl::ImageControl(QWidget* parent, bool sizeToPicture)
     : QLabel(parent)
     , m_sizeToPicture(sizeToPicture)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void PictureBox::setPicture(const QImage& picture)
+void ImageControl::setPicture(const QImage& picture)
 {
     m_picture = picture;
     setPixmap(QPixmap::fromImage(picture));
@@ -20,13 +20,13 @@ void PictureBox::setPicture(const QImage& picture)
         resize(picture.size());
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event)
+void ImageControl::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+void ImageControl::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton
         && rect().contains(event->position().toPoint());
