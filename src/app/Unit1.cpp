@@ -68,7 +68,7 @@ struct ListRow {
     bool visible = true;
 };
 
-// Buttons drawn flat and round in the design are 21 high where the design gives no height.
+// Where no height is laid down, buttons take the 21 pixels of the flat toolkit buttons.
 constexpr int kButtonHeight = 21;
 constexpr int kDefaultWidth = 73;
 constexpr int kRadioHeight = 17;
