@@ -15,4 +15,9 @@ std::string ioReason(int errorNumber);
 // part. Raises InOutError with the reason; on failure the temporary file is removed.
 void writeFileAtomically(const std::filesystem::path& destination, std::string_view bytes);
 
+// The same for the content of another file, streamed so that big files need no memory of their
+// size. A new destination takes the source's permissions; a replaced one keeps its own.
+void copyFileAtomically(
+    const std::filesystem::path& source, const std::filesystem::path& destination);
+
 } // namespace tintabel

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tintabel {
 
@@ -17,6 +20,10 @@ struct Environment {
     std::string userName; // $USER, else $LOGNAME
 
     static Environment fromProcess();
+    // The same rules over any source of variables (an unset or empty variable gives nothing);
+    // "user-dirs.dirs" is still read from the configuration folder the variables name.
+    using VariableLookup = std::function<std::optional<std::string>(std::string_view name)>;
+    static Environment fromVariables(const VariableLookup& variable);
 };
 
 // The path of a shell special folder, by its Windows number, without creating it: 26 is the

@@ -6,42 +6,34 @@
 #include <string>
 #include <string_view>
 
+namespace pugi {
+struct xml_node_struct;
+}
+
 namespace tintabel {
 
 class FileSystem;
-class XmlDocument;
-
-// A node of an XmlDocument; valid while its document lives. A node that is not an element
-// (text, comment, processing instruction) has an empty local name and no attributes.
-class XmlNode {
-public:
-    bool isElement() const;
-    // The name without its namespace prefix ("colour" for "c:colour").
-    std::string localName() const;
-    std::size_t childCount() const;
-    XmlNode child(std::size_t index) const;
-    // Nothing when the element has no such attribute; "" when it is present and empty.
-    std::optional<std::string> attribute(std::string_view name) const;
-    // Replaces the value of the attribute, or adds it after the others.
-    void setAttribute(std::string_view name, std::string_view value);
-
-private:
-    friend class XmlDocument;
-    struct Access;
-    XmlNode(void* node, XmlDocument* document);
-    void* m_node = nullptr;
-    XmlDocument* m_document = nullptr;
-};
+class XmlNode;
 
 // An XML document read whole into memory, as the program reads skin files: any encoding that
-// the parser knows, every byte kept (carriage returns too). Writing it back changes only the
-// attribute values that were set and the attributes that were added; for a UTF-8 document every
-// other byte stays exactly as it was.
+// the parser knows (UTF-8, UTF-16 and UTF-32 with or without a byte order mark, ISO-8859-1 named
+// in the declaration), every byte kept (carriage returns too).
+//
+// Writing back: a document in which nothing changed, or whose values were only set to what they
+// were, comes back byte for byte. In a UTF-8 document only the bytes of the attribute values that
+// changed are replaced and added attributes are inserted after the last attribute of their tag
+// as name="value"; every other byte stays as it was. A document in another encoding is written by
+// the parser's serialiser in its own encoding (with its byte order mark if it had one): the
+// declaration, comments, elements, attributes and trailing line break stay, but quoting and the
+// blanks between top-level nodes take the serialiser's form; in ISO-8859-1 a character beyond it
+// is written as a character reference.
 class XmlDocument {
 public:
-    // Raises XmlError: "<reason>\nLine: <n>\n<the first 40 characters of that line>".
+    // Raises XmlError: "<reason>\nLine: <n>\n<the first 40 characters of that line>". An empty
+    // document is an error too (no document element).
     static XmlDocument parse(std::string bytes);
-    // Reads the file and parses it; a file that cannot be read raises XmlError with the reason.
+    // Reads the file and parses it. A file that cannot be read raises XmlError
+    // "<reason>\n<path>" (the parse message without its line part, the path in place of the line).
     static XmlDocument load(FileSystem& files, std::string_view path);
 
     XmlDocument(XmlDocument&&) noexcept;
@@ -49,7 +41,7 @@ public:
     ~XmlDocument();
 
     XmlNode documentElement();
-    // Whether any attribute was set since the document was parsed.
+    // Whether any attribute was set since the document was parsed (even to the value it had).
     bool changed() const;
     // The document's bytes with the changes made.
     std::string serialize() const;
@@ -61,6 +53,33 @@ private:
     struct State;
     explicit XmlDocument(std::unique_ptr<State> state);
     std::unique_ptr<State> m_state;
+};
+
+// A node of an XmlDocument; valid while its document lives (moving the document keeps it valid).
+// A node that is not an element (text, comment, processing instruction, CDATA) has an empty local
+// name and no attributes.
+class XmlNode {
+public:
+    bool isElement() const;
+    // The name without its namespace prefix ("colour" for "c:colour").
+    std::string localName() const;
+    // Direct children of every kind, in document order. Counting and indexing are cheap, so a
+    // walk over all children by index stays linear.
+    std::size_t childCount() const;
+    // Raises XmlError for an index at or past childCount().
+    XmlNode child(std::size_t index) const;
+    // Nothing when the element has no such attribute; "" when it is present and empty.
+    std::optional<std::string> attribute(std::string_view name) const;
+    // Replaces the value of the attribute, or adds it after the others. Raises XmlError on a node
+    // that is not an element, for a name that cannot stand in a tag, and for a value holding a
+    // character that XML cannot carry (control characters other than tab, CR and LF).
+    void setAttribute(std::string_view name, std::string_view value);
+
+private:
+    friend class XmlDocument;
+    XmlNode(pugi::xml_node_struct* node, XmlDocument::State* state);
+    pugi::xml_node_struct* m_node = nullptr;
+    XmlDocument::State* m_state = nullptr;
 };
 
 } // namespace tintabel

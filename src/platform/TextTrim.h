@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+namespace tintabel {
+
+// Blanks as the text formats we read treat them: spaces, tabs and the carriage return of a CRLF.
+constexpr bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+constexpr std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace tintabel

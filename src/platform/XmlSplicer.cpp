@@ -1,0 +1,143 @@
+#include "platform/XmlSplicer.h"
+
+#include <algorithm>
+
+namespace tintabel {
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+} // namespace
+
+XmlSplicer::XmlSplicer(std::string_view original)
+    : m_original(original)
+{
+}
+
+std::size_t XmlSplicer::skipBlanks(std::size_t position) const
+{
+    while (position < m_original.size() && isBlank(m_original[position]))
+        ++position;
+    return position;
+}
+
+std::optional<XmlSplicer::StartTag> XmlSplicer::scanStartTag(
+    std::size_t nameOffset, std::string_view name) const
+{
+    const std::string_view text = m_original;
+    if (nameOffset == 0 || nameOffset + name.size() >= text.size() || text[nameOffset - 1] != '<'
+        || text.substr(nameOffset, name.size()) != name)
+        return std::nullopt;
+
+    StartTag tag {{}, nameOffset + name.size()};
+    std::size_t position = tag.endOfAttributes;
+    if (!isBlank(text[position]) && text[position] != '/' && text[position] != '>')
+        return std::nullopt;
+    while (true) {
+        position = skipBlanks(position);
+        if (position >= text.size())
+            return std::nullopt;
+        if (text[position] == '>' || text.substr(position, 2) == "/>")
+            return tag;
+
+        const std::size_t nameBegin = position;
+        while (position < text.size() && !isBlank(text[position]) && text[position] != '='
+            && text[position] != '/' && text[position] != '>')
+            ++position;
+        const std::string_view attributeName = text.substr(nameBegin, position - nameBegin);
+        position = skipBlanks(position);
+        if (attributeName.empty() || position >= text.size() || text[position] != '=')
+            return std::nullopt;
+        position = skipBlanks(position + 1);
+        if (position >= text.size() || (text[position] != '"' && text[position] != '\''))
+            return std::nullopt;
+        const char quote = text[position];
+        const std::size_t valueEnd = text.find(quote, position + 1);
+        if (valueEnd == std::string_view::npos)
+            return std::nullopt;
+        tag.attributes.push_back({attributeName, position + 1, valueEnd, quote});
+        position = valueEnd + 1;
+        tag.endOfAttributes = position;
+    }
+}
+
+bool XmlSplicer::edit(const StartTagEdit& edit)
+{
+    const std::optional<StartTag> tag = scanStartTag(edit.nameOffset, edit.elementName);
+    if (!tag)
+        return false;
+
+    std::string added;
+    for (const auto& [name, value] : edit.attributes) {
+        const auto existing = std::find_if(tag->attributes.begin(), tag->attributes.end(),
+            [&name](const Attribute& attribute) { return attribute.name == name; });
+        if (existing == tag->attributes.end())
+            added += ' ' + name + "=\"" + escapeValue(value, '"') + '"';
+        else
+            m_replacements.push_back(
+                {existing->valueBegin, existing->valueEnd, escapeValue(value, existing->quote)});
+    }
+    if (!added.empty())
+        m_replacements.push_back({tag->endOfAttributes, tag->endOfAttributes, std::move(added)});
+    return true;
+}
+
+std::string XmlSplicer::result() const
+{
+    std::vector<const Replacement*> ordered;
+    ordered.reserve(m_replacements.size());
+    std::size_t growth = 0;
+    for (const Replacement& replacement : m_replacements) {
+        ordered.push_back(&replacement);
+        growth += replacement.text.size();
+    }
+    std::stable_sort(ordered.begin(), ordered.end(),
+        [](const Replacement* a, const Replacement* b) { return a->begin < b->begin; });
+
+    std::string out;
+    out.reserve(m_original.size() + growth);
+    std::size_t copied = 0;
+    for (const Replacement* replacement : ordered) {
+        out.append(m_original.substr(copied, replacement->begin - copied));
+        out += replacement->text;
+        copied = replacement->end;
+    }
+    out.append(m_original.substr(copied));
+    return out;
+}
+
+std::string XmlSplicer::escapeValue(std::string_view value, char quote)
+{
+    std::string out;
+    out.reserve(value.size());
+    for (const char c : value) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '\t':
+            out += "&#9;";
+            break;
+        case '\n':
+            out += "&#10;";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
+        default:
+            if (c == quote)
+                out += quote == '"' ? "&quot;" : "&apos;";
+            else
+                out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace tintabel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/TreeBackedRegistry.h"
+
+#include <optional>
+#include <string>
+
+namespace tintabel {
+
+// A settings store in memory with the same rules as the real one (case, missing keys, types).
+// Tests can make every write fail, as the system refuses writes to HKEY_LOCAL_MACHINE without
+// rights, and can store values of other types to provoke "Invalid data type".
+class MemoryRegistry final : public TreeBackedRegistry {
+public:
+    // From now on every write raises RegistryError with this text and changes nothing.
+    void failWrites(std::string text) { m_writeFailure = std::move(text); }
+    void allowWrites() { m_writeFailure.reset(); }
+
+    // Stores a value of any registry type, bypassing the write failure: the way a test lays out
+    // what another program left behind.
+    void storeDword(
+        RegistryRoot root, std::string_view key, std::string_view name, std::uint32_t value);
+    void storeExpandString(
+        RegistryRoot root, std::string_view key, std::string_view name, std::string_view value);
+    void store(RegistryRoot root, std::string_view key, RegistryTree::Value value);
+
+    // The writes that succeeded, for tests that check whether anything was stored.
+    int writeCount() const { return m_writeCount; }
+    const RegistryTree& tree() const { return m_tree; }
+
+private:
+    const RegistryTree& treeForReading() override { return m_tree; }
+    void write(RegistryRoot root, std::string_view key, RegistryTree::Value value) override;
+
+    RegistryTree m_tree;
+    std::optional<std::string> m_writeFailure;
+    int m_writeCount = 0;
+};
+
+} // namespace tintabel

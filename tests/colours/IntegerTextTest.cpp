@@ -1,0 +1,65 @@
+#include "colours/IntegerText.h"
+
+#include "platform/ErrorText.h"
+#include "platform/Errors.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace tintabel {
+namespace {
+
+TEST(IntegerText, AcceptsBlanksSignsAndEveryPrefix)
+{
+    const std::pair<std::string, std::int32_t> cases[] = {
+        {"0", 0},
+        {"007", 7},
+        {" 12", 12},
+        {"   -12", -12},
+        {"+7", 7},
+        {"-0", 0},
+        {"$ff", 255},
+        {"$1FF", 511},
+        {"x10", 16},
+        {"X10", 16},
+        {"0x7f", 127},
+        {"0XAbC", 0xABC},
+        {"-$10", -16},
+        {" +0x10", 16},
+        {"$000000000001", 1},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"0002147483647", 2147483647},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(tryIntegerFromText(text), value) << '"' << text << '"';
+        EXPECT_EQ(integerFromText(text), value) << '"' << text << '"';
+    }
+}
+
+TEST(IntegerText, HexadecimalFillsThirtyTwoBitsAndWraps)
+{
+    EXPECT_EQ(integerFromText("$7FFFFFFF"), 2147483647);
+    EXPECT_EQ(integerFromText("$80000000"), -2147483647 - 1);
+    EXPECT_EQ(integerFromText("$FFFFFFFF"), -1);
+    EXPECT_EQ(integerFromText("0xFFFFFFFE"), -2);
+    // The sign applies after the wrap.
+    EXPECT_EQ(integerFromText("-$FFFFFFFF"), 1);
+    EXPECT_EQ(integerFromText("-$80000000"), -2147483647 - 1);
+    EXPECT_EQ(tryIntegerFromText("$100000000"), std::nullopt);
+}
+
+TEST(IntegerText, RefusesEverythingElseNamingTheText)
+{
+    const std::string refused[] = {"", " ", "12 ", "1 2", "$", "0x", "x", "-", "+", "+-1", "- 1",
+        "$ 1", "$-1", "1a", "12.0", "0x1g", "\t12", "2147483648", "-2147483649", "99999999999",
+        "00x10", "$FFFFFFFFF", "１２"};
+    for (const std::string& text : refused) {
+        EXPECT_EQ(tryIntegerFromText(text), std::nullopt) << '"' << text << '"';
+        EXPECT_EQ(testing::errorText<ConversionError>([&] { integerFromText(text); }),
+            "'" + text + "' is not a valid integer value");
+    }
+}
+
+} // namespace
+} // namespace tintabel

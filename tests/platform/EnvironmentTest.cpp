@@ -1,0 +1,115 @@
+#include "platform/Environment.h"
+
+#include "WinePrefix.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace tintabel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+using testing::WinePrefix;
+
+Environment fromMap(const std::map<std::string, std::string>& variables)
+{
+    return Environment::fromVariables([&variables](std::string_view name) {
+        const auto it = variables.find(std::string(name));
+        return it == variables.end() ? std::nullopt : std::optional<std::string>(it->second);
+    });
+}
+
+TEST(Environment, FallsBackToTheUsualFoldersUnderHome)
+{
+    const Environment env
+        = fromMap({{"HOME", "/home/bob"}, {"XDG_DATA_HOME", ""}, {"LOGNAME", "bob"}});
+    EXPECT_EQ(env.home, "/home/bob");
+    EXPECT_EQ(env.configHome, "/home/bob/.config");
+    EXPECT_EQ(env.dataHome, "/home/bob/.local/share");
+    EXPECT_EQ(env.documentsFolder, "/home/bob/Documents");
+    EXPECT_EQ(env.winePrefix, "/home/bob/.wine");
+    EXPECT_EQ(env.userName, "bob");
+}
+
+TEST(Environment, VariablesWinOverDefaults)
+{
+    const Environment env = fromMap({{"HOME", "/home/bob"}, {"XDG_CONFIG_HOME", "/c"},
+        {"XDG_DATA_HOME", "/d"}, {"XDG_DOCUMENTS_DIR", "/docs"}, {"WINEPREFIX", "/games/fm"},
+        {"USER", "robert"}, {"LOGNAME", "bob"}});
+    EXPECT_EQ(env.configHome, "/c");
+    EXPECT_EQ(env.dataHome, "/d");
+    EXPECT_EQ(env.documentsFolder, "/docs");
+    EXPECT_EQ(env.winePrefix, "/games/fm");
+    EXPECT_EQ(env.userName, "robert");
+}
+
+TEST(Environment, DocumentsFolderFromUserDirs)
+{
+    const TempFolder config;
+    const std::string home = "/home/bob";
+    const auto documents
+        = [&](const std::string& content, const std::map<std::string, std::string>& extra = {}) {
+              config.write("user-dirs.dirs", content);
+              std::map<std::string, std::string> variables
+                  = {{"HOME", home}, {"XDG_CONFIG_HOME", config.path().string()}};
+              variables.insert(extra.begin(), extra.end());
+              return fromMap(variables).documentsFolder;
+          };
+    EXPECT_EQ(documents("# written by xdg-user-dirs-update\n"
+                        "XDG_DESKTOP_DIR=\"$HOME/Pulpit\"\n"
+                        "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n"),
+        "/home/bob/Dokumenty");
+    EXPECT_EQ(documents("XDG_DOCUMENTS_DIR=\"/srv/my \\\"docs\\\"/\"\n"), "/srv/my \"docs\"");
+    EXPECT_EQ(documents("XDG_DOCUMENTS_DIR=\"relative/docs\"\n"), "/home/bob/Documents");
+    EXPECT_EQ(documents("# XDG_DOCUMENTS_DIR=\"/commented\"\n"), "/home/bob/Documents");
+    EXPECT_EQ(
+        documents("XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n", {{"XDG_DOCUMENTS_DIR", "/e"}}), "/e");
+}
+
+TEST(Environment, FromProcessReadsTheVariables)
+{
+    const Environment env = Environment::fromProcess();
+    EXPECT_EQ(env.home, std::getenv("HOME"));
+    EXPECT_EQ(env.documentsFolder, std::getenv("XDG_DOCUMENTS_DIR"));
+    EXPECT_EQ(env.winePrefix, env.home + "/.wine");
+    EXPECT_FALSE(env.userName.empty());
+}
+
+TEST(SpecialFolder, InsideTheWinePrefix)
+{
+    const WinePrefix wine;
+    const fs::path user = wine.driveC() / "users/bob";
+    // Before the game has run the folders need not exist: the path is still the prefix's.
+    EXPECT_EQ(specialFolderPath(26, wine.env), (user / "AppData/Roaming").string());
+    fs::create_directories(user / "AppData/Roaming");
+    fs::create_directories(user / "Documents");
+    EXPECT_EQ(specialFolderPath(26, wine.env), (user / "AppData/Roaming").string());
+    EXPECT_EQ(specialFolderPath(5, wine.env), (user / "Documents").string());
+    EXPECT_EQ(specialFolderPath(7, wine.env), "");
+}
+
+TEST(SpecialFolder, OlderPrefixLayoutAndOtherCase)
+{
+    const WinePrefix wine;
+    fs::create_directories(wine.driveC() / "users/Bob/Application Data");
+    fs::create_directories(wine.driveC() / "users/Bob/My Documents");
+    EXPECT_EQ(
+        specialFolderPath(26, wine.env), (wine.driveC() / "users/Bob/Application Data").string());
+    EXPECT_EQ(specialFolderPath(5, wine.env), (wine.driveC() / "users/Bob/My Documents").string());
+}
+
+TEST(SpecialFolder, WithoutAPrefixTheXdgFolders)
+{
+    const WinePrefix wine;
+    const Environment env = wine.withoutPrefix();
+    EXPECT_EQ(specialFolderPath(26, env), env.dataHome);
+    EXPECT_EQ(specialFolderPath(5, env), env.documentsFolder);
+    // A prefix folder without a drive_c is no prefix either.
+    fs::create_directories(env.winePrefix);
+    EXPECT_EQ(specialFolderPath(26, env), env.dataHome);
+}
+
+} // namespace
+} // namespace tintabel

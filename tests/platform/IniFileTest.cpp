@@ -1,0 +1,90 @@
+#include "platform/IniFile.h"
+
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace tintabel {
+namespace {
+
+TEST(IniFile, ReadsLikeTheProfileFunctions)
+{
+    const IniFile ini = IniFile::parse("\xEF\xBB\xBF; the update notice\r\n"
+                                       "orphan=outside any section\r\n"
+                                       "[other]\r\n"
+                                       "version=9\r\n"
+                                       "  [ UPDATE ]  \r\n"
+                                       "not a pair\r\n"
+                                       ";version=8\r\n"
+                                       "  Version   =   3   \r\n"
+                                       "version=4\r\n"
+                                       "url = http://example.test/get?a=1&b=2\r\n"
+                                       "quoted=\"  spaced  \"\r\n"
+                                       "=no key\r\n"
+                                       "empty=\r\n"
+                                       "[update]\r\n"
+                                       "later=5");
+    EXPECT_EQ(ini.read("update", "version", ""), "3");
+    EXPECT_EQ(ini.read("Update", "URL", ""), "http://example.test/get?a=1&b=2");
+    EXPECT_EQ(ini.read("update", "quoted", ""), "  spaced  ");
+    EXPECT_EQ(ini.read("update", "empty", "fallback"), "");
+    EXPECT_EQ(ini.read("update", "later", ""), "5");
+    EXPECT_EQ(ini.read("other", "version", ""), "9");
+    EXPECT_EQ(ini.read("update", "missing", "fallback"), "fallback");
+    EXPECT_EQ(ini.read("missing", "version", ""), "");
+    EXPECT_EQ(ini.read("", "orphan", "none"), "none");
+    EXPECT_EQ(ini.read("update", "not a pair", "none"), "none");
+}
+
+TEST(IniFile, LongAndIndentedLinesStandAlone)
+{
+    const std::string longUrl = "http://example.test/" + std::string(5000, 'a');
+    const IniFile ini = IniFile::parse("[update]\nurl=" + longUrl + "\n    version=3\n\tnext=x\n");
+    EXPECT_EQ(ini.read("update", "url", ""), longUrl);
+    EXPECT_EQ(ini.read("update", "version", ""), "3");
+    EXPECT_EQ(ini.read("update", "next", ""), "x");
+}
+
+// Only the read of a whole file is used, so the double answers from a map.
+class OneFile : public FileSystem {
+public:
+    std::string path, bytes;
+    bool readable = true;
+    bool fileExists(std::string_view p) override { return p == path; }
+    std::string readFile(std::string_view p) override
+    {
+        if (p != path || !readable)
+            throw InOutError("File access denied");
+        return bytes;
+    }
+    bool folderExists(std::string_view) override { return false; }
+    std::vector<FolderEntry> list(std::string_view) override { return {}; }
+    bool copyFile(std::string_view, std::string_view) override { return false; }
+    void copyFileOrThrow(std::string_view, std::string_view) override { }
+    bool deleteFile(std::string_view) override { return false; }
+    bool setNormalAttributes(std::string_view) override { return false; }
+    bool makeFolderTree(std::string_view) override { return false; }
+    bool removeFolder(std::string_view) override { return false; }
+    bool deleteTree(std::string_view, std::string_view) override { return false; }
+    void writeFileAtomically(std::string_view, std::string_view) override { }
+    std::unique_ptr<RecordFile> openRecords(std::string_view, std::size_t, RecordAccess) override
+    {
+        return nullptr;
+    }
+};
+
+TEST(IniFile, LoadsThroughTheFileSystemAndTakesAMissingFileAsEmpty)
+{
+    OneFile files;
+    files.path = "C:\\Program\\\\orb.ini";
+    files.bytes = "[update]\nversion=3\n";
+    EXPECT_EQ(IniFile::load(files, files.path).read("update", "version", ""), "3");
+    EXPECT_EQ(IniFile::load(files, "elsewhere.ini").read("update", "version", "none"), "none");
+    files.readable = false;
+    EXPECT_THROW(IniFile::load(files, files.path), InOutError);
+}
+
+} // namespace
+} // namespace tintabel

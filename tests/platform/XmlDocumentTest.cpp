@@ -1,0 +1,218 @@
+#include "platform/XmlDocument.h"
+
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+namespace tintabel {
+namespace {
+
+// Reading and writing go through the FileSystem interface; this one keeps files in memory and
+// can refuse writes.
+class MemoryFiles : public FileSystem {
+public:
+    std::map<std::string, std::string, std::less<>> files;
+    bool refuseWrites = false;
+
+    bool fileExists(std::string_view path) override { return files.contains(path); }
+    bool folderExists(std::string_view) override { return false; }
+    std::vector<FolderEntry> list(std::string_view) override { return {}; }
+    bool copyFile(std::string_view, std::string_view) override { return false; }
+    void copyFileOrThrow(std::string_view, std::string_view) override { }
+    bool deleteFile(std::string_view) override { return false; }
+    bool setNormalAttributes(std::string_view) override { return false; }
+    bool makeFolderTree(std::string_view) override { return false; }
+    bool removeFolder(std::string_view) override { return false; }
+    bool deleteTree(std::string_view, std::string_view) override { return false; }
+    std::string readFile(std::string_view path) override
+    {
+        const auto found = files.find(path);
+        if (found == files.end())
+            throw InOutError("File not found");
+        return found->second;
+    }
+    void writeFileAtomically(std::string_view path, std::string_view bytes) override
+    {
+        if (refuseWrites)
+            throw InOutError("File access denied");
+        files[std::string(path)] = std::string(bytes);
+    }
+    std::unique_ptr<RecordFile> openRecords(std::string_view, std::size_t, RecordAccess) override
+    {
+        return nullptr;
+    }
+};
+
+std::string parseError(std::string bytes)
+{
+    try {
+        XmlDocument::parse(std::move(bytes));
+    } catch (const XmlError& error) {
+        return error.what();
+    }
+    ADD_FAILURE() << "the document parsed";
+    return {};
+}
+
+// The parse message without its reason, which is the parser's own text.
+std::string afterReason(const std::string& message)
+{
+    const std::size_t lineBreak = message.find('\n');
+    EXPECT_GT(lineBreak, 0u) << message;
+    return lineBreak == std::string::npos ? message : message.substr(lineBreak);
+}
+
+TEST(XmlDocumentNavigation, ChildrenOfEveryKindInDocumentOrder)
+{
+    XmlDocument document = XmlDocument::parse(
+        "<root>text<!--note--><a/><?pi data?><![CDATA[raw]]><b x='1'><c/></b></root>");
+    XmlNode root = document.documentElement();
+    ASSERT_EQ(root.childCount(), 6u);
+    std::vector<std::string> names;
+    std::vector<bool> elements;
+    for (std::size_t i = 0; i < root.childCount(); ++i) {
+        names.push_back(root.child(i).localName());
+        elements.push_back(root.child(i).isElement());
+    }
+    EXPECT_EQ(names, (std::vector<std::string> {"", "", "a", "", "", "b"}));
+    EXPECT_EQ(elements, (std::vector<bool> {false, false, true, false, false, true}));
+    // Only direct children: c sits inside b.
+    EXPECT_EQ(root.child(5).childCount(), 1u);
+    EXPECT_EQ(root.child(5).child(0).localName(), "c");
+    EXPECT_THROW(root.child(6), XmlError);
+}
+
+TEST(XmlDocumentNavigation, LocalNamesDropTheNamespacePrefix)
+{
+    XmlDocument document = XmlDocument::parse(
+        "<s:colours xmlns:s='urn:skin'><s:colour name='low attribute'/><colour/></s:colours>");
+    XmlNode root = document.documentElement();
+    EXPECT_EQ(root.localName(), "colours");
+    EXPECT_EQ(root.child(0).localName(), "colour");
+    EXPECT_EQ(root.child(0).attribute("name"), "low attribute");
+    EXPECT_EQ(root.child(1).localName(), "colour");
+}
+
+TEST(XmlDocumentNavigation, AbsentAttributeIsNoValueAndEmptyIsEmpty)
+{
+    XmlDocument document = XmlDocument::parse("<r><colour name='' red='a&amp;b &#233;'/>text</r>");
+    XmlNode entry = document.documentElement().child(0);
+    EXPECT_EQ(entry.attribute("name"), std::optional<std::string>(""));
+    EXPECT_EQ(entry.attribute("alpha"), std::nullopt);
+    EXPECT_EQ(entry.attribute("Name"), std::nullopt);
+    EXPECT_EQ(entry.attribute("red"), "a&b \xC3\xA9");
+    EXPECT_EQ(document.documentElement().child(1).attribute("name"), std::nullopt);
+}
+
+TEST(XmlDocumentNavigation, NodesOutliveAMoveOfTheirDocument)
+{
+    XmlDocument first = XmlDocument::parse("<r><colour red='1'/></r>");
+    XmlNode entry = first.documentElement().child(0);
+    XmlDocument moved = std::move(first);
+    entry.setAttribute("red", "2");
+    EXPECT_TRUE(moved.changed());
+    EXPECT_EQ(moved.serialize(), "<r><colour red='2'/></r>");
+}
+
+TEST(XmlDocumentSetAttribute, RefusesWhatCannotBeWritten)
+{
+    XmlDocument document = XmlDocument::parse("<r>text<colour/></r>");
+    XmlNode text = document.documentElement().child(0);
+    XmlNode entry = document.documentElement().child(1);
+    EXPECT_THROW(text.setAttribute("red", "1"), XmlError);
+    EXPECT_THROW(entry.setAttribute("", "1"), XmlError);
+    EXPECT_THROW(entry.setAttribute("re d", "1"), XmlError);
+    EXPECT_THROW(entry.setAttribute("a\"b", "1"), XmlError);
+    EXPECT_THROW(entry.setAttribute("red", std::string("1\0", 2)), XmlError);
+    EXPECT_THROW(entry.setAttribute("red", "\x1B"), XmlError);
+    EXPECT_FALSE(document.changed());
+    EXPECT_EQ(entry.attribute("red"), std::nullopt);
+}
+
+TEST(XmlDocumentParseErrors, NameTheLineAndShowItsText)
+{
+    EXPECT_EQ(afterReason(parseError("<colours><colour name=x/></colours>")),
+        "\nLine: 1\n<colours><colour name=x/></colours>");
+    EXPECT_EQ(afterReason(parseError("<a>\r\n\t<b>\r\n<c red='1' green=2/>\r\n</b></a>\r\n")),
+        "\nLine: 3\n<c red='1' green=2/>");
+    EXPECT_EQ(afterReason(parseError("<a>\n<b>\n</c>\n</a>")), "\nLine: 3\n</c>");
+    // Old Mac line ends count as well.
+    EXPECT_EQ(afterReason(parseError("<a>\r<b>\r<c x=1/>\r</b></a>")), "\nLine: 3\n<c x=1/>");
+    EXPECT_EQ(
+        parseError("<a>\n<b x=1/>\n</a>"), "Error parsing element attribute\nLine: 2\n<b x=1/>");
+}
+
+TEST(XmlDocumentParseErrors, CutTheLineAtFortyCharacters)
+{
+    std::string accents;
+    for (int i = 0; i < 50; ++i)
+        accents += "\xC3\xA9";
+    std::string shown = "<t>";
+    for (int i = 0; i < 37; ++i)
+        shown += "\xC3\xA9";
+    EXPECT_EQ(afterReason(parseError("<r>\n<t>" + accents + "</x>\n</r>")), "\nLine: 2\n" + shown);
+    EXPECT_EQ(afterReason(parseError("<r a='" + std::string(60, 'x') + "' b=1/>")),
+        "\nLine: 1\n<r a='" + std::string(34, 'x'));
+}
+
+TEST(XmlDocumentParseErrors, EmptyAndBlankDocumentsHaveNoElement)
+{
+    const std::string empty = parseError("");
+    EXPECT_TRUE(empty.ends_with("\nLine: 1\n")) << empty;
+    EXPECT_GT(empty.find('\n'), 0u);
+    EXPECT_EQ(afterReason(parseError("\xEF\xBB\xBF")), "\nLine: 1\n");
+    EXPECT_EQ(afterReason(parseError("<?xml version='1.0'?>\n<!-- only -->\n")), "\nLine: 3\n");
+}
+
+TEST(XmlDocumentParseErrors, LinesOfOtherEncodingsAreShownAsText)
+{
+    // A lone surrogate is dropped by the parser, so it must not shift the position either.
+    const std::u16string text = u"<r>\r\n<b t='\U0001F600\xD800' \u00E9=1/>\r\n</r>";
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    EXPECT_EQ(afterReason(parseError(bytes)), "\nLine: 2\n<b t='\xF0\x9F\x98\x80' \xC3\xA9=1/>");
+    EXPECT_EQ(afterReason(parseError("\xEF\xBB\xBF<r x=1/>")), "\nLine: 1\n<r x=1/>");
+    EXPECT_EQ(
+        afterReason(parseError("<?xml version='1.0' encoding='ISO-8859-1'?>\n<caf\xE9 x=1/>")),
+        "\nLine: 2\n<caf\xC3\xA9 x=1/>");
+}
+
+TEST(XmlDocumentFiles, LoadsThroughTheFileSystem)
+{
+    MemoryFiles files;
+    files.files["/skins/a/settings/fm colours.xml"] = "<r><colour name='low attribute'/></r>";
+    XmlDocument document = XmlDocument::load(files, "/skins/a/settings/fm colours.xml");
+    EXPECT_EQ(document.documentElement().child(0).attribute("name"), "low attribute");
+}
+
+TEST(XmlDocumentFiles, AnUnreadableFileIsAnXmlErrorNamingReasonAndFile)
+{
+    MemoryFiles files;
+    try {
+        XmlDocument::load(files, "C:\\temp\\fm colours.xml");
+        FAIL() << "a missing file loaded";
+    } catch (const XmlError& error) {
+        EXPECT_STREQ(error.what(), "File not found\nC:\\temp\\fm colours.xml");
+    }
+}
+
+TEST(XmlDocumentFiles, SavesTheChangesAndReportsARefusedWrite)
+{
+    MemoryFiles files;
+    files.files["work.xml"] = "<r>\n  <colour name='low attribute' red='1'/>\n</r>\n";
+    XmlDocument document = XmlDocument::load(files, "work.xml");
+    document.documentElement().child(1).setAttribute("red", "10");
+    document.save(files, "work.xml");
+    EXPECT_EQ(files.files["work.xml"], "<r>\n  <colour name='low attribute' red='10'/>\n</r>\n");
+
+    files.refuseWrites = true;
+    EXPECT_THROW(document.save(files, "work.xml"), InOutError);
+}
+
+} // namespace
+} // namespace tintabel
