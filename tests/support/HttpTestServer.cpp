@@ -153,9 +153,7 @@ void HttpTestServer::serve(int connection)
         ? std::string()
         : request.substr(start, end - start);
 
-    Route route;
-    route.response.status = 404;
-    route.response.body = "Not Found";
+    Route route {{404, "Not Found"}, true};
     {
         const std::lock_guard lock(m_mutex);
         m_requests.push_back(path);

@@ -17,11 +17,22 @@ namespace tintabel::testing {
 class HttpTestServer {
 public:
     struct Response {
+        using Headers = std::vector<std::pair<std::string, std::string>>;
+
+        Response() = default;
+        Response(int status, std::string body, bool withContentLength = true, Headers headers = {})
+            : status(status)
+            , body(std::move(body))
+            , withContentLength(withContentLength)
+            , headers(std::move(headers))
+        {
+        }
+
         int status = 200;
         std::string body;
         // Without it the body ends when the connection closes.
         bool withContentLength = true;
-        std::vector<std::pair<std::string, std::string>> headers;
+        Headers headers;
     };
 
     HttpTestServer();
