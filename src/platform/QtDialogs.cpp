@@ -59,10 +59,7 @@ std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(
     const QStringList filters = qtNameFilters(request.filter);
     if (!filters.isEmpty())
         dialog->setNameFilters(filters);
-    QString suffix = fromUtf8(request.defaultExtension);
-    while (suffix.startsWith(QLatin1Char('.')))
-        suffix.remove(0, 1);
-    dialog->setDefaultSuffix(suffix);
+    dialog->setDefaultSuffix(fromUtf8(request.defaultExtension)); // Qt drops a leading dot
     if (!request.initialFileName.empty())
         dialog->selectFile(fromUtf8(request.initialFileName));
     return dialog;
