@@ -1,0 +1,45 @@
+#pragma once
+
+#include "picker/ColourChooser.h"
+#include "picker/Couleur.h"
+
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace tintabel {
+
+class MessageBoxes;
+class TColorForm;
+
+// The colour-picker dialog. Its form is made with it and kept for its whole life, so the wheel is
+// painted once and the "Old" box remembers the colour confirmed last.
+class ColorPickerDialog : public ColourChooser {
+public:
+    // Shows the form and returns its result, QDialog::Accepted or QDialog::Rejected. The
+    // program runs it modally; tests run it as they please.
+    using FormRunner = std::function<int(TColorForm&)>;
+
+    ColorPickerDialog(MessageBoxes& messages, QWidget* owner, FormRunner runForm = {});
+    ~ColorPickerDialog() override;
+    ColorPickerDialog(const ColorPickerDialog&) = delete;
+    ColorPickerDialog& operator=(const ColorPickerDialog&) = delete;
+
+    std::uint32_t Color() const override { return m_color; }
+    void SetColor(std::uint32_t colour) override;
+    bool Execute() override;
+
+    TColorForm& form() { return *m_form; }
+
+private:
+    std::uint32_t m_color = 0;
+    TCouleur m_working;
+    // The owner window may destroy the form first.
+    QPointer<TColorForm> m_form;
+    FormRunner m_runForm;
+};
+
+} // namespace tintabel

@@ -1,0 +1,153 @@
+#include "PickerFixture.h"
+#include "picker/ColourPage.h"
+
+#include <QToolButton>
+
+namespace tintabel::testing {
+namespace {
+
+using ColorPickerDialogTest = PickerFixture;
+
+TEST_F(ColorPickerDialogTest, FormIsMadeAsTheDialogShowsIt)
+{
+    EXPECT_EQ(form().windowTitle(), "Choose a colours");
+    EXPECT_EQ(form().size(), QSize(350, 422));
+    EXPECT_EQ(form().minimumSize(), form().maximumSize());
+    EXPECT_TRUE(form().TBPsp->isVisible());
+    EXPECT_TRUE(form().TBPsp->isChecked());
+    EXPECT_EQ(form().TBPsp->text(), "Colours");
+    for (QToolButton* hidden :
+        {form().TBAdobe, form().TBAdobe2, form().TBPerso, form().TBuPerso, form().TBInfo})
+        EXPECT_FALSE(hidden->isVisible());
+    EXPECT_EQ(form().SpeedButton1->text(), "&Ok");
+    EXPECT_EQ(form().SpeedButton1->geometry(), QRect(8, 5, 105, 25));
+    EXPECT_EQ(form().SpeedButton2->text(), "&Cancel");
+    EXPECT_EQ(form().SpeedButton2->geometry(), QRect(240, 5, 105, 25));
+    EXPECT_EQ(page().geometry(), QRect(0, 24, 350, 363));
+    EXPECT_EQ(page().CerclePSP->geometry(), QRect(0, 0, 350, 216));
+    EXPECT_EQ(page().CerclePSP->picture().format(), QImage::Format_RGB32);
+    EXPECT_EQ(page().ImgCoulPSP->geometry(), QRect(257, 216, 93, 147));
+    EXPECT_EQ(page().ImgCoulPSP->picture().format(), QImage::Format_RGB888);
+    EXPECT_EQ(page().EHexaPSP->text(), "$000000");
+    EXPECT_EQ(page().EHTMLPSP->text(), "#000000");
+    EXPECT_EQ(dialog.Color(), 0u);
+    EXPECT_EQ(form().confirmedColour(), 0u);
+}
+
+TEST_F(ColorPickerDialogTest, OkWithoutChangeKeepsTheColour)
+{
+    dialog.SetColor(0x563412);
+    whileOpen = [this] { clickOk(); };
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), 0x563412u);
+    EXPECT_EQ(form().confirmedColour(), 0x563412u);
+}
+
+TEST_F(ColorPickerDialogTest, OkTakesThePickedColour)
+{
+    dialog.SetColor(0x563412);
+    whileOpen = [this] {
+        click(xo + 149, 97); // the last column of the square that takes a press
+        clickOk();
+    };
+    EXPECT_TRUE(dialog.Execute());
+    const TCouleur& picked = page().pageColour();
+    EXPECT_EQ(dialog.Color(), picked.Color());
+    EXPECT_EQ(picked.TSLPSP(), (TslBytes {149, 253, 128}));
+    EXPECT_EQ(page().oldColour(), picked.Color());
+}
+
+TEST_F(ColorPickerDialogTest, CancelAndClosingLeaveTheColour)
+{
+    dialog.SetColor(0x563412);
+    whileOpen = [this] {
+        click(xo + 60, 60);
+        clickCancel();
+    };
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), 0x563412u);
+    // Cancel puts the form's colour back to the one confirmed last.
+    EXPECT_EQ(form().Couleur().Color(), 0u);
+
+    whileOpen = [this] { click(xo + 60, 60); }; // then the window is closed
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), 0x563412u);
+}
+
+TEST_F(ColorPickerDialogTest, OldBoxRestoresTheColourConfirmedLast)
+{
+    dialog.SetColor(0x563412);
+    whileOpen = [this] {
+        click(xo + 100, 70);
+        clickOk();
+    };
+    ASSERT_TRUE(dialog.Execute());
+    const std::uint32_t confirmed = dialog.Color();
+    ASSERT_NE(confirmed, 0x563412u);
+
+    dialog.SetColor(0x00FF00);
+    whileOpen = [this] {
+        EXPECT_EQ(pageRvb(), (RvbBytes {0, 255, 0}));
+        clickOldBox();
+        clickOk();
+    };
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), confirmed);
+}
+
+TEST_F(ColorPickerDialogTest, OldBoxIsBlackBeforeAnyConfirmation)
+{
+    dialog.SetColor(0x563412);
+    QTest::mouseClick(page().ImgCoulPSP, Qt::LeftButton, {}, QPoint(45, 45)); // the New box
+    EXPECT_EQ(pageRvb(), (RvbBytes {18, 52, 86}));
+    const QImage preview = page().ImgCoulPSP->picture();
+    EXPECT_EQ(preview.pixel(45, 45), qRgb(18, 52, 86));
+    EXPECT_EQ(preview.pixel(21, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(preview.pixel(45, 120), qRgb(0, 0, 0));
+    EXPECT_EQ(preview.pixel(5, 90), page().palette().color(QPalette::Button).rgb());
+    clickOldBox();
+    EXPECT_EQ(pageRvb(), (RvbBytes {0, 0, 0}));
+}
+
+// A page added later, as the other pages of the form plug in.
+class ScriptedPage : public QWidget, public ColourPage {
+public:
+    QWidget& pageWidget() override { return *this; }
+    void paintPage() override { }
+    void enterColour(const TCouleur& colour) override { entered = colour; }
+    const TCouleur& pageColour() const override { return entered; }
+    TCouleur entered;
+};
+
+TEST_F(ColorPickerDialogTest, PageButtonsHandTheColourFromPageToPage)
+{
+    ScriptedPage other;
+    form().addPage(other, *form().TBAdobe);
+    EXPECT_FALSE(other.isVisible());
+    form().TBAdobe->show();
+    dialog.SetColor(0x563412);
+    whileOpen = [&] {
+        click(xo + 60, 60);
+        const std::uint32_t picked = page().pageColour().Color();
+        QTest::mouseClick(form().TBAdobe, Qt::LeftButton);
+        EXPECT_TRUE(other.isVisible());
+        EXPECT_FALSE(page().isVisible());
+        EXPECT_EQ(other.entered.Color(), picked);
+
+        other.entered.SetRVB(1, 2, 3);
+        QTest::mouseClick(form().TBPsp, Qt::LeftButton);
+        EXPECT_TRUE(page().isVisible());
+        EXPECT_EQ(pageRvb(), (RvbBytes {1, 2, 3}));
+        EXPECT_EQ(page().SPBPSP->fieldText(), "3");
+
+        QTest::mouseClick(form().TBAdobe, Qt::LeftButton);
+        other.entered.SetRVB(4, 5, 6);
+        clickOk();
+    };
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), 0x060504u);
+    form().TBPsp->click();
+}
+
+} // namespace
+} // namespace tintabel::testing

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "picker/ColorPickerDialog.h"
+#include "picker/SpinField.h"
+#include "picker/UColorForm.h"
+#include "picker/UPSPFrame.h"
+#include "platform/doubles/ScriptedMessageBoxes.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace tintabel::testing {
+
+// The picker on the offscreen platform. Execute shows the form without blocking, runs what the
+// test does while the form is open (whileOpen), and returns the form's result; the test ends its
+// actions with a click on Ok or Cancel, or leaves the form open, which counts as closing it.
+class PickerFixture : public ::testing::Test {
+protected:
+    static constexpr int xo = 77;
+
+    PickerFixture()
+        : dialog(messages, nullptr, [this](TColorForm& form) {
+            form.show();
+            if (whileOpen)
+                whileOpen();
+            if (form.isVisible())
+                form.reject();
+            return form.result();
+        })
+    {
+        form().show();
+    }
+
+    ~PickerFixture() override { EXPECT_TRUE(messages.errors().empty()); }
+
+    TColorForm& form() { return dialog.form(); }
+    TFramePSP& page() { return *form().FramePSP; }
+    RvbBytes pageRvb() { return page().pageColour().RVB(); }
+    TslBytes pageTsl() { return page().pageColour().TSLPSP(); }
+    QImage wheelPicture() { return page().CerclePSP->picture().copy(); }
+
+    void press(Qt::MouseButton button, int x, int y)
+    {
+        QTest::mousePress(page().CerclePSP, button, {}, QPoint(x, y));
+    }
+    void moveTo(int x, int y) { QTest::mouseMove(page().CerclePSP, QPoint(x, y)); }
+    void release(Qt::MouseButton button, int x, int y)
+    {
+        QTest::mouseRelease(page().CerclePSP, button, {}, QPoint(x, y));
+    }
+    void click(int x, int y)
+    {
+        press(Qt::LeftButton, x, y);
+        release(Qt::LeftButton, x, y);
+    }
+    void clickOk() { QTest::mouseClick(form().SpeedButton1, Qt::LeftButton); }
+    void clickCancel() { QTest::mouseClick(form().SpeedButton2, Qt::LeftButton); }
+    void clickOldBox()
+    {
+        QTest::mouseClick(page().ImgCoulPSP, Qt::LeftButton, {}, QPoint(45, 120));
+    }
+
+    void typeInto(SpinField& field, const QString& text)
+    {
+        field.clear();
+        QTest::keyClicks(&field, text);
+    }
+
+    ScriptedMessageBoxes messages;
+    std::function<void()> whileOpen;
+    ColorPickerDialog dialog;
+};
+
+} // namespace tintabel::testing
