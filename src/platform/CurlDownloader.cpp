@@ -5,7 +5,9 @@
 #include "platform/Paths.h"
 
 #include <curl/curl.h>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tintabel {

@@ -208,8 +208,10 @@ std::uint32_t littleEndian(std::span<const std::uint8_t> bytes, std::size_t at, 
 std::uint64_t bmpClaimedSize(std::span<const std::uint8_t> bytes)
 {
     constexpr std::size_t kFileHeader = 14;
-    if (bytes.size() < kFileHeader + 4 || bytes[0] != 'B' || bytes[1] != 'M')
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M')
         throw PictureError("Not a Windows bitmap file");
+    if (bytes.size() < kFileHeader + 4)
+        throw PictureError("Bitmap file is truncated");
     const std::uint64_t fileSize = littleEndian(bytes, 2, 4);
     const std::uint64_t dataOffset = littleEndian(bytes, 10, 4);
     const std::uint32_t headerSize = littleEndian(bytes, 14, 4);

@@ -49,8 +49,10 @@ bool QtShell::open(std::string_view target, ShowWindow)
     // A bare "www." address is a web address, as the Windows shell takes it.
     if (startsWithWww(target))
         return QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + text));
+    if (target.empty())
+        return false;
     const std::optional<std::filesystem::path> path = toLocalPath(target, m_environment);
-    if (target.empty() || !path)
+    if (!path)
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path->string())));
 }
