@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -60,6 +61,9 @@ public:
     // until that part is in place it does the least that keeps the callers correct.
     // Preview: removes the pictures of all eight samples, once any sample was made.
     void SampleClearAll();
+    // Preview: rebuilds the slot's sample from its swatch colour with the given alpha and writes
+    // the alpha's decimal form into the slot's alpha store.
+    void SampleRender(std::size_t index, std::int32_t alpha);
     // Editors: makes the slot the selected one and runs its selection, so the editors show it.
     void selectSlot(std::size_t index);
     // Colour XML reader: reads the colour document at path into the slots.
