@@ -8,6 +8,7 @@
 #include "app/SlotViews.h"
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
+#include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
 #include "platform/FileSystem.h"
@@ -200,6 +201,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_reset = std::make_unique<ColourSourceReset>(m_state, m_slots, *m_editors, *sctbt, *loadbt);
     m_slotViews = std::make_unique<SlotViews>(m_slots, swatches, slotButtons, services.messages);
     m_languages = std::make_unique<Languages>(*this, m_state, services.registry, services.shell);
+    m_xmlFiles = std::make_unique<XmlFileActions>(*this);
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -313,6 +315,9 @@ void TForm1::connectHandlers()
     };
     onClick(exitbt, [this] { close(); });
     onClick(helpbt, [this] { m_languages->helpbtClick(); });
+    onClick(lsbt, [this] { m_xmlFiles->lsbtClick(); });
+    onClick(savebt, [this] { m_xmlFiles->savebtClick(); });
+    onClick(sxmlbt, [this] { m_xmlFiles->sxmlbtClick(); });
     connect(engimg, &ImageControl::clicked, this,
         guarded(messages, [this] { m_languages->engimgClick(); }));
     connect(polimg, &ImageControl::clicked, this,
@@ -340,13 +345,19 @@ void TForm1::SampleClearAll()
 {
 }
 
+void TForm1::SampleRender(std::size_t index, std::int32_t alpha)
+{
+    m_slots.setAlpha(index, std::to_string(alpha));
+}
+
 void TForm1::selectSlot(std::size_t index)
 {
     m_slots.select(index);
 }
 
-void TForm1::load(const std::string&)
+void TForm1::load(const std::string& path)
 {
+    m_xmlFiles->load(path);
 }
 
 void TForm1::manrbClick()

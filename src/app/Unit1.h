@@ -30,6 +30,7 @@ class Languages;
 class ImageControl;
 class SlotViews;
 class StatusBar;
+class XmlFileActions;
 struct Services;
 
 // The main window. It owns the controls, which carry their designed names (also as object names,
@@ -178,6 +179,7 @@ private:
     std::unique_ptr<ColourSourceReset> m_reset;
     std::unique_ptr<SlotViews> m_slotViews;
     std::unique_ptr<Languages> m_languages;
+    std::unique_ptr<XmlFileActions> m_xmlFiles;
 };
 
 } // namespace tintabel
