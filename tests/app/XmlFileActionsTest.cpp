@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "app/Languages.h"
 #include "colours/ColourSlot.h"
+#include "support/XmlTestDocuments.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,16 +21,6 @@ const std::string kTwoEntries
       "  <colour name=\"low attribute\" red=\"10\" green=\"20\" blue=\"30\"/>\n"
       "  <colour name=\"normal attribute\" red=\"40\" green=\"50\" blue=\"60\" alpha=\"70\"/>\n"
       "</colours>\n";
-
-// The text with one occurrence of a piece replaced; the piece must occur exactly once, so that the
-// expectation cannot silently miss.
-std::string replaced(std::string text, std::string_view piece, std::string_view by)
-{
-    const std::size_t at = text.find(piece);
-    EXPECT_NE(at, std::string::npos) << piece;
-    EXPECT_EQ(text.find(piece, at + 1), std::string::npos) << piece;
-    return at == std::string::npos ? text : text.replace(at, piece.size(), by);
-}
 
 class XmlFileActionsTest : public MainWindowFixture {
 protected:
