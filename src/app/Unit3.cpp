@@ -23,7 +23,7 @@ TForm3::TForm3(QWidget* parent)
     tipText = new QLabel(
         QStringLiteral("The FM user data folder is the one that holds your \"skins\" folder. The "
                        "program finds it by itself from the settings of FM 2009; when it cannot, "
-                       "show it the way with \"Locate user data folder\". \"<<reset\" goes back "
+                       "choose it with \"Locate user data folder\". \"<<reset\" goes back "
                        "to the folder that was found."),
         this);
     tipText->setObjectName(QStringLiteral("tipText"));
