@@ -4,10 +4,13 @@
 #include "app/EmbeddedPicture.h"
 #include "app/GroupFrame.h"
 #include "app/ImageControl.h"
+#include "app/InterfaceFont.h"
 #include "app/Languages.h"
+#include "app/SecondaryWindows.h"
 #include "app/SlotViews.h"
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
+#include "app/UpdateCheck.h"
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
@@ -189,18 +192,15 @@ TForm1::TForm1(Services& services, QWidget* parent)
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
-    // Liberation Sans at 10 pixels has about the letter size and widths of the classic 8 point
-    // Windows interface font the fixed control sizes were made for, so every caption fits.
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(10);
-    setFont(font);
+    setFont(interfaceFont());
 
     createControls();
     m_editors = std::make_unique<ChannelEditors>(*re, *ge, *be, *hex, *alp, *clr, *plt);
     m_reset = std::make_unique<ColourSourceReset>(m_state, m_slots, *m_editors, *sctbt, *loadbt);
     m_slotViews = std::make_unique<SlotViews>(m_slots, swatches, slotButtons, services.messages);
     m_languages = std::make_unique<Languages>(*this, m_state, services.registry, services.shell);
+    m_update = std::make_unique<UpdateCheck>(m_state, services, *StatusBar1);
+    m_secondaryWindows = std::make_unique<SecondaryWindows>();
     m_xmlFiles = std::make_unique<XmlFileActions>(*this);
     connectHandlers();
 
@@ -322,6 +322,10 @@ void TForm1::connectHandlers()
         guarded(messages, [this] { m_languages->engimgClick(); }));
     connect(polimg, &ImageControl::clicked, this,
         guarded(messages, [this] { m_languages->polimgClick(); }));
+    connect(StatusBar1, &StatusBar::clicked, this,
+        guarded(messages, [this] { m_update->StatusBar1Click(); }));
+    onClick(aboutbt, [this] { m_secondaryWindows->aboutbtClick(); });
+    onClick(help2bt, [this] { m_secondaryWindows->help2btClick(); });
 
     // The group of the editors belongs to the preview, whose pictures are dragged there: a press
     // on it never moves the window.

@@ -28,8 +28,10 @@ class ColourSourceReset;
 class ColourSwatch;
 class Languages;
 class ImageControl;
+class SecondaryWindows;
 class SlotViews;
 class StatusBar;
+class UpdateCheck;
 class XmlFileActions;
 struct Services;
 
@@ -52,6 +54,9 @@ public:
     SlotModel& slotModel() { return m_slots; }
     ChannelEditors& editors() const { return *m_editors; }
     Languages& languages() const { return *m_languages; }
+    UpdateCheck& updateCheck() const { return *m_update; }
+    // The about and help tip windows, handed over by the program entry once they exist.
+    SecondaryWindows& secondaryWindows() const { return *m_secondaryWindows; }
 
     // Unloads the colour document (slots and editors back to their start state).
     void unload();
@@ -179,6 +184,8 @@ private:
     std::unique_ptr<ColourSourceReset> m_reset;
     std::unique_ptr<SlotViews> m_slotViews;
     std::unique_ptr<Languages> m_languages;
+    std::unique_ptr<UpdateCheck> m_update;
+    std::unique_ptr<SecondaryWindows> m_secondaryWindows;
     std::unique_ptr<XmlFileActions> m_xmlFiles;
 };
 
