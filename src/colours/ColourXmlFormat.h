@@ -23,7 +23,8 @@ struct ColourXmlFormat {
     // Only a document that names the first slot counts as a colour document.
     static constexpr std::string_view kMarkingName = "low attribute";
 
-    // An element child of the document element named "colour", whatever its namespace prefix.
+    // An element whose local name is "colour", whatever its namespace prefix. Directly under the
+    // document element, such an element is a colour entry.
     static bool isEntry(const XmlNode& node);
 
     // The colour-document test over every child of the document element: how many colour entries

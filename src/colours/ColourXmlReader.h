@@ -27,8 +27,8 @@ public:
     // The caller has set docFileName and made the temp folder. Entries are applied node by node
     // in document order, so of two entries naming one slot the later wins. A failure (an entry
     // without a name or a channel, a text that is no integer) stops the read at once: slots read
-    // before keep their new values. A source that cannot be copied raises InOutError naming it,
-    // and no working copy of that name is left behind.
+    // before keep their new values. A source that cannot be copied raises InOutError naming it;
+    // an older working copy of the same name is then removed, never read.
     void load(const std::string& path);
 
 private:

@@ -79,8 +79,11 @@ TEST_F(XmlFileActionsTest, LoadingByHandFillsTheSlotsAndOpensTheEditors)
     TForm1& form = start();
     form.ListBox2->addItem("fm colours.xml");
     const std::string source = userFile("fm colours.xml", kTwoEntries);
+    fs::permissions(source, fs::perms::owner_read | fs::perms::group_read);
     loadByHand(source);
 
+    // A read-only skin file could not be saved over.
+    EXPECT_NE(fs::status(source).permissions() & fs::perms::owner_write, fs::perms::none);
     ASSERT_EQ(dialogs.asked().size(), 1u);
     EXPECT_EQ(dialogs.asked()[0].request.name, "od");
     EXPECT_EQ(dialogs.asked()[0].request.filter, "XML|*.xml");
@@ -113,15 +116,6 @@ TEST_F(XmlFileActionsTest, LoadingByHandSelectsTheFirstSlotAndKeepsTheOthersValu
     EXPECT_TRUE(form.larb->isChecked());
     EXPECT_EQ(form.slotModel().colour(1), makeColour(40, 50, 60));
     EXPECT_EQ(form.slotModel().alpha(1), "70");
-}
-
-TEST_F(XmlFileActionsTest, LoadingByHandMakesAReadOnlySourceWritable)
-{
-    start();
-    const std::string source = userFile("fm colours.xml", kTwoEntries);
-    fs::permissions(source, fs::perms::owner_read | fs::perms::group_read);
-    loadByHand(source);
-    EXPECT_NE(fs::status(source).permissions() & fs::perms::owner_write, fs::perms::none);
 }
 
 TEST_F(XmlFileActionsTest, CancellingTheOpenDialogLeavesTheResetAndNothingElse)

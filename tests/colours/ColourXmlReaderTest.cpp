@@ -202,17 +202,5 @@ TEST_F(ColourXmlReaderTest, ASourceThatCannotBeCopiedIsNamedAndNoOlderCopyIsRead
     EXPECT_FALSE(std::filesystem::exists(program / "temp/fm colours.xml"));
 }
 
-TEST_F(ColourXmlReaderTest, AWorkingCopyThatCannotBeReplacedIsNotReadEither)
-{
-    program.write("temp/fm colours.xml",
-        document(entry("name=\"low attribute\" red=\"1\" green=\"2\" blue=\"3\"")));
-    files.refuseWrites(state.tempFolder + "\\fm colours.xml");
-    const std::string message = errorText<InOutError>(
-        [&] { load(document(entry("name=\"low attribute\" red=\"4\" green=\"5\" blue=\"6\""))); });
-    EXPECT_TRUE(message.starts_with("Cannot load \"" + sourcePath() + "\". ")) << message;
-    EXPECT_FALSE(slots.available(0));
-    EXPECT_EQ(slots.colour(0), SlotModel::kWhite);
-}
-
 } // namespace
 } // namespace tintabel
