@@ -1,3 +1,16 @@
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
+#include "platform/CurlDownloader.h"
+#include "platform/Environment.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/PictureLoader.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/QtShell.h"
+#include "platform/RegistryStore.h"
+#include "platform/Services.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QTimer>
@@ -9,7 +22,8 @@
 namespace {
 
 // With TINTABEL_SCREENSHOT set, the program saves a picture of its main window there once it is
-// shown, and ends: a way to see it on a machine without a display (scripts/run uses it).
+// shown, and closes it as the user would: a way to see it on a machine without a display
+// (scripts/run uses it).
 void takeScreenshotIfAsked(QWidget& window, QApplication& app)
 {
     const char* target = std::getenv("TINTABEL_SCREENSHOT");
@@ -18,6 +32,7 @@ void takeScreenshotIfAsked(QWidget& window, QApplication& app)
     QTimer::singleShot(1500, &window, [&window, &app, path = QString::fromLocal8Bit(target)] {
         const bool saved = window.grab().save(path, "PNG");
         std::fprintf(stderr, saved ? "" : "could not save the screenshot\n");
+        window.close();
         app.exit(saved ? 0 : 1);
     });
 }
@@ -26,12 +41,36 @@ void takeScreenshotIfAsked(QWidget& window, QApplication& app)
 
 int main(int argc, char** argv)
 {
+    using namespace tintabel;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veldo Tintabel for FM 2009"));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Veldo Tintabel 2 beta5"));
-    window.setFixedSize(724, 324);
-    window.show();
-    takeScreenshotIfAsked(window, app);
+
+    const Environment environment = Environment::fromProcess();
+    LocalFileSystem files(environment);
+    RegistryStore registry(environment);
+    QtDialogs dialogs;
+    QtMessageBoxes messages;
+    QtShell shell(environment);
+    CurlDownloader downloader(environment);
+    PictureLoader pictures(files);
+    Services services {
+        .files = files,
+        .registry = registry,
+        .dialogs = dialogs,
+        .messages = messages,
+        .shell = shell,
+        .downloader = downloader,
+        .pictures = pictures,
+        .environment = environment,
+        .programFile = QCoreApplication::applicationFilePath().toStdString(),
+        .processEvents = [] { QCoreApplication::processEvents(); },
+    };
+
+    TForm1 Form1(services);
+    TForm2 Form2;
+    TForm3 Form3;
+    Form1.show();
+    takeScreenshotIfAsked(Form1, app);
     return app.exec();
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+
+namespace tintabel {
+
+// A picture at its own size in the top left corner of the control, clipped by it, with a click
+// signal. With sizeToPicture the control takes the size of each picture it is given.
+class ImageControl : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit ImageControl(QWidget* parent = nullptr, bool sizeToPicture = false);
+
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return m_picture; }
+
+signals:
+    // A press and a release of the left button on the control.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_picture;
+    bool m_sizeToPicture;
+    bool m_pressed = false;
+};
+
+} // namespace tintabel

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "colours/InterfaceTexts.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QWidget;
+
+namespace tintabel {
+
+class Registry;
+class Shell;
+struct MainWindowState;
+
+// The interface language of the main window: applies the English or Polish texts, switches
+// between them with the flags and remembers the choice in the settings store, and opens the help
+// page of the language in force.
+class Languages {
+public:
+    static constexpr const char* kKey = "\\SOFTWARE\\VELDO\\orb\\Lang";
+    static constexpr const char* kValue = "lang";
+
+    // The window's controls are found by their names.
+    Languages(QWidget& window, MainWindowState& state, Registry& registry, Shell& shell);
+
+    void angielski();
+    void polski();
+
+    // Start-up: reads the stored language name; nothing stored or "English" gives English,
+    // "Polish" Polish, and any other text neither, so the designed captions stay and the
+    // messages stay empty.
+    void applyStoredLanguage();
+
+    void engimgClick();
+    void polimgClick();
+    // Opens the help page of the language in force; with nothing stored, the English one.
+    void helpbtClick();
+
+private:
+    struct Caption {
+        std::string InterfaceTexts::*text;
+        QWidget* control;
+    };
+
+    void apply(const InterfaceTexts& texts);
+    // A refused write leaves everything as it was: the error ends the switch before any change.
+    void switchTo(std::string_view name, const InterfaceTexts& texts);
+
+    MainWindowState& m_state;
+    Registry& m_registry;
+    Shell& m_shell;
+    std::vector<Caption> m_captions;
+};
+
+} // namespace tintabel

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "colours/ColourSlot.h"
+#include "colours/MainWindowState.h"
+#include "colours/SlotModel.h"
+#include "colours/WorkingColourFile.h"
+#include "platform/Dialogs.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace tintabel {
+
+class ChannelEditors;
+class ColourSourceReset;
+class ColourSwatch;
+class Languages;
+class ImageControl;
+class SlotViews;
+class StatusBar;
+struct Services;
+
+// The main window. It owns the controls, which carry their designed names (also as object names,
+// so tests find them with findChild), and hands every handler to the class of the part of the
+// program that does the work. Creating it runs the start-up sequence; an error there is shown and
+// the window still opens.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kClientWidth = 724;
+    static constexpr int kClientHeight = 324;
+
+    explicit TForm1(Services& services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Services& services() const { return m_services; }
+    MainWindowState& state() { return m_state; }
+    SlotModel& slotModel() { return m_slots; }
+    ChannelEditors& editors() const { return *m_editors; }
+    Languages& languages() const { return *m_languages; }
+
+    // Unloads the colour document (slots and editors back to their start state).
+    void unload();
+    // Rewrites the working colour file from the slots.
+    void data();
+
+    // Window, left to right.
+    ImageControl* logoimg;
+    QLabel* Label8; // hidden; holds userFolder
+    QPushButton* Button1; // hidden
+    StatusBar* StatusBar1;
+
+    // "Colours manager".
+    QGroupBox* GroupBox1;
+    ImageControl* Image1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLineEdit* re;
+    QLineEdit* ge;
+    QLineEdit* be;
+    QLineEdit* alp;
+    QLineEdit* hex;
+    ColourSwatch* clr;
+    ColourSwatch* lae;
+    ColourSwatch* nae;
+    ColourSwatch* gae;
+    ColourSwatch* eae;
+    ColourSwatch* sae;
+    ColourSwatch* ale;
+    ColourSwatch* sale;
+    ColourSwatch* pete;
+    QRadioButton* larb;
+    QRadioButton* narb;
+    QRadioButton* garb;
+    QRadioButton* earb;
+    QRadioButton* sarb;
+    QRadioButton* alrb;
+    QRadioButton* salrb;
+    QRadioButton* petrb;
+    QPushButton* plt;
+    QPushButton* sctbt;
+    QPushButton* loadbt;
+    QPushButton* JvXPButton1;
+    QPushButton* JvXPButton2;
+    QPushButton* helbp1bt; // hidden
+
+    // "Options".
+    QGroupBox* GroupBox2;
+    ImageControl* engimg;
+    ImageControl* polimg;
+    QRadioButton* cbfm2009;
+    QRadioButton* cbfm2008;
+    QPushButton* spbt;
+    QPushButton* resbt;
+    QPushButton* helpbt;
+    QPushButton* aboutbt;
+    QPushButton* exitbt;
+    QPushButton* help2bt; // hidden
+
+    // "Load/Save XML".
+    QGroupBox* GroupBox3;
+    QPushButton* lsbt;
+    QPushButton* savebt;
+    QRadioButton* manrb;
+    QRadioButton* skinrb;
+    QLabel* sllb;
+    QLabel* ctllb;
+    QListWidget* lista1;
+    QListWidget* ListBox2;
+    QPushButton* sxmlbt;
+    QListWidget* lista2; // hidden working lists of the skin catalogue
+    QListWidget* lista3;
+    QListWidget* lista10;
+    QPushButton* helbp3bt; // hidden
+
+    // The slot rows in slot order: the same controls as lae ... pete and larb ... petrb.
+    std::array<ColourSwatch*, kSlotCount> swatches {};
+    std::array<QRadioButton*, kSlotCount> slotButtons {};
+
+    // The file dialogs, as they are shown.
+    FileDialogRequest od;
+    FileDialogRequest sv;
+    FileDialogRequest JvSaveDialog1;
+    FileDialogRequest j2;
+    FileDialogRequest opimg;
+
+signals:
+    // Emitted when a press asks to move the window, just before the system takes over the move.
+    void moveRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void startWindowMove();
+
+    Services& m_services;
+    MainWindowState m_state;
+    SlotModel m_slots;
+    WorkingColourFile m_workingFile;
+    std::unique_ptr<ChannelEditors> m_editors;
+    std::unique_ptr<ColourSourceReset> m_reset;
+    std::unique_ptr<SlotViews> m_slotViews;
+    std::unique_ptr<Languages> m_languages;
+};
+
+} // namespace tintabel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+namespace tintabel {
+
+class FileSystem;
+class SlotModel;
+struct MainWindowState;
+
+// The working colour file "dane.dat" in the program folder: the eight slots as ColourRecords, in
+// slot order, rewritten whole after every load and every edit. The scheme saver copies it.
+class WorkingColourFile {
+public:
+    static constexpr const char* kFileName = "dane.dat";
+
+    WorkingColourFile(FileSystem& files, MainWindowState& state, const SlotModel& slotModel);
+
+    // Rewrites the file from the slots and remembers its path in workFilePath. The new content
+    // replaces the old in one step, so the file never holds a part of a write; a failure raises
+    // InOutError with the reason and leaves the previous file as it was.
+    void data();
+
+    // The 536 bytes of the file. One record buffer serves all eight records and is not cleared
+    // between them, so character areas past a text's end hold what an earlier record left there;
+    // files written before carry the same bytes.
+    static std::string contents(const SlotModel& slotModel);
+
+private:
+    FileSystem& m_files;
+    MainWindowState& m_state;
+    const SlotModel& m_slots;
+};
+
+} // namespace tintabel

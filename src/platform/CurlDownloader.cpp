@@ -1,0 +1,151 @@
+#include "platform/CurlDownloader.h"
+
+#include "platform/AtomicWrite.h"
+#include "platform/Errors.h"
+#include "platform/Paths.h"
+
+#include <curl/curl.h>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tintabel {
+
+namespace {
+
+void initialiseCurlOnce()
+{
+    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
+    (void)initialised;
+}
+
+struct Body {
+    std::string bytes;
+    std::size_t cap = 0;
+    bool tooLarge = false;
+};
+
+// The size option alone stops only a body whose length is announced; one sent until the
+// connection closes is cut off here.
+std::size_t receive(char* data, std::size_t size, std::size_t count, void* user) noexcept
+{
+    auto* body = static_cast<Body*>(user);
+    const std::size_t length = size * count;
+    if (length > body->cap - body->bytes.size()) {
+        body->tooLarge = true;
+        return 0;
+    }
+    try {
+        body->bytes.append(data, length);
+    } catch (...) {
+        return 0;
+    }
+    return length;
+}
+
+struct UrlDeleter {
+    void operator()(CURLU* url) const { curl_url_cleanup(url); }
+};
+struct EasyDeleter {
+    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+};
+using UrlHandle = std::unique_ptr<CURLU, UrlDeleter>;
+
+// Only http and https addresses are fetched; anything else (file:, ftp:, a name without a scheme,
+// which curl would otherwise take for http) is refused before any request.
+UrlHandle parseWebAddress(std::string_view url)
+{
+    if (url.find('\0') != std::string_view::npos)
+        return nullptr;
+    UrlHandle parsed(curl_url());
+    if (!parsed
+        || curl_url_set(parsed.get(), CURLUPART_URL, std::string(url).c_str(), 0) != CURLUE_OK)
+        return nullptr;
+    char* scheme = nullptr;
+    if (curl_url_get(parsed.get(), CURLUPART_SCHEME, &scheme, 0) != CURLUE_OK)
+        return nullptr;
+    const std::string_view name(scheme);
+    const bool web = name == "http" || name == "https";
+    curl_free(scheme);
+    return web ? std::move(parsed) : nullptr;
+}
+
+} // namespace
+
+CurlDownloader::CurlDownloader(Environment environment, std::chrono::milliseconds connectTimeout,
+    std::chrono::milliseconds totalTimeout, std::size_t maxBodyBytes)
+    : m_environment(std::move(environment))
+    , m_connectTimeout(connectTimeout)
+    , m_totalTimeout(totalTimeout)
+    , m_maxBodyBytes(maxBodyBytes)
+{
+    initialiseCurlOnce();
+}
+
+std::uint32_t CurlDownloader::download(std::string_view url, std::string_view destination)
+{
+    const UrlHandle address = parseWebAddress(url);
+    if (!address)
+        return kUnsupportedAddress;
+    const std::optional<std::filesystem::path> target = toLocalPath(destination, m_environment);
+    if (!target)
+        return kCannotWrite;
+    const std::unique_ptr<CURL, EasyDeleter> curl(curl_easy_init());
+    if (!curl)
+        return kTransferFailed;
+
+    Body body;
+    body.cap = m_maxBodyBytes;
+    CURL* handle = curl.get();
+    curl_easy_setopt(handle, CURLOPT_CURLU, address.get());
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(handle, CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(
+        handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_connectTimeout.count()));
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(m_totalTimeout.count()));
+    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(m_maxBodyBytes));
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, receive);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
+
+    const CURLcode result = curl_easy_perform(handle);
+    long status = 0;
+    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
+    switch (result) {
+    case CURLE_OK:
+        break;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+    case CURLE_COULDNT_CONNECT:
+        return kCannotConnect;
+    case CURLE_OPERATION_TIMEDOUT:
+        // A server that accepted the connection but never answered is as unreachable as one
+        // that refused it; one that stalled in the middle of its answer is not.
+        return status == 0 ? kCannotConnect : kTransferFailed;
+    case CURLE_HTTP_RETURNED_ERROR:
+        return kHttpError;
+    case CURLE_FILESIZE_EXCEEDED:
+        return kTooLarge;
+    case CURLE_WRITE_ERROR:
+        return body.tooLarge ? kTooLarge : kTransferFailed;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return kUnsupportedAddress;
+    default:
+        return kTransferFailed;
+    }
+    if (status < 200 || status >= 300)
+        return kHttpError;
+
+    try {
+        writeFileAtomically(*target, body.bytes);
+    } catch (const InOutError&) {
+        return kCannotWrite;
+    }
+    return 0;
+}
+
+} // namespace tintabel

@@ -1,0 +1,131 @@
+#include "app/Languages.h"
+
+#include "MainWindowFixture.h"
+#include "app/ImageControl.h"
+#include "app/LanguageTexts.h"
+#include "app/StatusBar.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace tintabel::testing {
+namespace {
+
+constexpr auto kRoot = RegistryRoot::LocalMachine;
+
+class LanguagesTest : public MainWindowFixture {
+protected:
+    std::string storedLanguage() { return registry.readString(kRoot, Languages::kKey, "lang"); }
+    void storeLanguage(std::string_view name)
+    {
+        registry.writeString(kRoot, Languages::kKey, "lang", name);
+    }
+    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+
+    // A few captions from each group and kind of control, as one comparable list.
+    std::vector<QString> captions()
+    {
+        TForm1& form = window();
+        return {form.GroupBox1->title(), form.GroupBox2->title(), form.GroupBox3->title(),
+            form.Label5->text(), form.ctllb->text(), form.plt->text(), form.JvXPButton2->text(),
+            form.spbt->text(), form.exitbt->text(), form.skinrb->text(), form.sxmlbt->text()};
+    }
+};
+
+TEST_F(LanguagesTest, EnglishAtTheFirstStart)
+{
+    TForm1& form = start();
+    EXPECT_EQ(form.state().languageName, "");
+    EXPECT_EQ(form.state().texts, englishTexts());
+    EXPECT_EQ(captions(),
+        (std::vector<QString> {"Colour Manager", "Options", "Load/Save XML File",
+            "Sample Preview:", "(click to load colours)", "Palette", "Load background",
+            "Locate user data folder", "Close", "Load the XML file from skin", "Save to skin"}));
+    EXPECT_EQ(form.state().texts.msgNotColourXml, "Not appropriate XML file");
+    EXPECT_EQ(storedLanguage(), "");
+}
+
+TEST_F(LanguagesTest, ThePolishFlagSwitchesNowAndAtTheNextStart)
+{
+    start();
+    click(window().polimg);
+    EXPECT_EQ(storedLanguage(), "Polish");
+    EXPECT_EQ(window().state().languageName, "Polish");
+    EXPECT_EQ(window().state().texts.msgNotColourXml, "Nieobsługiwany plik XML.");
+    const std::vector<QString> polish {"Menedżer kolorów", "Opcje", "Wczytaj/zapisz plik XML",
+        "Przykładowy podgląd:", "(kliknij by wczytać kolory)", "Paleta", "Wczytaj tło",
+        "Ustaw ścieżkę do KDU", "Zamknij", "Wczytaj XML ze skórki", "Zapisz do skórki"};
+    EXPECT_EQ(captions(), polish);
+
+    restart();
+    EXPECT_EQ(window().state().languageName, "Polish");
+    EXPECT_EQ(captions(), polish);
+    EXPECT_EQ(window().state().texts, polishTexts());
+
+    click(window().engimg);
+    EXPECT_EQ(storedLanguage(), "English");
+    EXPECT_EQ(window().state().texts, englishTexts());
+    EXPECT_EQ(window().GroupBox1->title(), "Colour Manager");
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(LanguagesTest, AnUnknownStoredNameKeepsTheDesignedCaptionsAndNoMessages)
+{
+    storeLanguage("polish");
+    TForm1& form = start();
+    EXPECT_EQ(form.state().languageName, "polish");
+    EXPECT_EQ(form.state().texts, InterfaceTexts {});
+    EXPECT_EQ(captions(),
+        (std::vector<QString> {"Colours manager", "Options", "Load/Save XML",
+            "Simple preview with alpha: ", "(click to load settings.xml)", "Palett", "Wczytaj tlo",
+            "Set path to \"FM user folder\"", "Exit", "Load XML from skin", "Save XML to skin"}));
+    // No help page belongs to such a name.
+    click(form.helpbt);
+    EXPECT_TRUE(shell.opened().empty());
+}
+
+TEST_F(LanguagesTest, ARefusedWriteShowsTheErrorAndKeepsTheLanguage)
+{
+    storeLanguage("Polish");
+    start();
+    registry.failWrites("Failed to set data for 'lang'");
+    click(window().engimg);
+    EXPECT_EQ(messages.errors(), std::vector<std::string> {"Failed to set data for 'lang'"});
+    EXPECT_EQ(window().state().languageName, "Polish");
+    EXPECT_EQ(window().state().texts, polishTexts());
+    EXPECT_EQ(window().GroupBox2->title(), "Opcje");
+    EXPECT_EQ(storedLanguage(), "Polish");
+}
+
+TEST_F(LanguagesTest, HelpOpensThePageOfTheLanguageInForce)
+{
+    start();
+    click(window().helpbt);
+    storeLanguage("English");
+    restart();
+    click(window().helpbt);
+    click(window().polimg);
+    click(window().helpbt);
+    const std::vector<std::string> pages {"help.html", "help.html", "pomoc.html"};
+    ASSERT_EQ(shell.opened().size(), pages.size());
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(shell.opened()[i].target, programFolder() + "\\help\\" + pages[i]);
+        EXPECT_EQ(shell.opened()[i].show, ShowWindow::Normal);
+    }
+}
+
+TEST_F(LanguagesTest, MessagesAreReadWhenShownAndStatusTextsStay)
+{
+    TForm1& form = start();
+    form.StatusBar1->setText(QString::fromStdString(form.state().texts.msgNoUserFolder));
+    click(form.polimg);
+    EXPECT_EQ(form.StatusBar1->text().toStdString(), englishTexts().msgNoUserFolder);
+    EXPECT_EQ(form.state().texts.msgNoUserFolder,
+        "Nie odnaleźiono ściezki do \"Folderu danych użytkownika FM 2009\". Patrz plik pomocy.");
+}
+
+} // namespace
+} // namespace tintabel::testing

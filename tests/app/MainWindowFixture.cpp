@@ -1,0 +1,69 @@
+#include "MainWindowFixture.h"
+
+#include <filesystem>
+
+namespace tintabel::testing {
+
+namespace {
+
+Environment environmentIn(const TempFolder& home)
+{
+    Environment env;
+    env.home = home.path().string();
+    env.configHome = (home / ".config").string();
+    env.dataHome = (home / ".local/share").string();
+    env.documentsFolder = (home / "Documents").string();
+    env.winePrefix = (home / ".wine").string();
+    env.userName = "tester";
+    return env;
+}
+
+} // namespace
+
+MainWindowFixture::MainWindowFixture()
+    : environment(environmentIn(home))
+    , files(environment)
+    , downloader(files)
+    , pictures(files)
+    , services {
+          .files = files,
+          .registry = registry,
+          .dialogs = dialogs,
+          .messages = messages,
+          .shell = shell,
+          .downloader = downloader,
+          .pictures = pictures,
+          .environment = environment,
+          .programFile = (program / "tintabel").string(),
+          .processEvents = [] {},
+      }
+{
+    std::filesystem::copy(std::filesystem::path(TINTABEL_RESOURCES_DIR) / "program", program.path(),
+        std::filesystem::copy_options::recursive);
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    m_window.reset();
+}
+
+TForm1& MainWindowFixture::start()
+{
+    m_window = std::make_unique<TForm1>(services);
+    return *m_window;
+}
+
+void MainWindowFixture::close()
+{
+    if (m_window)
+        m_window->close();
+    m_window.reset();
+}
+
+TForm1& MainWindowFixture::restart()
+{
+    close();
+    return start();
+}
+
+} // namespace tintabel::testing

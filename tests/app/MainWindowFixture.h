@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/Unit1.h"
+#include "platform/PictureLoader.h"
+#include "platform/Services.h"
+#include "platform/doubles/FaultyFileSystem.h"
+#include "platform/doubles/MemoryRegistry.h"
+#include "platform/doubles/RecordingShell.h"
+#include "platform/doubles/ScriptedDialogs.h"
+#include "platform/doubles/ScriptedDownloader.h"
+#include "platform/doubles/ScriptedMessageBoxes.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace tintabel::testing {
+
+// A main window as the program builds it, over doubles, in a temporary program folder that holds
+// the files shipped beside the program. Derive a test from it (TEST_F) or hold one:
+//
+//     TEST_F(MainWindowFixture, Something) {
+//         registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, "lang", "Polish");
+//         TForm1& window = start();           // runs the start-up sequence
+//         QTest::mouseClick(window.polimg, Qt::LeftButton);
+//         EXPECT_EQ(window.GroupBox2->title(), "Opcje");
+//         restart();                          // the same folders and settings, a new window
+//     }
+//
+// The file system is the real one under the temporary folder; refuse writes or reads with
+// files.refuseWrites(path). Message boxes, dialogs, the shell and the downloader are scripted
+// and record what they were asked. Nothing is shown on screen unless a test calls show().
+class MainWindowFixture : public ::testing::Test {
+protected:
+    MainWindowFixture();
+    ~MainWindowFixture() override;
+
+    // Creates the main window; the start-up sequence runs in it.
+    TForm1& start();
+    // Closes the window as the user does (the temp folder goes) and destroys it.
+    void close();
+    // Closes the window and starts a new one over the same folders and settings.
+    TForm1& restart();
+
+    TForm1& window() { return *m_window; }
+    // The program folder as the program writes it: with a trailing separator.
+    std::string programFolder() const { return program.withSlash(); }
+
+    TempFolder home;
+    TempFolder program;
+    Environment environment;
+    FaultyFileSystem files;
+    MemoryRegistry registry;
+    ScriptedDialogs dialogs;
+    ScriptedMessageBoxes messages;
+    RecordingShell shell;
+    ScriptedDownloader downloader;
+    PictureLoader pictures;
+    Services services;
+
+private:
+    std::unique_ptr<TForm1> m_window;
+};
+
+} // namespace tintabel::testing

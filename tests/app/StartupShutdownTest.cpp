@@ -1,0 +1,151 @@
+#include "MainWindowFixture.h"
+#include "app/ImageControl.h"
+#include "app/Languages.h"
+#include "app/StartupSequence.h"
+#include "app/StatusBar.h"
+#include "platform/Errors.h"
+
+#include <QEnterEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <filesystem>
+
+namespace tintabel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST_F(MainWindowFixture, TheTempFolderLivesWhileTheWindowIsOpen)
+{
+    TForm1& form = start();
+    EXPECT_EQ(form.state().programFolder, programFolder());
+    EXPECT_EQ(form.state().tempFolder, programFolder() + "\\temp");
+    EXPECT_EQ(form.state().programVersion, "2");
+    ASSERT_TRUE(fs::is_directory(program / "temp"));
+
+    // What the session left there, read-only or in sub-folders, goes with it.
+    program.write("temp/fm colours.xml", "<x/>");
+    program.write("temp/deeper/left.xml", "<y/>");
+    fs::permissions(program / "temp/fm colours.xml", fs::perms::owner_read | fs::perms::group_read);
+    QTest::mouseClick(form.exitbt, Qt::LeftButton);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(fs::exists(program / "temp"));
+    EXPECT_TRUE(fs::exists(program / "help"));
+    close();
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowFixture, AFailureToRemoveTheTempFolderPassesSilently)
+{
+    start();
+    files.refuseWrites(programFolder() + "temp");
+    program.write("temp/kept.xml", "<x/>");
+    close();
+    EXPECT_TRUE(fs::exists(program / "temp/kept.xml"));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowFixture, AnErrorInAStartUpStepEndsTheSequenceThereAndTheWindowStillOpens)
+{
+    // A language value of the wrong type cannot be read.
+    registry.storeDword(RegistryRoot::LocalMachine, Languages::kKey, "lang", 1);
+    TForm1& form = start();
+    EXPECT_EQ(messages.errors(), std::vector<std::string> {"Invalid data type for 'lang'"});
+    // The folders of the first step are set; nothing after the failed step ran.
+    EXPECT_EQ(form.state().programFolder, programFolder());
+    EXPECT_TRUE(fs::is_directory(program / "temp"));
+    EXPECT_EQ(form.state().programVersion, "");
+    EXPECT_TRUE(form.logoimg->picture().isNull());
+    EXPECT_EQ(form.GroupBox1->title(), "Colours manager");
+
+    form.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.polimg, Qt::LeftButton);
+    EXPECT_EQ(form.GroupBox1->title(), "Menedżer kolorów");
+}
+
+// Stands in for a check whose server answers nonsense.
+class FailingUpdateCheck : public StartupSequence {
+public:
+    using StartupSequence::StartupSequence;
+
+protected:
+    void checkForUpdate() override { throw ConversionError("'' is not a valid integer value"); }
+    void loadPictures() override
+    {
+        StartupSequence::loadPictures();
+        picturesLoaded = true;
+    }
+
+public:
+    bool picturesLoaded = false;
+};
+
+TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
+{
+    TForm1& form = start();
+    FailingUpdateCheck sequence(form);
+    sequence.run();
+    EXPECT_TRUE(sequence.picturesLoaded);
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowFixture, TheStatusBarFollowsTheLongHintOfTheControlUnderTheMouse)
+{
+    TForm1& form = start();
+    form.StatusBar1->setText("New version is available! Click here to begin downloading!");
+    StatusBar::setHint(*form.spbt, "| Current path (FM 2009) is /");
+    EXPECT_EQ(form.spbt->toolTip(), "");
+
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(form.spbt, &enter);
+    EXPECT_EQ(form.StatusBar1->text(), " Current path (FM 2009) is /");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form.spbt, &leave);
+    EXPECT_EQ(form.StatusBar1->text(), "");
+    // Controls without a hint leave the text alone.
+    form.StatusBar1->setText("kept");
+    QCoreApplication::sendEvent(form.resbt, &enter);
+    EXPECT_EQ(form.StatusBar1->text(), "kept");
+
+    StatusBar::setHint(*form.resbt, "Back|Back to the detected folder|and more");
+    EXPECT_EQ(form.resbt->toolTip(), "Back");
+    EXPECT_EQ(form.resbt->statusTip(), "Back to the detected folder|and more");
+}
+
+class WindowMove : public MainWindowFixture {
+protected:
+    int movesAfterPressOn(QWidget* control, Qt::MouseButton button, QPoint at = {})
+    {
+        QSignalSpy moves(&window(), &TForm1::moveRequested);
+        QTest::mousePress(control, button, {}, at.isNull() ? control->rect().center() : at);
+        QTest::mouseRelease(control, button, {}, at.isNull() ? control->rect().center() : at);
+        return static_cast<int>(moves.count());
+    }
+};
+
+TEST_F(WindowMove, AnyButtonOnTheFreeAreaTheLogoAndTwoGroupsMovesTheWindow)
+{
+    TForm1& form = start();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(movesAfterPressOn(form.StatusBar1, Qt::LeftButton), 0);
+    EXPECT_EQ(movesAfterPressOn(&form, Qt::LeftButton, {1, 1}), 1);
+    EXPECT_EQ(movesAfterPressOn(form.logoimg, Qt::LeftButton), 1);
+    EXPECT_EQ(movesAfterPressOn(form.GroupBox2, Qt::RightButton, {100, 45}), 1);
+    EXPECT_EQ(movesAfterPressOn(form.GroupBox3, Qt::MiddleButton, {200, 95}), 1);
+    // A caption inside a moving group moves the window too; a disabled button is no handle.
+    EXPECT_EQ(movesAfterPressOn(form.sllb, Qt::LeftButton), 1);
+
+    EXPECT_EQ(movesAfterPressOn(form.GroupBox1, Qt::LeftButton, {300, 260}), 0);
+    EXPECT_EQ(movesAfterPressOn(form.Label5, Qt::RightButton), 0);
+    EXPECT_EQ(movesAfterPressOn(form.lsbt, Qt::LeftButton), 0);
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+} // namespace
+} // namespace tintabel::testing

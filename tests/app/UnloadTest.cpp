@@ -1,0 +1,139 @@
+#include "MainWindowFixture.h"
+#include "editor/ChannelEditors.h"
+#include "editor/ColourSwatch.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+namespace tintabel::testing {
+namespace {
+
+// The state a reset decides, in one comparable value.
+struct ResetState {
+    std::vector<QString> editorTexts;
+    std::vector<bool> enabled;
+    std::vector<std::uint32_t> colours;
+    std::vector<std::string> alphas;
+    std::size_t selected;
+    std::string sourcePath;
+    std::string docFileName;
+    std::string lastOpenedXml;
+    bool operator==(const ResetState&) const = default;
+};
+
+ResetState stateOf(TForm1& form)
+{
+    ResetState state {};
+    for (QLineEdit* editor : {form.re, form.ge, form.be, form.hex, form.alp})
+        state.editorTexts.push_back(editor->text());
+    for (QWidget* control : std::initializer_list<QWidget*> {
+             form.plt, form.re, form.ge, form.be, form.alp, form.hex, form.sctbt, form.loadbt})
+        state.enabled.push_back(control->isEnabled());
+    state.colours.push_back(form.clr->colour());
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        state.enabled.push_back(form.slotButtons[i]->isEnabled());
+        state.colours.push_back(form.swatches[i]->colour());
+        state.alphas.push_back(form.slotModel().alpha(i));
+    }
+    state.selected = form.slotModel().selected();
+    state.sourcePath = form.state().sourcePath;
+    state.docFileName = form.state().docFileName;
+    state.lastOpenedXml = form.state().lastOpenedXml;
+    return state;
+}
+
+// What a loaded document leaves behind: enabled editors, coloured slots, another slot selected.
+void loadSomething(TForm1& form)
+{
+    for (QWidget* control : std::initializer_list<QWidget*> {form.plt, form.re, form.ge, form.be,
+             form.alp, form.hex, form.sctbt, form.loadbt, form.savebt})
+        control->setEnabled(true);
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        form.slotModel().setColour(i, 0x102030 + static_cast<std::uint32_t>(i));
+        form.slotModel().setAlpha(i, std::to_string(100 + i));
+        form.slotModel().setAvailable(i, true);
+    }
+    form.slotModel().select(3);
+    form.re->setText("16");
+    form.ge->setText("32");
+    form.be->setText("48");
+    form.hex->setText("102030");
+    form.alp->setText("103");
+    form.clr->setColour(0x302010);
+    form.state().sourcePath = "/skins/a/settings/fm colours.xml";
+    form.state().docFileName = "fm colours.xml";
+    form.state().lastOpenedXml = "/skins/a/settings/fm colours.xml";
+}
+
+TEST_F(MainWindowFixture, UnloadReturnsSlotsAndEditorsToTheirStartState)
+{
+    TForm1& form = start();
+    const ResetState fresh = stateOf(form);
+    loadSomething(form);
+    form.unload();
+    ResetState afterReset = stateOf(form);
+
+    // The alpha stores and the selection are not the reset's business.
+    ResetState expected = fresh;
+    expected.alphas = afterReset.alphas;
+    expected.selected = 3;
+    EXPECT_EQ(afterReset, expected);
+    EXPECT_EQ(afterReset.alphas[3], "103");
+    EXPECT_TRUE(form.savebt->isEnabled());
+    EXPECT_TRUE(form.earb->isChecked());
+
+    form.unload();
+    EXPECT_EQ(stateOf(form), afterReset);
+}
+
+TEST_F(MainWindowFixture, UnloadRunsTheEditorsRulesOnlyForTextsItChanges)
+{
+    TForm1& form = start();
+    loadSomething(form);
+    form.re->setText("0");
+    form.alp->setText("1000");
+    std::vector<std::pair<std::string, QString>> changes;
+    for (QLineEdit* editor : {form.re, form.ge, form.be, form.hex, form.alp}) {
+        QObject::connect(
+            editor, &QLineEdit::textChanged, editor, [&changes, editor](const QString& text) {
+                changes.emplace_back(editor->objectName().toStdString(), text);
+            });
+    }
+    form.unload();
+    const std::vector<std::pair<std::string, QString>> expected {
+        {"ge", "0"}, {"be", "0"}, {"hex", ""}, {"alp", "255"}};
+    EXPECT_EQ(changes, expected);
+
+    // A text from code reaches the rules whole, however long; an unchanged one does not run them.
+    changes.clear();
+    form.alp->setText("1000");
+    form.alp->setText("1000");
+    form.hex->setText("FF00801");
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0].second, "1000");
+    EXPECT_EQ(changes[1].second, "FF00801");
+    EXPECT_EQ(form.alp->text(), "1000");
+}
+
+TEST_F(MainWindowFixture, DataWritesTheWorkingFileBesideTheProgram)
+{
+    TForm1& form = start();
+    form.slotModel().setColour(0, 0x800000);
+    form.slotModel().setAlpha(0, "7");
+    form.data();
+    EXPECT_EQ(form.state().workFilePath, programFolder() + "dane.dat");
+    const std::string bytes = program.read("dane.dat");
+    ASSERT_EQ(bytes.size(), 536u);
+    EXPECT_EQ(bytes.substr(51, 16),
+        std::string("\x01"
+                    "0\0\0\x01"
+                    "0\0\0\x03"
+                    "128\x01"
+                    "7\0\0",
+            16));
+}
+
+} // namespace
+} // namespace tintabel::testing

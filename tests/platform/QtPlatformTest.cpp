@@ -1,0 +1,179 @@
+#include "WinePrefix.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/QtShell.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace tintabel {
+namespace {
+
+TEST(QtNameFilters, TranslatesTheProgramsFilterTexts)
+{
+    EXPECT_EQ(qtNameFilters("XML|*.xml"), QStringList {"XML (*.xml)"});
+    EXPECT_EQ(qtNameFilters("All supported formats|*.jpg;*.jpeg;*.png;*.bmp"),
+        QStringList {"All supported formats (*.jpg *.jpeg *.png *.bmp)"});
+    EXPECT_EQ(qtNameFilters("CTM files|*.ctm|All files|*.*"),
+        (QStringList {"CTM files (*.ctm)", "All files (*.*)"}));
+    // Loose ends: a description without patterns, blanks, empty patterns.
+    EXPECT_EQ(qtNameFilters("Pictures| *.png ;;*.bmp|Anything"),
+        (QStringList {"Pictures (*.png *.bmp)", "Anything (*)"}));
+    EXPECT_EQ(qtNameFilters("|*.xml"), QStringList {"*.xml (*.xml)"});
+    EXPECT_TRUE(qtNameFilters("").isEmpty());
+    EXPECT_EQ(qtNameFilters("Kolory zapisane|*.ctm"), QStringList {"Kolory zapisane (*.ctm)"});
+    EXPECT_EQ(qtNameFilters("Zażółć|*.xml"), QStringList {QString::fromUtf8("Zażółć (*.xml)")});
+}
+
+class QtFileDialogTest : public ::testing::Test {
+protected:
+    testing::TempFolder tmp;
+};
+
+TEST_F(QtFileDialogTest, OpenDialogsAskForAnExistingFileUnlessTold)
+{
+    FileDialogRequest request;
+    request.name = "od";
+    request.filter = "XML|*.xml";
+    auto dialog = QtDialogs::makeFileDialog(request, QFileDialog::AcceptOpen, nullptr);
+    EXPECT_EQ(dialog->objectName(), "od");
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog->nameFilters(), QStringList {"XML (*.xml)"});
+
+    request.mayNotExist = true;
+    dialog = QtDialogs::makeFileDialog(request, QFileDialog::AcceptOpen, nullptr);
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
+}
+
+TEST_F(QtFileDialogTest, SaveDialogsReplaceWithoutAskingAndStartAtTheInitialName)
+{
+    tmp.write("colours.xml", "<x/>");
+    const FileDialogRequest request {
+        "sv", "XML files|*.xml", "xml", (tmp / "colours.xml").string()};
+    auto dialog = QtDialogs::makeFileDialog(request, QFileDialog::AcceptSave, nullptr);
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->defaultSuffix(), "xml");
+    ASSERT_EQ(dialog->selectedFiles().size(), 1);
+    EXPECT_EQ(dialog->selectedFiles().constFirst().toStdString(), (tmp / "colours.xml").string());
+}
+
+// Typed into the real dialog, shown without waiting on it.
+std::string typedAndAccepted(QFileDialog& dialog, const QString& name)
+{
+    dialog.show();
+    auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
+    if (!edit)
+        return "(no name field)";
+    edit->clear();
+    QTest::keyClicks(edit, name);
+    QTest::keyClick(edit, Qt::Key_Return);
+    return dialog.result() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+        ? dialog.selectedFiles().constFirst().toStdString()
+        : "(not accepted)";
+}
+
+TEST_F(QtFileDialogTest, ANameTypedWithoutExtensionGetsTheDefaultOne)
+{
+    FileDialogRequest request;
+    request.name = "JvSaveDialog1";
+    request.filter = "CTM files|*.ctm";
+    request.defaultExtension = ".ctm";
+    auto dialog = QtDialogs::makeFileDialog(request, QFileDialog::AcceptSave, nullptr);
+    dialog->setDirectory(QString::fromStdString(tmp.path().string()));
+    EXPECT_EQ(typedAndAccepted(*dialog, "scheme"), (tmp / "scheme.ctm").string());
+
+    dialog = QtDialogs::makeFileDialog(request, QFileDialog::AcceptSave, nullptr);
+    dialog->setDirectory(QString::fromStdString(tmp.path().string()));
+    EXPECT_EQ(typedAndAccepted(*dialog, "scheme.old"), (tmp / "scheme.old").string());
+}
+
+TEST(QtMessageBoxesTest, BoxesShowTheTextAsPlainTextWithTheirButtons)
+{
+    QGuiApplication::setApplicationDisplayName("Veldo Tintabel for FM 2009");
+    auto error = QtMessageBoxes::makeBox(QMessageBox::Critical, {},
+        "Not well-formed\nLine: 3\n<colour name=\"low attribute\"", QMessageBox::Ok, nullptr);
+    EXPECT_EQ(error->windowTitle(), "Veldo Tintabel for FM 2009");
+    EXPECT_EQ(error->text(), "Not well-formed\nLine: 3\n<colour name=\"low attribute\"");
+    EXPECT_EQ(error->textFormat(), Qt::PlainText);
+    EXPECT_EQ(error->standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(error->icon(), QMessageBox::Critical);
+
+    auto question = QtMessageBoxes::makeBox(QMessageBox::Warning, "Attention",
+        "Il n'y a plus de place ?\r Pour effacer", QMessageBox::Yes | QMessageBox::No, nullptr);
+    EXPECT_EQ(question->windowTitle(), "Attention");
+    EXPECT_EQ(question->text(), QString::fromUtf8("Il n'y a plus de place ?\n Pour effacer"));
+    EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::Yes));
+
+    auto polish = QtMessageBoxes::makeBox(
+        QMessageBox::Information, {}, "Kolory zostały zapisane!", QMessageBox::Ok, nullptr);
+    EXPECT_EQ(polish->text(), QString::fromUtf8("Kolory zostały zapisane!"));
+}
+
+// Stands in for the desktop: records the addresses QDesktopServices hands over.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class QtShellTest : public ::testing::Test {
+protected:
+    QtShellTest()
+    {
+        for (const char* scheme : {"http", "https", "file", "mailto"})
+            QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+    }
+    ~QtShellTest() override
+    {
+        for (const char* scheme : {"http", "https", "file", "mailto"})
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+
+    testing::WinePrefix wine;
+    UrlRecorder recorder;
+    QtShell shell {wine.env};
+};
+
+TEST_F(QtShellTest, OpensAddressesAsTheyStand)
+{
+    EXPECT_TRUE(shell.open("https://example.org/tintabel/download", ShowWindow::Maximised));
+    EXPECT_TRUE(shell.open("mailto:someone@example.org", ShowWindow::Normal));
+    EXPECT_TRUE(shell.open("www.example.org", ShowWindow::Maximised));
+    EXPECT_EQ(recorder.urls,
+        (QList<QUrl> {QUrl("https://example.org/tintabel/download"),
+            QUrl("mailto:someone@example.org"), QUrl("http://www.example.org")}));
+}
+
+TEST_F(QtShellTest, OpensPathTextsAsLocalFiles)
+{
+    EXPECT_TRUE(shell.open(wine.root.withSlash() + "\\help\\help.html", ShowWindow::Normal));
+    EXPECT_TRUE(shell.open("C:\\Games\\readme.txt", ShowWindow::Normal));
+    ASSERT_EQ(recorder.urls.size(), 2);
+    EXPECT_EQ(
+        recorder.urls[0].toLocalFile().toStdString(), (wine.root / "help/help.html").string());
+    EXPECT_EQ(recorder.urls[1].toLocalFile().toStdString(),
+        (wine.root / "prefix/dosdevices/c:/Games/readme.txt").string());
+}
+
+TEST_F(QtShellTest, AnEmptyOrUnmappableTargetOpensNothing)
+{
+    EXPECT_FALSE(shell.open("", ShowWindow::Maximised));
+    EXPECT_FALSE(shell.open("Q:\\nowhere", ShowWindow::Normal));
+    EXPECT_TRUE(recorder.urls.isEmpty());
+}
+
+} // namespace
+} // namespace tintabel
+
+#include "QtPlatformTest.moc"
