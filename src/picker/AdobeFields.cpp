@@ -1,6 +1,7 @@
 #include "picker/AdobeFields.h"
 
 #include "picker/SpinField.h"
+#include "platform/GeneralErrorBox.h"
 
 #include <QSignalBlocker>
 
@@ -22,6 +23,18 @@ std::uint8_t fieldByte(const SpinField& field)
 
 } // namespace
 
+void AdobeFields::onChanges(
+    QObject& receiver, MessageBoxes& messages, ChangeRule rvbRule, ChangeRule tsvRule) const
+{
+    const auto connectAll = [&](std::array<SpinField*, 3> fields, const ChangeRule& rule) {
+        for (SpinField* field : fields)
+            QObject::connect(field, &QSpinBox::textChanged, &receiver,
+                guarded(messages, [rule, field](const QString&) { rule(*field); }));
+    };
+    connectAll(rvbFields(), rvbRule);
+    connectAll(tsvFields(), tsvRule);
+}
+
 void AdobeFields::writeRvb(RvbBytes rvb) const
 {
     writeQuietly(*red, rvb.red);
@@ -36,15 +49,23 @@ void AdobeFields::writeTsv(const TsvDegrees& tsv) const
     writeQuietly(*value, nearest(tsv.value));
 }
 
-RvbBytes AdobeFields::rvb() const
+void AdobeFields::show(const TCouleur& colour) const
 {
-    return {fieldByte(*red), fieldByte(*green), fieldByte(*blue)};
+    writeRvb(colour.RVB());
+    writeTsv(colour.TSV());
 }
 
-TsvDegrees AdobeFields::tsv() const
+void AdobeFields::takeRvb(TCouleur& colour) const
 {
-    return {fieldNumber(*hue), static_cast<float>(fieldNumber(*saturation)),
-        static_cast<float>(fieldNumber(*value))};
+    colour.SetRVB(fieldByte(*red), fieldByte(*green), fieldByte(*blue));
+    writeTsv(colour.TSV());
+}
+
+void AdobeFields::takeTsv(TCouleur& colour) const
+{
+    colour.SetTSV(fieldNumber(*hue), static_cast<float>(fieldNumber(*saturation)),
+        static_cast<float>(fieldNumber(*value)));
+    writeRvb(colour.RVB());
 }
 
 bool AdobeFields::takeChange(SpinField& changed)

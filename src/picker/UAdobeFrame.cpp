@@ -57,12 +57,9 @@ TFrameAdobe::TFrameAdobe(MessageBoxes& messages, QWidget* parent)
 
     connect(SpGAdobe, &QSpinBox::textChanged, this,
         guarded(m_messages, [this](const QString&) { SpGAdobeChange(); }));
-    for (SpinField* field : m_fields.rvbFields())
-        connect(field, &QSpinBox::textChanged, this,
-            guarded(m_messages, [this, field](const QString&) { SpRVBAdobeChange(*field); }));
-    for (SpinField* field : m_fields.tsvFields())
-        connect(field, &QSpinBox::textChanged, this,
-            guarded(m_messages, [this, field](const QString&) { SpTSLAdobeChange(*field); }));
+    m_fields.onChanges(
+        *this, messages, [this](SpinField& field) { SpRVBAdobeChange(field); },
+        [this](SpinField& field) { SpTSLAdobeChange(field); });
     auto* keys = new FieldKeyFilter(
         messages, [this](const QKeyEvent& key) { return SpGAdobeKeyDown(key); },
         [this](const QKeyEvent& key) { return SpGAdobeKeyPress(key); },
@@ -132,8 +129,7 @@ void TFrameAdobe::SpGAdobeChange()
     const auto grey = static_cast<std::uint8_t>(SpGAdobe->fieldValue());
     m_couleur.SetRVB(grey, grey, grey);
     m_rememberedGrey = grey;
-    m_fields.writeRvb(m_couleur.RVB());
-    m_fields.writeTsv(m_couleur.TSV());
+    m_fields.show(m_couleur);
     redraw();
 }
 
@@ -141,9 +137,7 @@ void TFrameAdobe::SpRVBAdobeChange(SpinField& changed)
 {
     if (!beginFieldChange(changed))
         return;
-    const RvbBytes rvb = m_fields.rvb();
-    m_couleur.SetRVB(rvb.red, rvb.green, rvb.blue);
-    m_fields.writeTsv(m_couleur.TSV());
+    m_fields.takeRvb(m_couleur);
     redraw();
 }
 
@@ -151,9 +145,7 @@ void TFrameAdobe::SpTSLAdobeChange(SpinField& changed)
 {
     if (!beginFieldChange(changed))
         return;
-    const TsvDegrees tsv = m_fields.tsv();
-    m_couleur.SetTSV(tsv.hue, tsv.saturation, tsv.value);
-    m_fields.writeRvb(m_couleur.RVB());
+    m_fields.takeTsv(m_couleur);
     redraw();
 }
 
@@ -182,8 +174,7 @@ void TFrameAdobe::updateAllFields()
     if (rvb.red == rvb.green && rvb.green == rvb.blue)
         m_rememberedGrey = rvb.red;
     AdobeFields::writeQuietly(*SpGAdobe, m_rememberedGrey);
-    m_fields.writeRvb(rvb);
-    m_fields.writeTsv(m_couleur.TSV());
+    m_fields.show(m_couleur);
 }
 
 void TFrameAdobe::drawDecorations()

@@ -82,12 +82,9 @@ TFrameAdobe2::TFrameAdobe2(MessageBoxes& messages, QWidget* parent)
     SpTAdobe = m_fields.hue = addField(AdobeFields::kHueLimit, 1, 0);
     SpSAdobe = m_fields.saturation = addField(AdobeFields::kPercentLimit, 1, 1);
     SpLAdobe = m_fields.value = addField(AdobeFields::kPercentLimit, 1, 2);
-    for (SpinField* field : m_fields.rvbFields())
-        connect(field, &QSpinBox::textChanged, this,
-            guarded(m_messages, [this, field](const QString&) { SpRVBAdobeChange(*field); }));
-    for (SpinField* field : m_fields.tsvFields())
-        connect(field, &QSpinBox::textChanged, this,
-            guarded(m_messages, [this, field](const QString&) { SpTSLAdobeChange(*field); }));
+    m_fields.onChanges(
+        *this, messages, [this](SpinField& field) { SpRVBAdobeChange(field); },
+        [this](SpinField& field) { SpTSLAdobeChange(field); });
     auto* keys = new FieldKeyFilter(
         messages, [this](const QKeyEvent& key) { return SpAdobe2KeyDown(key); },
         [this](const QKeyEvent& key) { return SpAdobeKeyPress(key); },
@@ -126,8 +123,7 @@ void TFrameAdobe2::paintPage()
         QRect(m_field.x1(), m_field.y0(), AdobeField::kStripWidth, kLast + 1));
     drawSunkenBevel(ImgCoul->picture(),
         QRect(preview.x, preview.y, AdobeField::kPreviewSize, AdobeField::kPreviewSize));
-    m_fields.writeRvb(m_couleur.RVB());
-    m_fields.writeTsv(m_couleur.TSV());
+    m_fields.show(m_couleur);
     redraw();
     for (QRadioButton* button : {RBT, RBL, RBS})
         button->setEnabled(true);
@@ -137,8 +133,7 @@ void TFrameAdobe2::enterColour(const TCouleur& colour)
 {
     eraseCursors();
     m_couleur.Assign(colour);
-    m_fields.writeRvb(m_couleur.RVB());
-    m_fields.writeTsv(m_couleur.TSV());
+    m_fields.show(m_couleur);
     redraw();
 }
 
@@ -173,8 +168,7 @@ void TFrameAdobe2::pickAt(int x, int y)
         AdobeField::fieldPick(m_mode, m_field.fieldPosition(x, y), m_couleur);
     else
         AdobeField::stripPick(m_mode, m_field.stripPosition(y), m_couleur);
-    m_fields.writeRvb(m_couleur.RVB());
-    m_fields.writeTsv(m_couleur.TSV());
+    m_fields.show(m_couleur);
     redraw();
 }
 
@@ -183,9 +177,7 @@ void TFrameAdobe2::SpRVBAdobeChange(SpinField& changed)
     if (!AdobeFields::takeChange(changed))
         return;
     eraseCursors();
-    const RvbBytes rvb = m_fields.rvb();
-    m_couleur.SetRVB(rvb.red, rvb.green, rvb.blue);
-    m_fields.writeTsv(m_couleur.TSV());
+    m_fields.takeRvb(m_couleur);
     redraw();
 }
 
@@ -194,9 +186,7 @@ void TFrameAdobe2::SpTSLAdobeChange(SpinField& changed)
     if (!AdobeFields::takeChange(changed))
         return;
     eraseCursors();
-    const TsvDegrees tsv = m_fields.tsv();
-    m_couleur.SetTSV(tsv.hue, tsv.saturation, tsv.value);
-    m_fields.writeRvb(m_couleur.RVB());
+    m_fields.takeTsv(m_couleur);
     redraw();
 }
 
