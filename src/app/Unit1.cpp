@@ -336,6 +336,23 @@ void TForm1::data()
     m_workingFile.data();
 }
 
+void TForm1::SampleClearAll()
+{
+}
+
+void TForm1::selectSlot(std::size_t index)
+{
+    m_slots.select(index);
+}
+
+void TForm1::load(const std::string&)
+{
+}
+
+void TForm1::manrbClick()
+{
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     const bool press

@@ -9,7 +9,10 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <string>
 
 class QGroupBox;
 class QLabel;
@@ -53,6 +56,20 @@ public:
     void unload();
     // Rewrites the working colour file from the slots.
     void data();
+
+    // Operations one part of the window asks of another. Each is owned by the part named;
+    // until that part is in place it does the least that keeps the callers correct.
+    // Preview: removes the pictures of all eight samples, once any sample was made.
+    void SampleClearAll();
+    // Preview: rebuilds the slot's sample from its swatch colour with the given alpha and writes
+    // the alpha's decimal form into the slot's alpha store.
+    void SampleRender(std::size_t index, std::int32_t alpha);
+    // Editors: makes the slot the selected one and runs its selection, so the editors show it.
+    void selectSlot(std::size_t index);
+    // Colour XML reader: reads the colour document at path into the slots.
+    void load(const std::string& path);
+    // Skin catalogue: switches to loading by hand.
+    void manrbClick();
 
     // Window, left to right.
     ImageControl* logoimg;
