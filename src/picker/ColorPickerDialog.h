@@ -26,8 +26,8 @@ public:
     // program runs it modally; tests run it as they please.
     using FormRunner = std::function<int(TColorForm&)>;
 
-    // The custom colours are kept in registry, this program's own under the name of programFile
-    // (its folder, if given, is dropped).
+    // The custom colours are kept in the registry, this program's own under the name of
+    // programFile (its folder, if given, is dropped).
     ColorPickerDialog(MessageBoxes& messages, Registry& registry, std::string_view programFile,
         QWidget* owner, FormRunner runForm = {});
     ~ColorPickerDialog() override;

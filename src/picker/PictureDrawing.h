@@ -5,8 +5,11 @@
 
 #include <QImage>
 #include <QRect>
+#include <QString>
 
 #include <span>
+
+class QFont;
 
 namespace tintabel {
 

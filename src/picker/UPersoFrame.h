@@ -68,6 +68,7 @@ public:
 private:
     struct Cell {
         PictureBox* image = nullptr;
+        // What is stored; fixed cells have only their fill colour.
         std::int32_t value = kEmpty;
         std::uint32_t fill = 0xFFFFFF;
         bool enabled = false;
