@@ -1,0 +1,214 @@
+#include "colours/ColourSchemeReader.h"
+
+#include "colours/ColourRecord.h"
+#include "colours/SlotModel.h"
+#include "colours/WorkingColourFile.h"
+#include "platform/ErrorText.h"
+#include "platform/Errors.h"
+#include "platform/doubles/FaultyFileSystem.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tintabel {
+namespace {
+
+using testing::errorText;
+using testing::TempFolder;
+
+// One record as a file holds it, written into a buffer of zeros.
+std::string record(std::string name, std::string red, std::string green, std::string blue,
+    std::string alpha = "255")
+{
+    ColourRecord::Bytes bytes {};
+    ColourRecord {
+        std::move(name), std::move(red), std::move(green), std::move(blue), std::move(alpha)}
+        .writeInto(bytes);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class ColourSchemeReaderTest : public ::testing::Test {
+protected:
+    ColourSchemeReaderTest()
+        : files(Environment {})
+        , reader(files, slots,
+              {
+                  .clearSample
+                  = [this](std::size_t index) { calls.push_back("clear " + key(index)); },
+                  .sampleRender =
+                      [this](std::size_t index, std::int32_t alpha) {
+                          calls.push_back("render " + key(index) + " " + std::to_string(alpha));
+                          slots.setAlpha(index, std::to_string(alpha));
+                      },
+              })
+    {
+    }
+
+    static std::string key(std::size_t index) { return std::string(kColourSlots[index].key); }
+
+    std::string path() const { return (folder / "scheme.ctm").string(); }
+
+    bool load(const std::string& bytes)
+    {
+        folder.write("scheme.ctm", bytes);
+        return reader.load(path());
+    }
+
+    std::string loadError(const std::string& bytes)
+    {
+        return errorText<Error>([&] { load(bytes); });
+    }
+
+    // Every slot still white with the start alpha.
+    void expectUntouched(std::size_t except = kSlotCount)
+    {
+        for (std::size_t index = 0; index < kSlotCount; ++index) {
+            if (index == except)
+                continue;
+            EXPECT_EQ(slots.colour(index), SlotModel::kWhite) << index;
+            EXPECT_EQ(slots.alpha(index), SlotModel::kStartAlpha) << index;
+        }
+    }
+
+    TempFolder folder;
+    FaultyFileSystem files;
+    SlotModel slots;
+    std::vector<std::string> calls;
+    ColourSchemeReader reader;
+};
+
+TEST_F(ColourSchemeReaderTest, AWorkingFileLoadsBackIntoAllEightSlots)
+{
+    SlotModel saved;
+    for (std::size_t index = 0; index < kSlotCount; ++index) {
+        saved.setColour(
+            index, makeColour(10 + 30 * int(index), 250 - 20 * int(index), 7 * int(index)));
+        saved.setAlpha(index, std::to_string(index * 36));
+    }
+    const std::string bytes = WorkingColourFile::contents(saved);
+    ASSERT_EQ(bytes.size(), 536u);
+
+    EXPECT_TRUE(load(bytes));
+    for (std::size_t index = 0; index < kSlotCount; ++index) {
+        EXPECT_EQ(slots.colour(index), saved.colour(index)) << index;
+        EXPECT_EQ(slots.alpha(index), saved.alpha(index)) << index;
+    }
+    ASSERT_EQ(calls.size(), 16u);
+    EXPECT_EQ(calls[0], "clear la");
+    EXPECT_EQ(calls[1], "render la 0");
+    EXPECT_EQ(calls[15], "render pet 252");
+}
+
+TEST_F(ColourSchemeReaderTest, RecordsApplyByNameInFileOrderAndIgnoreATrailingPart)
+{
+    // The 64 bytes after the last whole record would name "low attribute" if they were read.
+    const std::string tail = record("low attribute", "1", "2", "3").substr(0, 64);
+    const std::string bytes = record("profile extra text", "1", "2", "3", "4")
+        + record("low attribute", "10", "20", "30", "40") + record("nameless", "", "", "")
+        + record("low attribute", "11", "21", "31", "41") + record("good attribute", "5", "6", "7")
+        + record("Good attribute", "9", "9", "9", "9") + record("good attribute ", "9", "9", "9")
+        + record("attribute label", "0", "0", "0") + tail;
+    ASSERT_EQ(bytes.size(), 600u);
+
+    EXPECT_TRUE(load(bytes));
+    EXPECT_EQ(slots.colour(0), makeColour(11, 21, 31));
+    EXPECT_EQ(slots.alpha(0), "41");
+    EXPECT_EQ(slots.colour(2), makeColour(5, 6, 7));
+    EXPECT_EQ(slots.colour(5), makeColour(0, 0, 0));
+    EXPECT_EQ(slots.colour(7), makeColour(1, 2, 3));
+    EXPECT_EQ(slots.alpha(7), "4");
+    const std::vector<std::string> expected {"clear pet", "render pet 4", "clear la",
+        "render la 40", "clear la", "render la 41", "clear ga", "render ga 255", "clear al",
+        "render al 255"};
+    EXPECT_EQ(calls, expected);
+}
+
+TEST_F(ColourSchemeReaderTest, OnlyTheSlotsNamedInTheFileChange)
+{
+    EXPECT_TRUE(load(""));
+    expectUntouched();
+    EXPECT_TRUE(calls.empty());
+
+    EXPECT_TRUE(load(record("Good attribute", "1", "2", "3", "4")));
+    expectUntouched();
+    EXPECT_TRUE(calls.empty());
+
+    EXPECT_TRUE(load(record("good attribute", "1", "2", "3", "4")));
+    expectUntouched(2);
+    EXPECT_EQ(slots.colour(2), makeColour(1, 2, 3));
+    EXPECT_EQ(calls, (std::vector<std::string> {"clear ga", "render ga 4"}));
+}
+
+TEST_F(ColourSchemeReaderTest, NumbersOutsideTheByteRangeKeepTheirLowBitsAndReachTheRenderAsRead)
+{
+    EXPECT_TRUE(load(record("excellent attribute", "300", "-1", "256", "999")));
+    EXPECT_EQ(slots.colour(3), makeColour(44, 255, 0));
+    EXPECT_EQ(calls.back(), "render ea 999");
+}
+
+TEST_F(ColourSchemeReaderTest, AMissingFileReadsNothing)
+{
+    EXPECT_FALSE(reader.load(path()));
+    std::filesystem::create_directory(folder / "folder.ctm");
+    EXPECT_FALSE(reader.load((folder / "folder.ctm").string()));
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(ColourSchemeReaderTest, ATextThatIsNoIntegerStopsAtItsRecordWithTheEarlierOnesApplied)
+{
+    const std::string first = record("low attribute", "10", "20", "30", "40");
+    EXPECT_EQ(loadError(first + record("normal attribute", "", "", "") + first),
+        "'' is not a valid integer value");
+    EXPECT_EQ(slots.colour(0), makeColour(10, 20, 30));
+    EXPECT_EQ(slots.alpha(0), "40");
+    EXPECT_EQ(slots.colour(1), SlotModel::kWhite);
+    // The failing record's sample was already cleared; nothing of it was rendered.
+    EXPECT_EQ(calls, (std::vector<std::string> {"clear la", "render la 40", "clear na"}));
+
+    // Blue is read first; a bad alpha comes after the colour is set.
+    EXPECT_EQ(
+        loadError(record("special attribute", "x", "y", "z")), "'z' is not a valid integer value");
+    EXPECT_EQ(loadError(record("special attribute", "1", "2", "3", "a")),
+        "'a' is not a valid integer value");
+    EXPECT_EQ(slots.colour(4), makeColour(1, 2, 3));
+    EXPECT_EQ(slots.alpha(4), "255");
+}
+
+TEST_F(ColourSchemeReaderTest, AFileThatMayNotBeWrittenLoads)
+{
+    folder.write("scheme.ctm", record("special attribute label", "1", "2", "3", "4"));
+    std::filesystem::permissions(folder / "scheme.ctm",
+        std::filesystem::perms::owner_read | std::filesystem::perms::group_read
+            | std::filesystem::perms::others_read);
+    files.refuseWrites(folder.withSlash());
+
+    EXPECT_TRUE(reader.load(path()));
+    EXPECT_EQ(slots.colour(6), makeColour(1, 2, 3));
+    EXPECT_EQ(slots.alpha(6), "4");
+}
+
+TEST_F(ColourSchemeReaderTest, LengthBytesBeyondTheirAreasReadOnlyTheArea)
+{
+    // Every length byte 255: the name is its 50 characters, which no slot carries, and each
+    // number its three, never the bytes of the next field.
+    std::string wild = record("low attribute", "100", "150", "200", "250");
+    std::string named = wild;
+    for (const std::size_t offset : {ColourRecord::kNameOffset, ColourRecord::kRedOffset,
+             ColourRecord::kGreenOffset, ColourRecord::kBlueOffset, ColourRecord::kAlphaOffset}) {
+        wild[offset] = '\xFF';
+        if (offset != ColourRecord::kNameOffset)
+            named[offset] = '\xFF';
+    }
+    EXPECT_TRUE(load(wild + named + wild));
+    expectUntouched(0);
+    EXPECT_EQ(slots.colour(0), makeColour(100, 150, 200));
+    EXPECT_EQ(slots.alpha(0), "250");
+    EXPECT_EQ(calls.size(), 2u);
+}
+
+} // namespace
+} // namespace tintabel
