@@ -6,6 +6,7 @@
 #include "app/ImageControl.h"
 #include "app/InterfaceFont.h"
 #include "app/Languages.h"
+#include "app/PreviewBackground.h"
 #include "app/SecondaryWindows.h"
 #include "app/SlotViews.h"
 #include "app/StartupSequence.h"
@@ -202,6 +203,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_update = std::make_unique<UpdateCheck>(m_state, services, *StatusBar1);
     m_secondaryWindows = std::make_unique<SecondaryWindows>();
     m_xmlFiles = std::make_unique<XmlFileActions>(*this);
+    m_background
+        = std::make_unique<PreviewBackground>(*Image1, services.dialogs, services.pictures, opimg);
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -326,6 +329,7 @@ void TForm1::connectHandlers()
         guarded(messages, [this] { m_update->StatusBar1Click(); }));
     onClick(aboutbt, [this] { m_secondaryWindows->aboutbtClick(); });
     onClick(help2bt, [this] { m_secondaryWindows->help2btClick(); });
+    onClick(JvXPButton2, [this] { m_background->JvXPButton2Click(); });
 
     // The group of the editors belongs to the preview, whose pictures are dragged there: a press
     // on it never moves the window.

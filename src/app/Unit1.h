@@ -28,6 +28,7 @@ class ColourSourceReset;
 class ColourSwatch;
 class Languages;
 class ImageControl;
+class PreviewBackground;
 class SecondaryWindows;
 class SlotViews;
 class StatusBar;
@@ -187,6 +188,7 @@ private:
     std::unique_ptr<UpdateCheck> m_update;
     std::unique_ptr<SecondaryWindows> m_secondaryWindows;
     std::unique_ptr<XmlFileActions> m_xmlFiles;
+    std::unique_ptr<PreviewBackground> m_background;
 };
 
 } // namespace tintabel
