@@ -5,6 +5,7 @@
 #include "app/Languages.h"
 #include "app/StatusBar.h"
 #include "app/Unit1.h"
+#include "editor/PreviewSamples.h"
 #include "platform/FileSystem.h"
 #include "platform/GeneralErrorBox.h"
 #include "platform/Services.h"
@@ -71,6 +72,7 @@ void StartupSequence::readFolderSettings()
 
 void StartupSequence::setSamplePositions()
 {
+    m_form.state().samplePos = PreviewSamples::kStartPositions;
 }
 
 void StartupSequence::showHintsInStatusBar()
