@@ -74,6 +74,9 @@ void ChannelEditors::onChange(void (ChannelEditors::*rule)())
 
 void ChannelEditors::write(QLineEdit& editor, const QString& text)
 {
+    // Qt would put the cursor at the end even for the same text, under the user's typing.
+    if (editor.text() == text)
+        return;
     ++m_writes;
     editor.setText(text);
     --m_writes;

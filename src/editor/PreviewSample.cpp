@@ -33,7 +33,8 @@ void compositeOnto(QImage& target, const QImage& picture, QPoint offset)
 PreviewSample::PreviewSample(QWidget& group)
     : QWidget(&group)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not marked opaque although it paints every pixel: the toolkit skips repainting an opaque
+    // widget when only what lies beneath it changes, and a sample shows what lies beneath.
     setCursor(Qt::DragMoveCursor);
     hide();
 }

@@ -2,9 +2,11 @@
 #include "app/ImageControl.h"
 #include "editor/SampleCompositor.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 
 #include <iomanip>
@@ -215,6 +217,43 @@ TEST_F(PreviewTest, ARenderUsesTheStoredPlaceAndSamplesReportTheMouse)
     form.selectSlot(4);
     EXPECT_EQ(sample->pos(), QPoint(40, 50));
     EXPECT_EQ(form.preview().sample(4), sample);
+}
+
+// What the window shows on the screen is repainted as things beneath a sample change.
+TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
+{
+    TForm1& form = loaded();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.state().samplePos[1] = {114, 95};
+    const QRect samples(110, 91, 20, 19);
+    // The screen catches up with the grab once the pending paints are done.
+    const auto screenShows = [this, &form, samples](const QImage& expected) {
+        return QTest::qWaitFor([&] {
+            return form.screen()
+                       ->grabWindow(form.winId())
+                       .toImage()
+                       .convertToFormat(QImage::Format_RGB32)
+                       .copy(samples.translated(form.GroupBox1->pos()))
+                == expected;
+        });
+    };
+
+    render(0, kRed, 128);
+    render(1, kBlue, 128);
+    const QImage blueOnTop = preview().copy(samples);
+    EXPECT_TRUE(screenShows(blueOnTop));
+    render(0, kRed, 128);
+    const QImage redOnTop = preview().copy(samples);
+    EXPECT_NE(redOnTop, blueOnTop);
+    EXPECT_TRUE(screenShows(redOnTop));
+
+    QImage flat(150, 160, QImage::Format_RGB32);
+    flat.fill(Qt::black);
+    form.Image1->setPicture(flat);
+    const QImage overBlack = preview().copy(samples);
+    EXPECT_NE(overBlack, redOnTop);
+    EXPECT_TRUE(screenShows(overBlack));
 }
 
 TEST_F(PreviewTest, SamplesGoWithTheWindow)
