@@ -4,10 +4,14 @@
 #include "app/EmbeddedPicture.h"
 #include "app/GroupFrame.h"
 #include "app/ImageControl.h"
+#include "app/InterfaceFont.h"
 #include "app/Languages.h"
+#include "app/SecondaryWindows.h"
 #include "app/SlotViews.h"
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
+#include "app/UpdateCheck.h"
+#include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
 #include "editor/PreviewSamples.h"
@@ -29,6 +33,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
+
+#include <filesystem>
 
 namespace tintabel {
 
@@ -193,12 +199,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
-    // Liberation Sans at 10 pixels has about the letter size and widths of the classic 8 point
-    // Windows interface font the fixed control sizes were made for, so every caption fits.
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(10);
-    setFont(font);
+    setFont(interfaceFont());
 
     createControls();
     m_preview
@@ -207,10 +208,14 @@ TForm1::TForm1(Services& services, QWidget* parent)
         *re, *ge, *be, *hex, *alp, *clr, *plt, m_slots, *m_preview, [this] { data(); },
         services.messages);
     m_selection = std::make_unique<SlotSelection>(m_slots, *m_editors);
-    ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(services.messages, this);
+    ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(services.messages, services.registry,
+        std::filesystem::path(services.programFile).filename().string(), this);
     m_reset = std::make_unique<ColourSourceReset>(m_state, m_slots, *m_editors, *sctbt, *loadbt);
     m_slotViews = std::make_unique<SlotViews>(m_slots, swatches, slotButtons, services.messages);
     m_languages = std::make_unique<Languages>(*this, m_state, services.registry, services.shell);
+    m_update = std::make_unique<UpdateCheck>(m_state, services, *StatusBar1);
+    m_secondaryWindows = std::make_unique<SecondaryWindows>();
+    m_xmlFiles = std::make_unique<XmlFileActions>(*this);
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -324,10 +329,17 @@ void TForm1::connectHandlers()
     };
     onClick(exitbt, [this] { close(); });
     onClick(helpbt, [this] { m_languages->helpbtClick(); });
+    onClick(lsbt, [this] { m_xmlFiles->lsbtClick(); });
+    onClick(savebt, [this] { m_xmlFiles->savebtClick(); });
+    onClick(sxmlbt, [this] { m_xmlFiles->sxmlbtClick(); });
     connect(engimg, &ImageControl::clicked, this,
         guarded(messages, [this] { m_languages->engimgClick(); }));
     connect(polimg, &ImageControl::clicked, this,
         guarded(messages, [this] { m_languages->polimgClick(); }));
+    connect(StatusBar1, &StatusBar::clicked, this,
+        guarded(messages, [this] { m_update->StatusBar1Click(); }));
+    onClick(aboutbt, [this] { m_secondaryWindows->aboutbtClick(); });
+    onClick(help2bt, [this] { m_secondaryWindows->help2btClick(); });
 
     // The user's clicks on the slots' radio buttons; selecting from code goes through selectSlot.
     constexpr void (SlotSelection::*kSlotClicks[kSlotCount])()
@@ -384,8 +396,9 @@ void TForm1::selectSlot(std::size_t index)
     m_selection->select(index);
 }
 
-void TForm1::load(const std::string&)
+void TForm1::load(const std::string& path)
 {
+    m_xmlFiles->load(path);
 }
 
 void TForm1::manrbClick()

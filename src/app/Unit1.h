@@ -30,9 +30,12 @@ class ColourSwatch;
 class Languages;
 class ImageControl;
 class PreviewSamples;
+class SecondaryWindows;
 class SlotSelection;
 class SlotViews;
 class StatusBar;
+class UpdateCheck;
+class XmlFileActions;
 struct Services;
 
 // The main window. It owns the controls, which carry their designed names (also as object names,
@@ -56,6 +59,9 @@ public:
     PreviewSamples& preview() const { return *m_preview; }
     SlotSelection& slotSelection() const { return *m_selection; }
     Languages& languages() const { return *m_languages; }
+    UpdateCheck& updateCheck() const { return *m_update; }
+    // The about and help tip windows, handed over by the program entry once they exist.
+    SecondaryWindows& secondaryWindows() const { return *m_secondaryWindows; }
 
     // Unloads the colour document (slots and editors back to their start state).
     void unload();
@@ -188,6 +194,9 @@ private:
     std::unique_ptr<ColourSourceReset> m_reset;
     std::unique_ptr<SlotViews> m_slotViews;
     std::unique_ptr<Languages> m_languages;
+    std::unique_ptr<UpdateCheck> m_update;
+    std::unique_ptr<SecondaryWindows> m_secondaryWindows;
+    std::unique_ptr<XmlFileActions> m_xmlFiles;
 };
 
 } // namespace tintabel

@@ -17,16 +17,16 @@ protected:
     TForm1& loadedWithPicker()
     {
         TForm1& form = loaded();
-        form.ColorPickerDialog1
-            = std::make_unique<ColorPickerDialog>(messages, &form, [this](TColorForm& picker) {
-                  picker.show();
-                  seen = picker.FramePSP->pageColour().Color();
-                  if (whileOpen)
-                      whileOpen(picker);
-                  if (picker.isVisible())
-                      picker.reject();
-                  return picker.result();
-              });
+        form.ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(
+            messages, registry, "tintabel", &form, [this](TColorForm& picker) {
+                picker.show();
+                seen = picker.FramePSP->pageColour().Color();
+                if (whileOpen)
+                    whileOpen(picker);
+                if (picker.isVisible())
+                    picker.reject();
+                return picker.result();
+            });
         return form;
     }
 
