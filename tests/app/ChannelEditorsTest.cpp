@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 
 namespace tintabel::testing {
 namespace {
@@ -157,6 +158,15 @@ TEST_F(ChannelEditorsTest, ARefusedCharacterLocksTheEditorUntilTheNextAllowedOne
         EXPECT_TRUE(editor->isReadOnly());
         EXPECT_FALSE(editor->text().contains('9'));
     }
+
+    // Characters composed by an input method are judged alike.
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("ż"));
+    QApplication::sendEvent(form.be, &composed);
+    EXPECT_TRUE(form.be->isReadOnly());
+    composed.setCommitString("5");
+    QApplication::sendEvent(form.be, &composed);
+    EXPECT_FALSE(form.be->isReadOnly());
 
     // Hex letters pass in hex alone.
     QTest::keyClicks(form.hex, "aF");

@@ -62,7 +62,7 @@ TEST_F(SlotSelectionTest, SelectingAnotherSlotAndComingBackChangesNoSlot)
     EXPECT_TRUE(messages.errors().empty());
 }
 
-TEST_F(SlotSelectionTest, SelectingFromCodeRunsTheSelectionOnlyForAvailableClicks)
+TEST_F(SlotSelectionTest, SelectingFromCodeShowsTheSlotAndAnUnavailableOneCannotBeClicked)
 {
     TForm1& form = loaded();
     form.selectSlot(6);
