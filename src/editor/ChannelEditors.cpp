@@ -72,16 +72,17 @@ void ChannelEditors::onChange(void (ChannelEditors::*rule)())
     }
 }
 
-void ChannelEditors::write(QLineEdit& editor, const QString& text)
+bool ChannelEditors::write(QLineEdit& editor, const QString& text)
 {
-    // Qt would put the cursor at the end even for the same text, under the user's typing.
+    // Setting the same text again would only move the cursor to the end, under the user's typing.
     if (editor.text() == text)
-        return;
+        return false;
     ++m_writes;
     editor.setText(text);
     --m_writes;
     if (m_nestedFailure)
         std::rethrow_exception(std::exchange(m_nestedFailure, nullptr));
+    return true;
 }
 
 void ChannelEditors::reChange()

@@ -48,8 +48,8 @@ public:
     QAbstractButton& plt() const { return m_plt; }
 
     // Writes an editor's text from code: when the text changes, the editor's rule runs before this
-    // returns, and its failure leaves here.
-    void write(QLineEdit& editor, const QString& text);
+    // returns, and its failure leaves here. True when the text changed.
+    bool write(QLineEdit& editor, const QString& text);
 
     // The change rules. Each keeps red, green, blue and hex in step and writes the colour and the
     // alpha into the selected slot, its sample and the working file.

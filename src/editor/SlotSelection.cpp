@@ -21,9 +21,13 @@ void SlotSelection::click(std::size_t index)
     // selected before, which puts that alpha into this slot's store; the store is put back last.
     const std::string remembered = m_slots.alpha(index);
     const ColourValue colour = m_slots.colour(index);
-    m_editors.write(m_editors.re(), QString::number(redOf(colour)));
-    m_editors.write(m_editors.ge(), QString::number(greenOf(colour)));
-    m_editors.write(m_editors.be(), QString::number(blueOf(colour)));
+    bool changed = m_editors.write(m_editors.re(), QString::number(redOf(colour)));
+    changed = m_editors.write(m_editors.ge(), QString::number(greenOf(colour))) || changed;
+    changed = m_editors.write(m_editors.be(), QString::number(blueOf(colour))) || changed;
+    // The channels may already read the slot's colour while hex and the current colour do not,
+    // as after an unload (empty hex, white) followed by a load whose slot is black.
+    if (!changed)
+        m_editors.reChange();
 
     m_editors.write(m_editors.alp(), QString::fromStdString(m_slots.alpha(index)));
     m_editors.alpChange();

@@ -13,7 +13,14 @@
 #include <QTest>
 
 #include <array>
+#include <ostream>
 #include <string>
+
+// Failures show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tintabel::testing {
 

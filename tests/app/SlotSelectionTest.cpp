@@ -77,6 +77,22 @@ TEST_F(SlotSelectionTest, SelectingFromCodeShowsTheSlotAndAnUnavailableOneCannot
     EXPECT_EQ(form.alp->text(), "99");
 }
 
+TEST_F(SlotSelectionTest, ASlotWhoseColourTheChannelsAlreadyShowStillBringsHexAndSwatchInStep)
+{
+    TForm1& form = loaded();
+    form.unload();
+    EXPECT_EQ(texts(), (std::array<QString, 5> {"0", "0", "0", "", "255"}));
+    EXPECT_EQ(form.clr->colour(), 0xFFFFFFu);
+
+    model().setColour(0, 0x000000);
+    form.SampleRender(0, 200);
+    form.editors().enable();
+    form.selectSlot(0);
+    EXPECT_EQ(texts(), (std::array<QString, 5> {"0", "0", "0", "000000", "200"}));
+    EXPECT_EQ(model().alpha(0), "200");
+    expectInStep();
+}
+
 TEST_F(SlotSelectionTest, AnAlphaAboveTheLimitIsClampedWhenItsSlotIsSelected)
 {
     // The loaders pass on what the file holds; the editors cannot show more than 255.
