@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/ColourSchemeActions.h"
 #include "app/ColourSourceReset.h"
 #include "app/EmbeddedPicture.h"
 #include "app/GroupFrame.h"
@@ -15,6 +16,7 @@
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
+#include "editor/PreviewLayout.h"
 #include "editor/PreviewSamples.h"
 #include "editor/SlotSelection.h"
 #include "picker/ColorPickerDialog.h"
@@ -219,6 +221,10 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_xmlFiles = std::make_unique<XmlFileActions>(*this);
     m_background
         = std::make_unique<PreviewBackground>(*Image1, services.dialogs, services.pictures, opimg);
+    m_layout = std::make_unique<PreviewLayout>(*Image1, *m_preview, m_state, services.messages);
+    // The scheme loader is also handed a typed name of a file that is not there.
+    j2.mayNotExist = true;
+    m_schemes = std::make_unique<ColourSchemeActions>(*this);
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -343,7 +349,10 @@ void TForm1::connectHandlers()
         guarded(messages, [this] { m_update->StatusBar1Click(); }));
     onClick(aboutbt, [this] { m_secondaryWindows->aboutbtClick(); });
     onClick(help2bt, [this] { m_secondaryWindows->help2btClick(); });
+    onClick(JvXPButton1, [this] { m_layout->JvXPButton1Click(); });
     onClick(JvXPButton2, [this] { m_background->JvXPButton2Click(); });
+    onClick(sctbt, [this] { m_schemes->sctbtClick(); });
+    onClick(loadbt, [this] { m_schemes->loadbtClick(); });
 
     // The user's clicks on the slots' radio buttons; selecting from code goes through selectSlot.
     constexpr void (SlotSelection::*kSlotClicks[kSlotCount])()

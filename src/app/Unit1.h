@@ -24,12 +24,14 @@ class QRadioButton;
 namespace tintabel {
 
 class ChannelEditors;
+class ColourSchemeActions;
 class ColorPickerDialog;
 class ColourSourceReset;
 class ColourSwatch;
 class Languages;
 class ImageControl;
 class PreviewBackground;
+class PreviewLayout;
 class PreviewSamples;
 class SecondaryWindows;
 class SlotSelection;
@@ -199,6 +201,8 @@ private:
     std::unique_ptr<SecondaryWindows> m_secondaryWindows;
     std::unique_ptr<XmlFileActions> m_xmlFiles;
     std::unique_ptr<PreviewBackground> m_background;
+    std::unique_ptr<PreviewLayout> m_layout;
+    std::unique_ptr<ColourSchemeActions> m_schemes;
 };
 
 } // namespace tintabel

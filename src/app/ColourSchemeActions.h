@@ -1,0 +1,27 @@
+#pragma once
+
+#include "colours/ColourSchemeReader.h"
+
+namespace tintabel {
+
+class TForm1;
+
+// "Save colour scheme" and "Load colour scheme": the eight slots to and from a *.ctm file.
+class ColourSchemeActions {
+public:
+    explicit ColourSchemeActions(TForm1& form);
+
+    // Copies the working colour file, which every load and edit keeps current, to the chosen
+    // file. The copy replaces the file in one step; a failure raises InOutError with the reason.
+    void sctbtClick();
+    // Applies the chosen scheme to the slots and rewrites the working colour file; cancelling
+    // rewrites it from the slots as they are. After a load the editors show the selected slot's
+    // new values, so that the next edit starts from them and not from what they showed before.
+    void loadbtClick();
+
+private:
+    TForm1& m_form;
+    ColourSchemeReader m_reader;
+};
+
+} // namespace tintabel
