@@ -1,6 +1,6 @@
 #include "EditorsFixture.h"
-#include "colours/ColourRecord.h"
 #include "platform/LocalFileSystem.h"
+#include "support/SchemeRecord.h"
 
 #include <QPushButton>
 
@@ -10,16 +10,6 @@ namespace tintabel::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string record(std::string name, std::string red, std::string green, std::string blue,
-    std::string alpha = "255")
-{
-    ColourRecord::Bytes bytes {};
-    ColourRecord {
-        std::move(name), std::move(red), std::move(green), std::move(blue), std::move(alpha)}
-        .writeInto(bytes);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 class ColourSchemeTest : public EditorsFixture {
 protected:
@@ -126,7 +116,7 @@ TEST_F(ColourSchemeTest, AfterALoadTheEditorsShowTheSelectedSlotsNewValues)
     TForm1& form = ready();
     QTest::mouseClick(form.earb, Qt::LeftButton);
     ASSERT_EQ(model().selected(), 3u);
-    loadScheme(userFile("one.ctm", record("excellent attribute", "1", "2", "3", "4")));
+    loadScheme(userFile("one.ctm", schemeRecord("excellent attribute", "1", "2", "3", "4")));
 
     EXPECT_EQ(texts(), (std::array<QString, 5> {"1", "2", "3", "010203", "4"}));
     expectInStep();
@@ -140,7 +130,7 @@ TEST_F(ColourSchemeTest, OnlyTheSlotsInTheFileChangeAndTheirSamplesAloneAreRende
 {
     ready();
     spoilWorkingFile();
-    loadScheme(userFile("good.ctm", record("good attribute", "300", "20", "30", "40")));
+    loadScheme(userFile("good.ctm", schemeRecord("good attribute", "300", "20", "30", "40")));
 
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         if (index == 2)
@@ -186,8 +176,9 @@ TEST_F(ColourSchemeTest, ATextThatIsNoIntegerIsReportedWithTheRecordsBeforeItApp
     ready();
     spoilWorkingFile();
     loadScheme(userFile("bad.ctm",
-        record("low attribute", "1", "2", "3", "4") + record("normal attribute", "", "", "")
-            + record("good attribute", "5", "6", "7")));
+        schemeRecord("low attribute", "1", "2", "3", "4")
+            + schemeRecord("normal attribute", "", "", "")
+            + schemeRecord("good attribute", "5", "6", "7")));
 
     EXPECT_EQ(messages.errors(), (std::vector<std::string> {"'' is not a valid integer value"}));
     EXPECT_EQ(model().colour(0), makeColour(1, 2, 3));
@@ -201,7 +192,8 @@ TEST_F(ColourSchemeTest, ATextThatIsNoIntegerIsReportedWithTheRecordsBeforeItApp
 TEST_F(ColourSchemeTest, ASchemeThatMayNotBeWrittenLoads)
 {
     ready();
-    const std::string scheme = userFile("shared.ctm", record("attribute label", "7", "8", "9"));
+    const std::string scheme
+        = userFile("shared.ctm", schemeRecord("attribute label", "7", "8", "9"));
     fs::permissions(scheme,
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
         fs::perm_options::remove);

@@ -6,6 +6,7 @@
 #include "platform/ErrorText.h"
 #include "platform/Errors.h"
 #include "platform/doubles/FaultyFileSystem.h"
+#include "support/SchemeRecord.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -18,18 +19,8 @@ namespace tintabel {
 namespace {
 
 using testing::errorText;
+using testing::schemeRecord;
 using testing::TempFolder;
-
-// One record as a file holds it, written into a buffer of zeros.
-std::string record(std::string name, std::string red, std::string green, std::string blue,
-    std::string alpha = "255")
-{
-    ColourRecord::Bytes bytes {};
-    ColourRecord {
-        std::move(name), std::move(red), std::move(green), std::move(blue), std::move(alpha)}
-        .writeInto(bytes);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 class ColourSchemeReaderTest : public ::testing::Test {
 protected:
@@ -106,12 +97,15 @@ TEST_F(ColourSchemeReaderTest, AWorkingFileLoadsBackIntoAllEightSlots)
 TEST_F(ColourSchemeReaderTest, RecordsApplyByNameInFileOrderAndIgnoreATrailingPart)
 {
     // The 64 bytes after the last whole record would name "low attribute" if they were read.
-    const std::string tail = record("low attribute", "1", "2", "3").substr(0, 64);
-    const std::string bytes = record("profile extra text", "1", "2", "3", "4")
-        + record("low attribute", "10", "20", "30", "40") + record("nameless", "", "", "")
-        + record("low attribute", "11", "21", "31", "41") + record("good attribute", "5", "6", "7")
-        + record("Good attribute", "9", "9", "9", "9") + record("good attribute ", "9", "9", "9")
-        + record("attribute label", "0", "0", "0") + tail;
+    const std::string tail = schemeRecord("low attribute", "1", "2", "3").substr(0, 64);
+    const std::string bytes = schemeRecord("profile extra text", "1", "2", "3", "4")
+        + schemeRecord("low attribute", "10", "20", "30", "40")
+        + schemeRecord("nameless", "", "", "")
+        + schemeRecord("low attribute", "11", "21", "31", "41")
+        + schemeRecord("good attribute", "5", "6", "7")
+        + schemeRecord("Good attribute", "9", "9", "9", "9")
+        + schemeRecord("good attribute ", "9", "9", "9")
+        + schemeRecord("attribute label", "0", "0", "0") + tail;
     ASSERT_EQ(bytes.size(), 600u);
 
     EXPECT_TRUE(load(bytes));
@@ -133,11 +127,11 @@ TEST_F(ColourSchemeReaderTest, OnlyTheSlotsNamedInTheFileChange)
     expectUntouched();
     EXPECT_TRUE(calls.empty());
 
-    EXPECT_TRUE(load(record("Good attribute", "1", "2", "3", "4")));
+    EXPECT_TRUE(load(schemeRecord("Good attribute", "1", "2", "3", "4")));
     expectUntouched();
     EXPECT_TRUE(calls.empty());
 
-    EXPECT_TRUE(load(record("good attribute", "1", "2", "3", "4")));
+    EXPECT_TRUE(load(schemeRecord("good attribute", "1", "2", "3", "4")));
     expectUntouched(2);
     EXPECT_EQ(slots.colour(2), makeColour(1, 2, 3));
     EXPECT_EQ(calls, (std::vector<std::string> {"clear ga", "render ga 4"}));
@@ -145,7 +139,7 @@ TEST_F(ColourSchemeReaderTest, OnlyTheSlotsNamedInTheFileChange)
 
 TEST_F(ColourSchemeReaderTest, NumbersOutsideTheByteRangeKeepTheirLowBitsAndReachTheRenderAsRead)
 {
-    EXPECT_TRUE(load(record("excellent attribute", "300", "-1", "256", "999")));
+    EXPECT_TRUE(load(schemeRecord("excellent attribute", "300", "-1", "256", "999")));
     EXPECT_EQ(slots.colour(3), makeColour(44, 255, 0));
     EXPECT_EQ(calls.back(), "render ea 999");
 }
@@ -160,8 +154,8 @@ TEST_F(ColourSchemeReaderTest, AMissingFileReadsNothing)
 
 TEST_F(ColourSchemeReaderTest, ATextThatIsNoIntegerStopsAtItsRecordWithTheEarlierOnesApplied)
 {
-    const std::string first = record("low attribute", "10", "20", "30", "40");
-    EXPECT_EQ(loadError(first + record("normal attribute", "", "", "") + first),
+    const std::string first = schemeRecord("low attribute", "10", "20", "30", "40");
+    EXPECT_EQ(loadError(first + schemeRecord("normal attribute", "", "", "") + first),
         "'' is not a valid integer value");
     EXPECT_EQ(slots.colour(0), makeColour(10, 20, 30));
     EXPECT_EQ(slots.alpha(0), "40");
@@ -170,9 +164,9 @@ TEST_F(ColourSchemeReaderTest, ATextThatIsNoIntegerStopsAtItsRecordWithTheEarlie
     EXPECT_EQ(calls, (std::vector<std::string> {"clear la", "render la 40", "clear na"}));
 
     // Blue is read first; a bad alpha comes after the colour is set.
-    EXPECT_EQ(
-        loadError(record("special attribute", "x", "y", "z")), "'z' is not a valid integer value");
-    EXPECT_EQ(loadError(record("special attribute", "1", "2", "3", "a")),
+    EXPECT_EQ(loadError(schemeRecord("special attribute", "x", "y", "z")),
+        "'z' is not a valid integer value");
+    EXPECT_EQ(loadError(schemeRecord("special attribute", "1", "2", "3", "a")),
         "'a' is not a valid integer value");
     EXPECT_EQ(slots.colour(4), makeColour(1, 2, 3));
     EXPECT_EQ(slots.alpha(4), "255");
@@ -180,7 +174,7 @@ TEST_F(ColourSchemeReaderTest, ATextThatIsNoIntegerStopsAtItsRecordWithTheEarlie
 
 TEST_F(ColourSchemeReaderTest, AFileThatMayNotBeWrittenLoads)
 {
-    folder.write("scheme.ctm", record("special attribute label", "1", "2", "3", "4"));
+    folder.write("scheme.ctm", schemeRecord("special attribute label", "1", "2", "3", "4"));
     std::filesystem::permissions(folder / "scheme.ctm",
         std::filesystem::perms::owner_read | std::filesystem::perms::group_read
             | std::filesystem::perms::others_read);
@@ -195,7 +189,7 @@ TEST_F(ColourSchemeReaderTest, LengthBytesBeyondTheirAreasReadOnlyTheArea)
 {
     // Every length byte 255: the name is its 50 characters, which no slot carries, and each
     // number its three, never the bytes of the next field.
-    std::string wild = record("low attribute", "100", "150", "200", "250");
+    std::string wild = schemeRecord("low attribute", "100", "150", "200", "250");
     std::string named = wild;
     for (const std::size_t offset : {ColourRecord::kNameOffset, ColourRecord::kRedOffset,
              ColourRecord::kGreenOffset, ColourRecord::kBlueOffset, ColourRecord::kAlphaOffset}) {
