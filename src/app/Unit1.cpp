@@ -2,9 +2,11 @@
 
 #include "app/ColourSourceReset.h"
 #include "app/EmbeddedPicture.h"
+#include "app/FmUserFolder.h"
 #include "app/GroupFrame.h"
 #include "app/ImageControl.h"
 #include "app/Languages.h"
+#include "app/SkinCatalogueHandlers.h"
 #include "app/SlotViews.h"
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
@@ -200,6 +202,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_reset = std::make_unique<ColourSourceReset>(m_state, m_slots, *m_editors, *sctbt, *loadbt);
     m_slotViews = std::make_unique<SlotViews>(m_slots, swatches, slotButtons, services.messages);
     m_languages = std::make_unique<Languages>(*this, m_state, services.registry, services.shell);
+    m_fmUserFolder = std::make_unique<FmUserFolder>(*this);
+    m_catalogue = std::make_unique<SkinCatalogueHandlers>(*this);
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -318,6 +322,26 @@ void TForm1::connectHandlers()
     connect(polimg, &ImageControl::clicked, this,
         guarded(messages, [this] { m_languages->polimgClick(); }));
 
+    // A radio button's handler runs when it becomes the chosen one, by a click or from code.
+    const auto onChosen = [this, &messages](QRadioButton* button, auto handler) {
+        connect(button, &QRadioButton::toggled, this, guarded(messages, [handler](bool on) {
+            if (on)
+                handler();
+        }));
+    };
+    const auto onLineClick = [this, &messages](QListWidget* list, auto handler) {
+        connect(list, &QListWidget::itemClicked, this,
+            guarded(
+                messages, [list, handler](QListWidgetItem* item) { handler(list->row(item)); }));
+    };
+    onClick(spbt, [this] { m_fmUserFolder->spbtClick(); });
+    onClick(resbt, [this] { m_fmUserFolder->resbtClick(); });
+    onChosen(cbfm2009, [this] { m_fmUserFolder->cbfm2009Click(); });
+    onChosen(manrb, [this] { manrbClick(); });
+    onChosen(skinrb, [this] { m_catalogue->skinrbClick(); });
+    onLineClick(lista1, [this](int row) { m_catalogue->lista1Click(row); });
+    onLineClick(ListBox2, [this](int row) { m_catalogue->ListBox2Click(row); });
+
     // The group of the editors belongs to the preview, whose pictures are dragged there: a press
     // on it never moves the window.
     GroupBox1->setAttribute(Qt::WA_NoMousePropagation);
@@ -351,6 +375,7 @@ void TForm1::load(const std::string&)
 
 void TForm1::manrbClick()
 {
+    m_catalogue->manrbClick();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

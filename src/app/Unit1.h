@@ -26,8 +26,10 @@ namespace tintabel {
 class ChannelEditors;
 class ColourSourceReset;
 class ColourSwatch;
+class FmUserFolder;
 class Languages;
 class ImageControl;
+class SkinCatalogueHandlers;
 class SlotViews;
 class StatusBar;
 struct Services;
@@ -51,6 +53,8 @@ public:
     SlotModel& slotModel() { return m_slots; }
     ChannelEditors& editors() const { return *m_editors; }
     Languages& languages() const { return *m_languages; }
+    FmUserFolder& fmUserFolder() const { return *m_fmUserFolder; }
+    SkinCatalogueHandlers& catalogue() const { return *m_catalogue; }
 
     // Unloads the colour document (slots and editors back to their start state).
     void unload();
@@ -178,6 +182,8 @@ private:
     std::unique_ptr<ColourSourceReset> m_reset;
     std::unique_ptr<SlotViews> m_slotViews;
     std::unique_ptr<Languages> m_languages;
+    std::unique_ptr<FmUserFolder> m_fmUserFolder;
+    std::unique_ptr<SkinCatalogueHandlers> m_catalogue;
 };
 
 } // namespace tintabel
