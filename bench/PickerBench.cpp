@@ -2,6 +2,7 @@
 #include "picker/UColorForm.h"
 #include "picker/UPSPFrame.h"
 #include "picker/WheelPicture.h"
+#include "platform/doubles/MemoryRegistry.h"
 #include "platform/doubles/ScriptedMessageBoxes.h"
 
 #include <QTest>
@@ -44,7 +45,7 @@ BENCHMARK(BM_PaintSquare);
 class HeldPicker {
 public:
     HeldPicker(int pressX, int pressY)
-        : m_dialog(m_messages, nullptr)
+        : m_dialog(m_messages, m_registry, "tintabel", nullptr)
         , m_wheel(m_dialog.form().FramePSP->CerclePSP)
     {
         m_dialog.SetColor(0x563412);
@@ -62,6 +63,7 @@ public:
 
 private:
     ScriptedMessageBoxes m_messages;
+    MemoryRegistry m_registry;
     ColorPickerDialog m_dialog;
     QWidget* m_wheel;
     QPoint m_last;

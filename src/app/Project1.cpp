@@ -1,3 +1,4 @@
+#include "app/SecondaryWindows.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
@@ -67,9 +68,12 @@ int main(int argc, char** argv)
         .processEvents = [] { QCoreApplication::processEvents(); },
     };
 
+    // The update check runs while the main window is made, before it is shown; the downloader's
+    // short time-outs keep an absent server from holding the start.
     TForm1 Form1(services);
-    TForm2 Form2;
+    TForm2 Form2(services);
     TForm3 Form3;
+    Form1.secondaryWindows().attach(Form2, Form3);
     Form1.show();
     takeScreenshotIfAsked(Form1, app);
     return app.exec();

@@ -6,6 +6,7 @@
 #include "app/Languages.h"
 #include "app/StatusBar.h"
 #include "app/Unit1.h"
+#include "app/UpdateCheck.h"
 #include "platform/FileSystem.h"
 #include "platform/GeneralErrorBox.h"
 #include "platform/Services.h"
@@ -64,6 +65,7 @@ void StartupSequence::setVersion()
 
 void StartupSequence::checkForUpdate()
 {
+    m_form.updateCheck().update();
 }
 
 void StartupSequence::readFolderSettings()

@@ -5,11 +5,14 @@
 #include "app/FmUserFolder.h"
 #include "app/GroupFrame.h"
 #include "app/ImageControl.h"
+#include "app/InterfaceFont.h"
 #include "app/Languages.h"
+#include "app/SecondaryWindows.h"
 #include "app/SkinCatalogueHandlers.h"
 #include "app/SlotViews.h"
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
+#include "app/UpdateCheck.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
 #include "platform/FileSystem.h"
@@ -190,12 +193,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
-    // Liberation Sans at 10 pixels has about the letter size and widths of the classic 8 point
-    // Windows interface font the fixed control sizes were made for, so every caption fits.
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(10);
-    setFont(font);
+    setFont(interfaceFont());
 
     createControls();
     m_editors = std::make_unique<ChannelEditors>(*re, *ge, *be, *hex, *alp, *clr, *plt);
@@ -204,6 +202,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_languages = std::make_unique<Languages>(*this, m_state, services.registry, services.shell);
     m_fmUserFolder = std::make_unique<FmUserFolder>(*this);
     m_catalogue = std::make_unique<SkinCatalogueHandlers>(*this);
+    m_update = std::make_unique<UpdateCheck>(m_state, services, *StatusBar1);
+    m_secondaryWindows = std::make_unique<SecondaryWindows>();
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -321,6 +321,10 @@ void TForm1::connectHandlers()
         guarded(messages, [this] { m_languages->engimgClick(); }));
     connect(polimg, &ImageControl::clicked, this,
         guarded(messages, [this] { m_languages->polimgClick(); }));
+    connect(StatusBar1, &StatusBar::clicked, this,
+        guarded(messages, [this] { m_update->StatusBar1Click(); }));
+    onClick(aboutbt, [this] { m_secondaryWindows->aboutbtClick(); });
+    onClick(help2bt, [this] { m_secondaryWindows->help2btClick(); });
 
     // A radio button's handler runs when it becomes the chosen one, by a click or from code.
     const auto onChosen = [this, &messages](QRadioButton* button, auto handler) {

@@ -29,9 +29,11 @@ class ColourSwatch;
 class FmUserFolder;
 class Languages;
 class ImageControl;
+class SecondaryWindows;
 class SkinCatalogueHandlers;
 class SlotViews;
 class StatusBar;
+class UpdateCheck;
 struct Services;
 
 // The main window. It owns the controls, which carry their designed names (also as object names,
@@ -55,6 +57,9 @@ public:
     Languages& languages() const { return *m_languages; }
     FmUserFolder& fmUserFolder() const { return *m_fmUserFolder; }
     SkinCatalogueHandlers& catalogue() const { return *m_catalogue; }
+    UpdateCheck& updateCheck() const { return *m_update; }
+    // The about and help tip windows, handed over by the program entry once they exist.
+    SecondaryWindows& secondaryWindows() const { return *m_secondaryWindows; }
 
     // Unloads the colour document (slots and editors back to their start state).
     void unload();
@@ -184,6 +189,8 @@ private:
     std::unique_ptr<Languages> m_languages;
     std::unique_ptr<FmUserFolder> m_fmUserFolder;
     std::unique_ptr<SkinCatalogueHandlers> m_catalogue;
+    std::unique_ptr<UpdateCheck> m_update;
+    std::unique_ptr<SecondaryWindows> m_secondaryWindows;
 };
 
 } // namespace tintabel

@@ -4,8 +4,9 @@
 
 namespace tintabel {
 
-ColorPickerDialog::ColorPickerDialog(MessageBoxes& messages, QWidget* owner, FormRunner runForm)
-    : m_form(new TColorForm(messages, owner))
+ColorPickerDialog::ColorPickerDialog(MessageBoxes& messages, Registry& registry,
+    std::string_view programFile, QWidget* owner, FormRunner runForm)
+    : m_form(new TColorForm(messages, registry, programFile, owner))
     , m_runForm(
           runForm ? std::move(runForm) : FormRunner([](TColorForm& form) { return form.exec(); }))
 {

@@ -7,23 +7,29 @@
 
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 class QWidget;
 
 namespace tintabel {
 
 class MessageBoxes;
+class Registry;
 class TColorForm;
 
 // The colour-picker dialog. Its form is made with it and kept for its whole life, so the wheel is
-// painted once and the "Old" box remembers the colour confirmed last.
+// painted once and the "Old" box remembers the colour confirmed last. The custom colours are
+// written back when the form goes, with the dialog or with its owner window, whichever is first.
 class ColorPickerDialog : public ColourChooser {
 public:
     // Shows the form and returns its result, QDialog::Accepted or QDialog::Rejected. The
     // program runs it modally; tests run it as they please.
     using FormRunner = std::function<int(TColorForm&)>;
 
-    ColorPickerDialog(MessageBoxes& messages, QWidget* owner, FormRunner runForm = {});
+    // The custom colours are kept in the registry, this program's own under the name of
+    // programFile (its folder, if given, is dropped).
+    ColorPickerDialog(MessageBoxes& messages, Registry& registry, std::string_view programFile,
+        QWidget* owner, FormRunner runForm = {});
     ~ColorPickerDialog() override;
     ColorPickerDialog(const ColorPickerDialog&) = delete;
     ColorPickerDialog& operator=(const ColorPickerDialog&) = delete;

@@ -1,10 +1,13 @@
 #include "picker/UColorForm.h"
 
 #include "picker/ColourPage.h"
+#include "picker/UAdobeFrame.h"
+#include "picker/UAdobeFrame2.h"
 #include "picker/UPSPFrame.h"
 #include "platform/GeneralErrorBox.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -37,7 +40,8 @@ QPushButton* panelButton(const char* caption, QRect area, QWidget* panel)
 
 } // namespace
 
-TColorForm::TColorForm(MessageBoxes& messages, QWidget* parent)
+TColorForm::TColorForm(
+    MessageBoxes& messages, Registry& registry, std::string_view programFile, QWidget* parent)
     : QDialog(parent)
     , m_messages(messages)
     , m_pageButtons(new QButtonGroup(this))
@@ -60,6 +64,12 @@ TColorForm::TColorForm(MessageBoxes& messages, QWidget* parent)
     Ajoutspcifique1 = PMCouleur->addAction(QString::fromUtf8("Ajout spécifique"));
     TBuPerso->setMenu(PMCouleur);
     TBuPerso->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(Ajoutgnral1, &QAction::triggered, this,
+        guarded(m_messages, [this](bool) { Ajoutgnral1Click(); }));
+    connect(Ajoutspcifique1, &QAction::triggered, this,
+        guarded(m_messages, [this](bool) { Ajoutspcifique1Click(); }));
+    connect(TBuPerso, &QToolButton::clicked, this,
+        guarded(m_messages, [this](bool) { TBuPersoClick(); }));
     TBInfo = addBarButton("?", 5, false);
     for (QToolButton* hidden : {TBAdobe, TBAdobe2, TBPerso, TBuPerso, TBInfo})
         hidden->hide();
@@ -76,9 +86,20 @@ TColorForm::TColorForm(MessageBoxes& messages, QWidget* parent)
     FramePSP = new TFramePSP(messages, this);
     FramePSP->setOldColour(0);
     addPage(*FramePSP, *TBPsp);
+    FrameAdobe1 = new TFrameAdobe(messages, this);
+    addPage(*FrameAdobe1, *TBAdobe);
+    FrameAdobe2 = new TFrameAdobe2(messages, this);
+    addPage(*FrameAdobe2, *TBAdobe2);
+    FramePerso = new TFramePerso(messages, registry, programFile, this);
+    addPage(*FramePerso, *TBPerso);
     // The wheel is painted once, here; the other pages paint after it.
     for (const Page& page : m_pages)
         page.page->paintPage();
+}
+
+TColorForm::~TColorForm()
+{
+    showErrors(m_messages, [this] { FramePerso->tearDown(); });
 }
 
 QToolButton* TColorForm::addBarButton(const char* caption, int slot, bool checkable)
@@ -134,6 +155,40 @@ void TColorForm::TBClick(QToolButton& button)
         return;
     m_couleur.Assign(visiblePage().pageColour());
     showPage(static_cast<std::size_t>(chosen - m_pages.begin()));
+}
+
+void TColorForm::keyPressEvent(QKeyEvent* event)
+{
+    showErrors(m_messages, [&] { FormKeyDown(*event); });
+    QDialog::keyPressEvent(event);
+}
+
+void TColorForm::FormKeyDown(const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_Delete && &visiblePage() == FramePerso)
+        FramePerso->deleteSelected();
+}
+
+void TColorForm::Ajoutgnral1Click()
+{
+    addCustomColour(TFramePerso::Group::General);
+}
+
+void TColorForm::Ajoutspcifique1Click()
+{
+    addCustomColour(TFramePerso::Group::Application);
+}
+
+void TColorForm::TBuPersoClick()
+{
+    addCustomColour(m_lastAdd);
+}
+
+void TColorForm::addCustomColour(TFramePerso::Group group)
+{
+    m_lastAdd = group;
+    m_couleur.Assign(visiblePage().pageColour());
+    FramePerso->addColour(group, m_couleur.Color());
 }
 
 void TColorForm::showPage(std::size_t index)

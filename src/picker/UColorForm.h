@@ -1,14 +1,17 @@
 #pragma once
 
 #include "picker/Couleur.h"
+#include "picker/UPersoFrame.h"
 
 #include <QDialog>
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 class QAction;
 class QButtonGroup;
+class QKeyEvent;
 class QMenu;
 class QPushButton;
 class QToolButton;
@@ -17,14 +20,21 @@ namespace tintabel {
 
 class ColourPage;
 class MessageBoxes;
+class Registry;
+class TFrameAdobe;
+class TFrameAdobe2;
 class TFramePSP;
 
 // The picker's form: a page bar, the pages and the Ok/Cancel panel. Only the "Colours" page is
 // reachable; the buttons of the other pages, the custom-colour button with its menu and the
-// information button are there but hidden.
+// information button are there but hidden. The custom colours page reads its registry values
+// as the form is made and writes them back as it goes; programFile names the value it keeps for
+// this program.
 class TColorForm : public QDialog {
 public:
-    TColorForm(MessageBoxes& messages, QWidget* parent);
+    TColorForm(
+        MessageBoxes& messages, Registry& registry, std::string_view programFile, QWidget* parent);
+    ~TColorForm() override;
 
     const TCouleur& Couleur() const { return m_couleur; }
     // Hands the colour to the visible page and shows it.
@@ -40,6 +50,12 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void TBClick(QToolButton& button);
+    // Acts on the custom colours page while it is visible.
+    void FormKeyDown(const QKeyEvent& key);
+    void Ajoutgnral1Click();
+    void Ajoutspcifique1Click();
+    // Repeats the add chosen last in the menu.
+    void TBuPersoClick();
 
     QWidget* TBChoice = nullptr;
     QToolButton* TBPsp = nullptr;
@@ -55,6 +71,12 @@ public:
     QPushButton* SpeedButton1 = nullptr;
     QPushButton* SpeedButton2 = nullptr;
     TFramePSP* FramePSP = nullptr;
+    TFrameAdobe* FrameAdobe1 = nullptr;
+    TFrameAdobe2* FrameAdobe2 = nullptr;
+    TFramePerso* FramePerso = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Page {
@@ -64,6 +86,7 @@ private:
 
     QToolButton* addBarButton(const char* caption, int slot, bool checkable);
     void showPage(std::size_t index);
+    void addCustomColour(TFramePerso::Group group);
 
     MessageBoxes& m_messages;
     TCouleur m_couleur;
@@ -71,6 +94,7 @@ private:
     QButtonGroup* m_pageButtons;
     std::vector<Page> m_pages;
     std::size_t m_visible = 0;
+    TFramePerso::Group m_lastAdd = TFramePerso::Group::Application;
 };
 
 } // namespace tintabel

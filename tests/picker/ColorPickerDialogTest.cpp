@@ -1,5 +1,5 @@
 #include "PickerFixture.h"
-#include "picker/ColourPage.h"
+#include "picker/UAdobeFrame.h"
 
 #include <QToolButton>
 
@@ -109,39 +109,33 @@ TEST_F(ColorPickerDialogTest, OldBoxIsBlackBeforeAnyConfirmation)
     EXPECT_EQ(pageRvb(), (RvbBytes {0, 0, 0}));
 }
 
-// A page added later, as the other pages of the form plug in.
-class ScriptedPage : public QWidget, public ColourPage {
-public:
-    QWidget& pageWidget() override { return *this; }
-    void paintPage() override { }
-    void enterColour(const TCouleur& colour) override { entered = colour; }
-    const TCouleur& pageColour() const override { return entered; }
-    TCouleur entered;
-};
-
 TEST_F(ColorPickerDialogTest, PageButtonsHandTheColourFromPageToPage)
 {
-    ScriptedPage other;
-    form().addPage(other, *form().TBAdobe);
-    EXPECT_FALSE(other.isVisible());
+    TFrameAdobe& adobe = *form().FrameAdobe1;
+    const auto typeRvb = [&](const char* red, const char* green, const char* blue) {
+        typeInto(*adobe.SpRAdobe, red);
+        typeInto(*adobe.SpVAdobe, green);
+        typeInto(*adobe.SpBAdobe, blue);
+    };
+    EXPECT_FALSE(adobe.isVisible());
     form().TBAdobe->show();
     dialog.SetColor(0x563412);
     whileOpen = [&] {
         click(xo + 60, 60);
         const std::uint32_t picked = page().pageColour().Color();
         QTest::mouseClick(form().TBAdobe, Qt::LeftButton);
-        EXPECT_TRUE(other.isVisible());
+        EXPECT_TRUE(adobe.isVisible());
         EXPECT_FALSE(page().isVisible());
-        EXPECT_EQ(other.entered.Color(), picked);
+        EXPECT_EQ(adobe.pageColour().Color(), picked);
 
-        other.entered.SetRVB(1, 2, 3);
+        typeRvb("1", "2", "3");
         QTest::mouseClick(form().TBPsp, Qt::LeftButton);
         EXPECT_TRUE(page().isVisible());
         EXPECT_EQ(pageRvb(), (RvbBytes {1, 2, 3}));
         EXPECT_EQ(page().SPBPSP->fieldText(), "3");
 
         QTest::mouseClick(form().TBAdobe, Qt::LeftButton);
-        other.entered.SetRVB(4, 5, 6);
+        typeRvb("4", "5", "6");
         clickOk();
     };
     EXPECT_TRUE(dialog.Execute());

@@ -4,6 +4,7 @@
 #include "picker/SpinField.h"
 #include "picker/UColorForm.h"
 #include "picker/UPSPFrame.h"
+#include "platform/doubles/MemoryRegistry.h"
 #include "platform/doubles/ScriptedMessageBoxes.h"
 
 #include <QDialog>
@@ -24,7 +25,7 @@ protected:
     static constexpr int xo = 77;
 
     PickerFixture()
-        : dialog(messages, nullptr, [this](TColorForm& form) {
+        : dialog(messages, registry, "tintabel", nullptr, [this](TColorForm& form) {
             form.show();
             if (whileOpen)
                 whileOpen();
@@ -72,6 +73,7 @@ protected:
     }
 
     ScriptedMessageBoxes messages;
+    MemoryRegistry registry;
     std::function<void()> whileOpen;
     ColorPickerDialog dialog;
 };

@@ -1,0 +1,236 @@
+#include "app/UpdateCheck.h"
+
+#include "MainWindowFixture.h"
+#include "app/Languages.h"
+#include "app/StatusBar.h"
+#include "platform/CurlDownloader.h"
+#include "support/HttpTestServer.h"
+
+#include <QTest>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+
+namespace tintabel::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const char* kOffer = "New version is available! Click here to begin downloading!";
+constexpr const char* kPage = "https://veldo.example/tintabel/download.html";
+
+std::string updateIni(std::string_view version, std::string_view url = kPage)
+{
+    std::string text
+        = "[other]\r\nversion=9\r\n[update]\r\nversion=" + std::string(version) + "\r\n";
+    if (!url.empty())
+        text += "url=" + std::string(url) + "\r\n";
+    return text;
+}
+
+// The main window as the program builds it, with the real downloader pointed at a server of the
+// test's own.
+class UpdateCheckTest : public MainWindowFixture {
+protected:
+    UpdateCheckTest()
+        : web {
+            .files = files,
+            .registry = registry,
+            .dialogs = dialogs,
+            .messages = messages,
+            .shell = shell,
+            .downloader = curl,
+            .pictures = pictures,
+            .environment = environment,
+            .programFile = services.programFile,
+        }
+    {
+        pointAt(server.url(""));
+        // With a chosen FM folder the start-up has no missing-folder text to put over the offer.
+        registry.writeString(RegistryRoot::LocalMachine, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009",
+            "Path", home.path().string());
+    }
+
+    ~UpdateCheckTest() override
+    {
+        m_form.reset();
+        ::unsetenv("TINTABEL_UPDATE_URL");
+    }
+
+    static void pointAt(const std::string& address)
+    {
+        ::setenv("TINTABEL_UPDATE_URL", address.c_str(), 1);
+    }
+
+    void serve(const std::string& ini) { server.respond("/orb.ini", {200, ini}); }
+
+    TForm1& startChecked()
+    {
+        m_form.reset();
+        m_form = std::make_unique<TForm1>(web);
+        return *m_form;
+    }
+
+    TForm1& form() { return *m_form; }
+    void clickStatusBar() { QTest::mouseClick(m_form->StatusBar1, Qt::LeftButton); }
+
+    ::testing::AssertionResult offered()
+    {
+        const std::string text = m_form->StatusBar1->text().toStdString();
+        const bool hand = m_form->StatusBar1->cursor().shape() == Qt::PointingHandCursor;
+        if (m_form->state().updateAvailable && hand && text == kOffer)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "status bar \"" << text << "\", hand " << hand
+                                             << ", available " << m_form->state().updateAvailable;
+    }
+
+    ::testing::AssertionResult notOffered()
+    {
+        if (m_form->state().updateAvailable || m_form->StatusBar1->text() == kOffer
+            || m_form->StatusBar1->cursor().shape() != Qt::ArrowCursor)
+            return ::testing::AssertionFailure() << "an update is offered";
+        clickStatusBar();
+        if (!shell.opened().empty())
+            return ::testing::AssertionFailure() << "a click opened " << shell.opened()[0].target;
+        return ::testing::AssertionSuccess();
+    }
+
+    HttpTestServer server;
+    CurlDownloader curl {environment, 500ms, 1500ms, 64 * 1024};
+    Services web;
+
+private:
+    std::unique_ptr<TForm1> m_form;
+};
+
+TEST_F(UpdateCheckTest, TheSameVersionOffersNothingButTheFileAndAddressAreKept)
+{
+    serve(updateIni("2"));
+    TForm1& form = startChecked();
+    EXPECT_EQ(server.requests(), std::vector<std::string> {"/orb.ini"});
+    EXPECT_EQ(program.read("orb.ini"), updateIni("2"));
+    EXPECT_EQ(form.state().updateUrl, kPage);
+    EXPECT_TRUE(notOffered());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndAClickOpensItsPageMaximised)
+{
+    serve(updateIni("3"));
+    startChecked();
+    ASSERT_TRUE(offered());
+    clickStatusBar();
+    ASSERT_EQ(shell.opened().size(), 1u);
+    EXPECT_EQ(shell.opened()[0].target, kPage);
+    EXPECT_EQ(shell.opened()[0].show, ShowWindow::Maximised);
+
+    // A hint may have replaced the offer: the click still opens the page.
+    form().StatusBar1->setText("| Current path (FM 2009) is /");
+    clickStatusBar();
+    EXPECT_EQ(shell.opened().size(), 2u);
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(UpdateCheckTest, TheOfferSpeaksTheLanguageInForce)
+{
+    registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, Languages::kValue, "Polish");
+    serve(updateIni("3"));
+    TForm1& form = startChecked();
+    EXPECT_EQ(form.StatusBar1->text(), "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
+    EXPECT_TRUE(form.state().updateAvailable);
+}
+
+TEST_F(UpdateCheckTest, AnOfferWithoutAnAddressOpensNothing)
+{
+    serve(updateIni("3", ""));
+    TForm1& form = startChecked();
+    EXPECT_TRUE(offered());
+    EXPECT_EQ(form.state().updateUrl, "");
+    clickStatusBar();
+    EXPECT_TRUE(shell.opened().empty());
+}
+
+TEST_F(UpdateCheckTest, OnlyWebAddressesAreHandedToTheShell)
+{
+    for (const char* address : {"file:///etc/passwd", "C:\\x.exe", "/usr/bin/xterm",
+             "javascript:alert(1)", "www.veldo.example", "http:///x"}) {
+        SCOPED_TRACE(address);
+        serve(updateIni("3", address));
+        TForm1& form = startChecked();
+        EXPECT_TRUE(offered());
+        EXPECT_EQ(form.state().updateUrl, address);
+        clickStatusBar();
+        EXPECT_TRUE(shell.opened().empty());
+    }
+
+    EXPECT_TRUE(UpdateCheck::isWebAddress("http://veldo.example"));
+    EXPECT_TRUE(UpdateCheck::isWebAddress("HTTPS://veldo.example:8443/get?v=3#now"));
+    EXPECT_FALSE(UpdateCheck::isWebAddress("ftp://veldo.example/orb.zip"));
+    EXPECT_FALSE(UpdateCheck::isWebAddress("http://"));
+    EXPECT_FALSE(UpdateCheck::isWebAddress(" file:///etc/passwd"));
+    EXPECT_FALSE(UpdateCheck::isWebAddress("file://veldo.example/x"));
+    EXPECT_FALSE(UpdateCheck::isWebAddress(""));
+}
+
+TEST_F(UpdateCheckTest, VersionsAreReadByTheIntegerTextRule)
+{
+    // The quotes keep the blank, which the file's own trimming would take.
+    for (const char* newer : {"\" 3\"", "3", "+3", "$A", "0x10"}) {
+        SCOPED_TRACE(newer);
+        serve(updateIni(newer));
+        startChecked();
+        EXPECT_TRUE(offered());
+    }
+    for (const char* notNewer : {"\"3 \"", "3a", "", "three", "-3", "99999999999"}) {
+        SCOPED_TRACE(notNewer);
+        serve(updateIni(notNewer));
+        TForm1& form = startChecked();
+        EXPECT_TRUE(notOffered());
+        // The address is taken before the version is read.
+        EXPECT_EQ(form.state().updateUrl, kPage);
+    }
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(UpdateCheckTest, AnUnreachableServerLeavesAnOldFileUnreadAndInPlace)
+{
+    program.write("orb.ini", updateIni("3"));
+    pointAt("http://127.0.0.1:" + std::to_string(HttpTestServer::refusedPort()));
+    TForm1& form = startChecked();
+    EXPECT_TRUE(notOffered());
+    EXPECT_EQ(form.state().updateUrl, "");
+    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(UpdateCheckTest, AServerThatAnswersWithAnErrorLeavesTheOldFileToBeRead)
+{
+    // Nothing served: 404.
+    startChecked();
+    EXPECT_TRUE(notOffered());
+    EXPECT_EQ(form().state().updateUrl, "");
+    EXPECT_TRUE(messages.shown().empty());
+
+    program.write("orb.ini", updateIni("3"));
+    TForm1& form = startChecked();
+    EXPECT_TRUE(offered());
+    EXPECT_EQ(form.state().updateUrl, kPage);
+    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
+}
+
+TEST_F(UpdateCheckTest, AServerThatNeverAnswersHoldsTheStartNoLongerThanTheTimeOut)
+{
+    program.write("orb.ini", updateIni("3"));
+    server.neverAnswer("/orb.ini");
+    const auto begin = std::chrono::steady_clock::now();
+    startChecked();
+    // The time-out is 1.5 s; the bound leaves room for a slow machine.
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, 15s);
+    EXPECT_TRUE(notOffered());
+    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+} // namespace
+} // namespace tintabel::testing

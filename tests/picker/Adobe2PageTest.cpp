@@ -1,0 +1,158 @@
+#include "PickerFixture.h"
+#include "picker/PictureDrawing.h"
+#include "picker/UAdobeFrame2.h"
+
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace tintabel::testing {
+namespace {
+
+constexpr int x0 = 9;
+constexpr int y0 = 12;
+constexpr int x1 = 275;
+
+// The second Adobe-style page, reached through its page button.
+class Adobe2Page : public PickerFixture {
+protected:
+    Adobe2Page()
+    {
+        form().TBAdobe2->show();
+        QTest::mouseClick(form().TBAdobe2, Qt::LeftButton);
+    }
+
+    TFrameAdobe2& adobe() { return *form().FrameAdobe2; }
+    RvbBytes adobeRvb() { return adobe().pageColour().RVB(); }
+    QImage picture() { return adobe().ImgAdobe2->picture().copy(); }
+    QRgb buttonFace() { return adobe().palette().color(QPalette::Button).rgb(); }
+
+    void click(int x, int y) { QTest::mouseClick(adobe().ImgAdobe2, Qt::LeftButton, {}, {x, y}); }
+    void chooseMode(QRadioButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    QRgb inverted(QRgb pixel) { return pixel ^ 0x00FFFFFFu; }
+};
+
+TEST_F(Adobe2Page, IsLaidOutWithAllModesOpenAfterSetUp)
+{
+    EXPECT_TRUE(adobe().isVisible());
+    EXPECT_EQ(adobe().ImgAdobe2->geometry(), QRect(0, 0, 304, 281));
+    EXPECT_EQ(adobe().ImgCoul->geometry(), QRect(304, 0, 46, 281));
+    EXPECT_EQ(adobe().Panel1->geometry(), QRect(0, 281, 350, 82));
+    EXPECT_EQ(adobe().RBL->geometry(), QRect(112, 56, 33, 17));
+    EXPECT_EQ(adobe().SpSAdobe->geometry(), QRect(152, 30, 49, 22));
+    EXPECT_TRUE(adobe().RBR->isChecked());
+    for (QRadioButton* button : {adobe().RBT, adobe().RBS, adobe().RBL})
+        EXPECT_TRUE(button->isEnabled());
+    EXPECT_EQ(adobe().mode(), AdobeMode::R);
+}
+
+TEST_F(Adobe2Page, ModeRPickAtTheTopRightKeepsRed)
+{
+    dialog.SetColor(0x563412);
+    click(x0 + 255, y0);
+    EXPECT_EQ(adobeRvb(), (RvbBytes {18, 255, 255}));
+    EXPECT_EQ(adobe().SpBAdobe->fieldText(), "255");
+    EXPECT_EQ(adobe().SpVAdobe->fieldText(), "255");
+    EXPECT_EQ(adobe().SpRAdobe->fieldText(), "18");
+    EXPECT_EQ(adobe().ImgCoul->picture().pixel(3 + 20, 120 + 20), qRgb(18, 255, 255));
+    EXPECT_EQ(adobe().dragTarget(), TFrameAdobe2::DragTarget::None);
+}
+
+TEST_F(Adobe2Page, DragsStayOnTheirTargetAndAreHeldAtItsEdges)
+{
+    dialog.SetColor(0x563412);
+    QTest::mousePress(adobe().ImgAdobe2, Qt::LeftButton, {}, {x1 + 5, y0 + 100});
+    EXPECT_EQ(adobe().dragTarget(), TFrameAdobe2::DragTarget::Strip);
+    EXPECT_EQ(adobeRvb(), (RvbBytes {155, 52, 86}));
+    QTest::mouseMove(adobe().ImgAdobe2, {x0 + 50, -40}); // over the field, above the picture
+    EXPECT_EQ(adobeRvb(), (RvbBytes {255, 52, 86}));
+    QTest::mouseRelease(adobe().ImgAdobe2, Qt::LeftButton, {}, {x0 + 50, 400});
+    EXPECT_EQ(adobeRvb(), (RvbBytes {0, 52, 86}));
+    EXPECT_EQ(adobe().dragTarget(), TFrameAdobe2::DragTarget::None);
+
+    QTest::mousePress(adobe().ImgAdobe2, Qt::LeftButton, {}, {x0 - 3, y0});
+    EXPECT_EQ(adobe().dragTarget(), TFrameAdobe2::DragTarget::None);
+    QTest::mouseRelease(adobe().ImgAdobe2, Qt::LeftButton, {}, {x0 + 40, y0 + 40});
+    EXPECT_EQ(adobeRvb(), (RvbBytes {0, 52, 86}));
+}
+
+TEST_F(Adobe2Page, PicturesAndCursorsFollowTheMode)
+{
+    dialog.SetColor(0x563412);
+    QImage shown = picture();
+    // Mode R: the field spans blue to the right and green upwards, red kept.
+    EXPECT_EQ(shown.pixel(x0 + 7, y0 + 250), qRgb(18, 5, 7));
+    EXPECT_EQ(shown.pixel(x1 + 10, y0 + 255), qRgb(0, 52, 86));
+    // The circle around (blue, 255 - green) and the strip triangles at 255 - red, inverted.
+    const QPoint circle(x0 + 86, y0 + 255 - 52);
+    EXPECT_EQ(shown.pixel(circle + QPoint(5, 0)), inverted(qRgb(18, 52, 91)));
+    EXPECT_EQ(shown.pixel(circle), qRgb(18, 52, 86));
+    EXPECT_EQ(shown.pixel(x1 - 3, y0 + 255 - 18), inverted(buttonFace()));
+    EXPECT_EQ(shown.pixel(x1 + 22, y0 + 255 - 18), inverted(buttonFace()));
+    EXPECT_EQ(shown.pixel(x1 - 8, y0 + 255 - 18 + 5), inverted(buttonFace()));
+    EXPECT_EQ(shown.pixel(x1 - 4, y0 + 255 - 18), buttonFace());
+
+    chooseMode(adobe().RBS);
+    EXPECT_EQ(adobe().mode(), AdobeMode::S);
+    shown = picture();
+    EXPECT_EQ(shown.pixel(x0, y0 + 255), qRgb(0, 0, 0));
+    const TsvDegrees tsv = adobe().pageColour().TSV();
+    // Hue across, value down in whole percent steps.
+    EXPECT_EQ(shown.pixel(x0 + 100, y0 + 2), rgbOf(tsvToRgb({141, tsv.saturation, 99})));
+    // The strip runs from full saturation at the top to grey at the bottom.
+    EXPECT_EQ(shown.pixel(x1 + 10, y0 + 255), qRgb(86, 86, 86));
+    EXPECT_EQ(shown.pixel(x1 + 10, y0), rgbOf(tsvToRgb({209, 100, tsv.value})));
+}
+
+TEST_F(Adobe2Page, HueModeValueStepIsItsOwn)
+{
+    dialog.SetColor(0x563412);
+    chooseMode(adobe().RBT);
+    click(x0 + 255, y0 + 255);
+    EXPECT_FLOAT_EQ(adobe().pageColour().TSV().value, static_cast<float>(100 - 255 * 0.3921));
+    EXPECT_EQ(adobe().pageColour().TSV().saturation, 100.0f);
+    EXPECT_EQ(adobe().SpLAdobe->fieldText(), "0");
+    click(x1 + 3, y0);
+    EXPECT_EQ(adobe().pageColour().TSV().hue, 359);
+    EXPECT_EQ(adobe().SpTAdobe->fieldText(), "359");
+}
+
+TEST_F(Adobe2Page, FieldsChangeTheColourAndArePutBackToTheirLimits)
+{
+    dialog.SetColor(0x563412);
+    typeInto(*adobe().SpVAdobe, "300");
+    EXPECT_EQ(adobe().SpVAdobe->fieldText(), "255");
+    EXPECT_EQ(adobeRvb(), (RvbBytes {18, 255, 86}));
+    EXPECT_EQ(adobe().SpTAdobe->fieldText(), QString::number(adobe().pageColour().TSV().hue));
+    typeInto(*adobe().SpTAdobe, "0");
+    typeInto(*adobe().SpSAdobe, "100");
+    typeInto(*adobe().SpLAdobe, "100");
+    EXPECT_EQ(adobeRvb(), (RvbBytes {255, 0, 0}));
+    EXPECT_EQ(adobe().SpRAdobe->fieldText(), "255");
+    EXPECT_EQ(picture().pixel(x1 + 10, y0 + 255), qRgb(0, 0, 0));
+}
+
+TEST_F(Adobe2Page, CursorsLeaveNoTrace)
+{
+    dialog.SetColor(0x563412);
+    const QImage first = picture();
+    click(x0 + 250, y0 + 3); // the circle reaches past the field's edge
+    click(x1 + 3, y0 + 200);
+    chooseMode(adobe().RBL);
+    click(x0 + 20, y0 + 20);
+    chooseMode(adobe().RBR);
+    adobe().RBRClick(*adobe().RBR); // a click that came without a press
+    EXPECT_NE(picture(), first);
+    dialog.SetColor(0x563412);
+    EXPECT_EQ(picture(), first);
+
+    // A press on a mode button takes the cursors away until the click draws them anew.
+    QTest::mousePress(adobe().RBV, Qt::LeftButton);
+    EXPECT_FALSE(adobe().cursorsShown());
+    EXPECT_EQ(picture().pixel(x1 - 3, y0 + 255 - 18), buttonFace());
+    QTest::mouseRelease(adobe().RBV, Qt::LeftButton);
+    EXPECT_TRUE(adobe().cursorsShown());
+    EXPECT_EQ(picture().pixel(x1 - 3, y0 + 255 - 52), inverted(buttonFace()));
+}
+
+} // namespace
+} // namespace tintabel::testing

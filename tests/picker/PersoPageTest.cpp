@@ -1,0 +1,315 @@
+#include "picker/ColorPickerDialog.h"
+#include "picker/PictureBox.h"
+#include "picker/UColorForm.h"
+#include "picker/UPersoFrame.h"
+#include "platform/doubles/MemoryRegistry.h"
+#include "platform/doubles/ScriptedMessageBoxes.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace tintabel::testing {
+namespace {
+
+using Group = TFramePerso::Group;
+
+constexpr std::string_view kKey = "\\Software\\Quornel\\Chromelle";
+constexpr RegistryRoot kRoot = RegistryRoot::CurrentUser;
+constexpr std::uint32_t kRed = 0x0000FF;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+const std::string kNoRoom = "Il n'y a plus de place, Voulez-vous que la couleur prenne la première "
+                            "position dans la grille ?\r Pour effacer le contenu d'une case "
+                            "placez-vous dessus et appuyer sur la touche Supprimer.";
+
+std::vector<std::uint8_t> stored(std::initializer_list<std::int32_t> cells)
+{
+    std::vector<std::uint8_t> bytes;
+    for (const std::int32_t cell : cells)
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(cell) >> shift));
+    return bytes;
+}
+
+std::vector<std::uint8_t> emptyGroup()
+{
+    return std::vector<std::uint8_t>(192, 0xFF);
+}
+
+// The custom colours page of a dialog made as the program makes it: the registry is laid out
+// first, the dialog's destruction is the program's exit.
+class PersoPage : public ::testing::Test {
+protected:
+    ~PersoPage() override { EXPECT_TRUE(messages.errors().empty()); }
+
+    void makeDialog(QWidget* owner = nullptr)
+    {
+        dialog.emplace(messages, registry, "/usr/lib/veldo/tintabel", owner,
+            [](TColorForm& form) { return form.result(); });
+        form().show();
+        form().TBPerso->show();
+        QTest::mouseClick(form().TBPerso, Qt::LeftButton);
+    }
+    void exitProgram() { dialog.reset(); }
+
+    TColorForm& form() { return dialog->form(); }
+    TFramePerso& perso() { return *form().FramePerso; }
+    static int general(int i) { return TFramePerso::cellIndex(Group::General, i); }
+    static int application(int i) { return TFramePerso::cellIndex(Group::Application, i); }
+    static int fixed(int i) { return TFramePerso::cellIndex(Group::Fixed, i); }
+
+    void store(std::string_view name, std::vector<std::uint8_t> bytes)
+    {
+        registry.store(
+            kRoot, kKey, {std::string(name), RegistryTree::Binary, {}, std::move(bytes)});
+    }
+    std::optional<std::vector<std::uint8_t>> read(std::string_view name)
+    {
+        return registry.readBinary(kRoot, kKey, name);
+    }
+
+    void clickCell(int cell)
+    {
+        QTest::mouseClick(&perso().Image(cell), Qt::LeftButton, {}, QPoint(10, 9));
+    }
+    QRgb pixel(int cell, int x, int y) { return perso().Image(cell).picture().pixel(x, y); }
+    QRgb buttonFace() { return perso().palette().color(QPalette::Button).rgb(); }
+    void expectEmpty(int cell)
+    {
+        EXPECT_EQ(perso().cellValue(cell), -1) << "cell " << cell;
+        EXPECT_FALSE(perso().cellEnabled(cell)) << "cell " << cell;
+        EXPECT_FALSE(perso().Image(cell).isEnabled()) << "cell " << cell;
+        EXPECT_EQ(pixel(cell, 10, 9), qRgb(255, 255, 255)) << "cell " << cell;
+    }
+    void expectUsed(int cell, std::uint32_t colour)
+    {
+        EXPECT_EQ(perso().cellValue(cell), static_cast<std::int32_t>(colour)) << "cell " << cell;
+        EXPECT_TRUE(perso().Image(cell).isEnabled()) << "cell " << cell;
+        EXPECT_EQ(perso().fillColour(cell), colour) << "cell " << cell;
+    }
+
+    ScriptedMessageBoxes messages;
+    MemoryRegistry registry;
+    std::optional<ColorPickerDialog> dialog;
+};
+
+TEST_F(PersoPage, FirstRunCreatesBothValuesAtExit)
+{
+    makeDialog();
+    for (int i = 0; i < TFramePerso::kCellsPerGroup; ++i) {
+        expectEmpty(general(i));
+        expectEmpty(application(i));
+    }
+    EXPECT_EQ(perso().fillColour(fixed(4)), kRed);
+    EXPECT_EQ(pixel(fixed(4), 10, 9), qRgb(255, 0, 0));
+    EXPECT_EQ(perso().fillColour(fixed(36)), perso().fillColour(fixed(37)));
+    EXPECT_EQ(perso().fillColour(fixed(47)), 0xFF80FFu);
+    EXPECT_FALSE(registry.keyExists(kRoot, kKey));
+
+    exitProgram();
+    EXPECT_EQ(read("Gen"), emptyGroup());
+    EXPECT_EQ(read("tintabel"), emptyGroup());
+    EXPECT_EQ(registry.writeCount(), 2);
+}
+
+TEST_F(PersoPage, ShortValuesFillTheWholeEntriesTheyCover)
+{
+    store("Gen", stored({255, -1}));
+    std::vector<std::uint8_t> partly = stored({0x563412});
+    partly.insert(partly.end(), {0xAB, 0xCD});
+    store("tintabel", partly);
+    makeDialog();
+    expectUsed(general(0), kRed);
+    EXPECT_EQ(pixel(general(0), 10, 9), qRgb(255, 0, 0));
+    for (int i = 1; i < TFramePerso::kCellsPerGroup; ++i)
+        expectEmpty(general(i));
+    expectUsed(application(0), 0x563412);
+    expectEmpty(application(1));
+
+    exitProgram();
+    std::vector<std::uint8_t> general = emptyGroup();
+    general[0] = 255;
+    general[1] = general[2] = general[3] = 0;
+    EXPECT_EQ(read("Gen"), general);
+    EXPECT_EQ(read("tintabel")->size(), 192u);
+}
+
+TEST_F(PersoPage, SpoiltValuesLeaveTheirGroupEmptyAndAreReplacedAtExit)
+{
+    registry.storeDword(kRoot, kKey, "Gen", 255);
+    store("tintabel", std::vector<std::uint8_t>(196, 0));
+    makeDialog();
+    ASSERT_NE(form().FramePSP, nullptr);
+    for (int i = 0; i < TFramePerso::kCellsPerGroup; ++i) {
+        expectEmpty(general(i));
+        expectEmpty(application(i));
+    }
+    exitProgram();
+    EXPECT_EQ(read("Gen"), emptyGroup());
+    EXPECT_EQ(read("tintabel"), emptyGroup());
+}
+
+TEST_F(PersoPage, RefusedWriteAtExitSavesNothingAndSaysNothing)
+{
+    store("Gen", stored({255}));
+    registry.failWrites("Access denied");
+    makeDialog();
+    exitProgram();
+    EXPECT_EQ(registry.writeCount(), 0);
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PersoPage, OwnerWindowGoingFirstWritesOnce)
+{
+    auto* owner = new QWidget;
+    makeDialog(owner);
+    delete owner;
+    EXPECT_EQ(read("Gen"), emptyGroup());
+    exitProgram();
+    EXPECT_EQ(registry.writeCount(), 2);
+}
+
+// A sunken frame around the colour, the outer line black only on the selected cell.
+TEST_F(PersoPage, CellsArePaintedAsSunkenFrames)
+{
+    makeDialog();
+    const int cell = fixed(4);
+    const QRgb shadow = qRgb(128, 128, 128);
+    const QRgb light = qRgb(212, 208, 200);
+    const QRgb dark = qRgb(64, 64, 64);
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb red = qRgb(255, 0, 0);
+    const auto expectFrame = [&](QRgb outer) {
+        for (const QPoint corner : {QPoint(0, 0), QPoint(21, 0), QPoint(0, 18), QPoint(21, 18)})
+            EXPECT_EQ(pixel(cell, corner.x(), corner.y()), outer);
+        EXPECT_EQ(pixel(cell, 1, 1), shadow);
+        EXPECT_EQ(pixel(cell, 1, 16), shadow);
+        EXPECT_EQ(pixel(cell, 20, 1), white);
+        EXPECT_EQ(pixel(cell, 1, 17), white);
+        EXPECT_EQ(pixel(cell, 20, 17), white);
+        EXPECT_EQ(pixel(cell, 2, 2), dark);
+        EXPECT_EQ(pixel(cell, 18, 2), dark);
+        EXPECT_EQ(pixel(cell, 2, 15), dark);
+        EXPECT_EQ(pixel(cell, 19, 2), light);
+        EXPECT_EQ(pixel(cell, 2, 16), light);
+        EXPECT_EQ(pixel(cell, 19, 16), light);
+        EXPECT_EQ(pixel(cell, 3, 3), red);
+        EXPECT_EQ(pixel(cell, 18, 15), red);
+    };
+    expectFrame(buttonFace());
+    clickCell(cell);
+    EXPECT_EQ(perso().selectedCell(), cell);
+    expectFrame(qRgb(0, 0, 0));
+    clickCell(fixed(5));
+    expectFrame(buttonFace());
+    EXPECT_EQ(perso().Image(cell).geometry(), QRect(121, 16, 22, 19));
+    EXPECT_EQ(perso().Image(fixed(11)).pos(), QPoint(319, 16));
+    EXPECT_EQ(perso().Image(general(6)).pos(), QPoint(177, 16));
+    EXPECT_EQ(perso().Image(application(47)).pos(), QPoint(320, 96));
+}
+
+TEST_F(PersoPage, ClickTakesTheCellsColourAndEmptyCellsTakeNoClick)
+{
+    makeDialog();
+    dialog->SetColor(0x563412);
+    clickCell(general(0));
+    EXPECT_EQ(perso().selectedCell(), std::nullopt);
+    EXPECT_EQ(perso().pageColour().Color(), 0x563412u);
+    clickCell(fixed(4));
+    EXPECT_EQ(perso().pageColour().RVB(), (RvbBytes {255, 0, 0}));
+    // Leaving the page hands its colour to the form.
+    QTest::mouseClick(form().SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(form().Couleur().Color(), kRed);
+}
+
+TEST_F(PersoPage, AddsGoToTheFirstEmptyCellAndTheButtonRepeatsTheLast)
+{
+    store("Gen", stored({255, -1, 0xFF00}));
+    makeDialog();
+    form().TBuPerso->show();
+    dialog->SetColor(0x563412);
+    QTest::mouseClick(form().TBuPerso, Qt::LeftButton, {}, QPoint(10, 10));
+    expectUsed(application(0), 0x563412);
+    EXPECT_EQ(perso().selectedCell(), application(0));
+
+    form().Ajoutgnral1->trigger();
+    expectUsed(general(1), 0x563412);
+    EXPECT_EQ(perso().selectedCell(), general(1));
+    EXPECT_EQ(pixel(general(1), 0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(pixel(application(0), 0, 0), buttonFace());
+    QTest::mouseClick(form().TBuPerso, Qt::LeftButton, {}, QPoint(10, 10));
+    expectUsed(general(3), 0x563412);
+    form().Ajoutspcifique1->trigger();
+    expectUsed(application(1), 0x563412);
+    EXPECT_TRUE(messages.shown().empty());
+
+    exitProgram();
+    const auto general = read("Gen");
+    ASSERT_EQ(general->size(), 192u);
+    EXPECT_EQ(std::vector<std::uint8_t>(general->begin(), general->begin() + 16),
+        stored({255, 0x563412, 0xFF00, 0x563412}));
+}
+
+TEST_F(PersoPage, FullGroupAsksBeforeTheColourTakesTheFirstCell)
+{
+    std::vector<std::uint8_t> full;
+    for (std::int32_t i = 0; i < 48; ++i) {
+        const auto entry = stored({i + 1});
+        full.insert(full.end(), entry.begin(), entry.end());
+    }
+    store("Gen", full);
+    makeDialog();
+    dialog->SetColor(0x563412);
+
+    messages.queueAnswer(false);
+    form().Ajoutgnral1->trigger();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, ScriptedMessageBoxes::Kind::WarningYesNo);
+    EXPECT_EQ(messages.shown()[0].title, "Attention");
+    EXPECT_EQ(messages.shown()[0].text, kNoRoom);
+    expectUsed(general(0), 1);
+    EXPECT_EQ(perso().selectedCell(), std::nullopt);
+
+    messages.queueAnswer(true);
+    form().Ajoutgnral1->trigger();
+    EXPECT_EQ(messages.shown().size(), 2u);
+    expectUsed(general(0), 0x563412);
+    expectUsed(general(1), 2);
+    EXPECT_EQ(perso().selectedCell(), general(0));
+}
+
+TEST_F(PersoPage, DeleteEmptiesTheSelectedCustomCellOnly)
+{
+    store("Gen", stored({255, 0xFF00}));
+    makeDialog();
+    clickCell(general(0));
+    QTest::keyClick(&form(), Qt::Key_Delete);
+    expectEmpty(general(0));
+    EXPECT_EQ(perso().fillColour(general(0)), kWhite);
+    EXPECT_EQ(pixel(general(0), 0, 0), buttonFace());
+    EXPECT_EQ(perso().selectedCell(), std::nullopt);
+
+    clickCell(fixed(4));
+    QTest::keyClick(&form(), Qt::Key_Delete);
+    EXPECT_EQ(perso().fillColour(fixed(4)), kRed);
+    EXPECT_EQ(perso().selectedCell(), fixed(4));
+
+    // Only while the page is shown.
+    clickCell(general(1));
+    QTest::mouseClick(form().TBPsp, Qt::LeftButton);
+    QTest::keyClick(&form(), Qt::Key_Delete);
+    expectUsed(general(1), 0xFF00);
+
+    exitProgram();
+    const auto general = read("Gen");
+    ASSERT_EQ(general->size(), 192u);
+    EXPECT_EQ(
+        std::vector<std::uint8_t>(general->begin(), general->begin() + 8), stored({-1, 0xFF00}));
+}
+
+} // namespace
+} // namespace tintabel::testing
