@@ -82,10 +82,7 @@ void SkinCatalogueHandlers::lista1Click(int row)
     if (!line)
         return;
     MainWindowState& state = m_form.state();
-    resetSourceAndSamples();
-    m_form.lsbt->setEnabled(false);
-    m_form.sxmlbt->setEnabled(false);
-    paintSkinsList(QColor::fromRgb(kGrey));
+    startPick();
     const std::string folder = line->data(kFolderRole).toString().toStdString();
     m_catalogue.prepareTemplates(state.programFolder, state.skinsFolder, folder);
     state.selectedSkinFolder = folder;
@@ -105,9 +102,7 @@ void SkinCatalogueHandlers::ListBox2Click(int row)
     if (!line)
         return;
     MainWindowState& state = m_form.state();
-    resetSourceAndSamples();
-    m_form.sxmlbt->setEnabled(false);
-    paintSkinsList(QColor::fromRgb(kGrey));
+    startPick();
     const std::string file = line->text().toStdString();
     m_form.unload();
     for (QWidget* control : std::initializer_list<QWidget*> {m_form.plt, m_form.re, m_form.be,
@@ -124,6 +119,15 @@ void SkinCatalogueHandlers::ListBox2Click(int row)
     m_form.sxmlbt->setEnabled(true);
     m_form.data();
     m_form.selectSlot(1);
+}
+
+// Loading by hand is off in the skin mode already; the skin list stays usable, only grey.
+void SkinCatalogueHandlers::startPick()
+{
+    resetSourceAndSamples();
+    m_form.lsbt->setEnabled(false);
+    m_form.sxmlbt->setEnabled(false);
+    paintSkinsList(QColor::fromRgb(kGrey));
 }
 
 void SkinCatalogueHandlers::resetSourceAndSamples()

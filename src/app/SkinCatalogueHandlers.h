@@ -30,6 +30,8 @@ public:
     void showManualModeControls();
 
 private:
+    // What picking a line of either list begins with: the source unloaded, nothing to save.
+    void startPick();
     void paintSkinsList(const QColor& colour);
 
     TForm1& m_form;
