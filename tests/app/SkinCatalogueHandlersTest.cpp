@@ -32,21 +32,9 @@ class SkinCatalogueHandlersTest : public UserFolderFixture {
 protected:
     SkinCatalogueHandlersTest() { locateGameFolder(fm.path().string()); }
 
-    TForm1& startInSkinMode()
-    {
-        TForm1& form = start();
-        showWindow();
-        click(form.skinrb);
-        return form;
-    }
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
     QColor listColour() { return window().lista1->palette().color(QPalette::Base); }
-    int lineOf(const QListWidget& list, const QString& text)
-    {
-        const std::vector<QString> all = lines(list);
-        return static_cast<int>(std::find(all.begin(), all.end(), text) - all.begin());
-    }
-    void pick(const QString& skin) { clickLine(*window().lista1, lineOf(*window().lista1, skin)); }
+    void pick(const QString& skin) { clickLine(*window().lista1, skin); }
     std::string settingsFile(const std::string& folder, const std::string& name)
     {
         return fm.read("skins/" + folder + "/settings/" + name);

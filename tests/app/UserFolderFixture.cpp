@@ -3,6 +3,7 @@
 #include "colours/UserDataLocation.h"
 #include "platform/Paths.h"
 
+#include <QRadioButton>
 #include <QTest>
 
 namespace tintabel::testing {
@@ -57,6 +58,21 @@ void UserFolderFixture::clickLine(QListWidget& list, int row)
     ASSERT_NE(item, nullptr);
     list.scrollToItem(item);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
+}
+
+void UserFolderFixture::clickLine(QListWidget& list, const QString& text)
+{
+    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    clickLine(list, list.row(found.front()));
+}
+
+TForm1& UserFolderFixture::startInSkinMode()
+{
+    TForm1& form = start();
+    showWindow();
+    QTest::mouseClick(form.skinrb, Qt::LeftButton);
+    return form;
 }
 
 void UserFolderFixture::showWindow()
