@@ -13,6 +13,7 @@
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
+#include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
 #include "platform/FileSystem.h"
@@ -204,6 +205,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_catalogue = std::make_unique<SkinCatalogueHandlers>(*this);
     m_update = std::make_unique<UpdateCheck>(m_state, services, *StatusBar1);
     m_secondaryWindows = std::make_unique<SecondaryWindows>();
+    m_xmlFiles = std::make_unique<XmlFileActions>(*this);
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -317,6 +319,9 @@ void TForm1::connectHandlers()
     };
     onClick(exitbt, [this] { close(); });
     onClick(helpbt, [this] { m_languages->helpbtClick(); });
+    onClick(lsbt, [this] { m_xmlFiles->lsbtClick(); });
+    onClick(savebt, [this] { m_xmlFiles->savebtClick(); });
+    onClick(sxmlbt, [this] { m_xmlFiles->sxmlbtClick(); });
     connect(engimg, &ImageControl::clicked, this,
         guarded(messages, [this] { m_languages->engimgClick(); }));
     connect(polimg, &ImageControl::clicked, this,
@@ -368,13 +373,19 @@ void TForm1::SampleClearAll()
 {
 }
 
+void TForm1::SampleRender(std::size_t index, std::int32_t alpha)
+{
+    m_slots.setAlpha(index, std::to_string(alpha));
+}
+
 void TForm1::selectSlot(std::size_t index)
 {
     m_slots.select(index);
 }
 
-void TForm1::load(const std::string&)
+void TForm1::load(const std::string& path)
 {
+    m_xmlFiles->load(path);
 }
 
 void TForm1::manrbClick()

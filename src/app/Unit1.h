@@ -34,6 +34,7 @@ class SkinCatalogueHandlers;
 class SlotViews;
 class StatusBar;
 class UpdateCheck;
+class XmlFileActions;
 struct Services;
 
 // The main window. It owns the controls, which carry their designed names (also as object names,
@@ -191,6 +192,7 @@ private:
     std::unique_ptr<SkinCatalogueHandlers> m_catalogue;
     std::unique_ptr<UpdateCheck> m_update;
     std::unique_ptr<SecondaryWindows> m_secondaryWindows;
+    std::unique_ptr<XmlFileActions> m_xmlFiles;
 };
 
 } // namespace tintabel

@@ -1,59 +1,17 @@
 #include "platform/Errors.h"
 #include "platform/XmlDocument.h"
+#include "support/XmlTestDocuments.h"
 
 #include <gtest/gtest.h>
 
 namespace tintabel {
 namespace {
 
-// Every construct a skin's author may have left in a colour document, in the layout they gave it.
-const std::string kSkinDocument
-    = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
-      "<!DOCTYPE colours [\r\n\t<!ENTITY maker \"Veldo\">\r\n]>\r\n"
-      "<!-- colours of the skin -->\r\n"
-      "<?skin-tool keep=\"this\"?>\r\n"
-      "<colours version='2' xmlns:s='urn:skin'>\r\n"
-      "\t<colour name='low attribute' red = \"1\"\r\n"
-      "\t        green=\t'2' blue='3' />\r\n"
-      "\t<colour\tname=\"normal attribute\" red=\"4\" green=\"5\" blue=\"6\" "
-      "alpha=\"255\"></colour>\r\n"
-      "\t<s:colour name=\"good attribute\"\r\n\t\tred\r\n=\r\n\"7\" green=\"8\" blue=\"9\"/>\r\n"
-      "\t<note>Tom &amp; Jerry &#233; caf\xC3\xA9 <![CDATA[<raw>]]></note>\r\n"
-      "\t<x></x><y/>\r\n"
-      "</colours>\r\n";
+const std::string kSkinDocument = testing::skinDocument();
 
-// The text with one occurrence of a piece replaced; the piece must occur exactly once, so that the
-// expectation cannot silently miss.
-std::string replaced(std::string text, std::string_view piece, std::string_view by)
-{
-    const std::size_t at = text.find(piece);
-    EXPECT_NE(at, std::string::npos) << piece;
-    EXPECT_EQ(text.find(piece, at + 1), std::string::npos) << piece;
-    return at == std::string::npos ? text : text.replace(at, piece.size(), by);
-}
-
-std::string utf16(std::u16string_view text, bool bigEndian, bool byteOrderMark = true)
-{
-    const std::u16string units = (byteOrderMark ? u"\uFEFF" : u"") + std::u16string(text);
-    std::string bytes;
-    for (const char16_t unit : units) {
-        const char high = static_cast<char>(unit >> 8);
-        const char low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? high : low;
-        bytes += bigEndian ? low : high;
-    }
-    return bytes;
-}
-
-XmlNode childNamed(XmlDocument& document, std::string_view name)
-{
-    XmlNode root = document.documentElement();
-    for (std::size_t i = 0; i < root.childCount(); ++i) {
-        if (root.child(i).attribute("name") == name)
-            return root.child(i);
-    }
-    throw std::runtime_error("no entry " + std::string(name));
-}
+using testing::childNamed;
+using testing::replaced;
+using testing::utf16;
 
 // The writer's step on an entry: the three channels and alpha.
 void writeColour(XmlNode entry, std::string_view red, std::string_view alpha)

@@ -1,0 +1,87 @@
+#include "colours/ColourXmlReader.h"
+
+#include "colours/ColourSlot.h"
+#include "colours/ColourXmlFormat.h"
+#include "colours/IntegerText.h"
+#include "colours/MainWindowState.h"
+#include "colours/SlotModel.h"
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
+#include "platform/XmlDocument.h"
+
+namespace tintabel {
+
+namespace {
+
+std::string requiredAttribute(const XmlNode& entry, std::string_view name)
+{
+    std::optional<std::string> value = entry.attribute(name);
+    if (!value) {
+        throw ConversionError(formatMessage(
+            "Could not convert variant of type (%s) into type (%s)", {"Null", "String"}));
+    }
+    return std::move(*value);
+}
+
+} // namespace
+
+ColourXmlReader::ColourXmlReader(
+    FileSystem& files, MainWindowState& state, SlotModel& slotModel, SampleRender sampleRender)
+    : m_files(files)
+    , m_state(state)
+    , m_slots(slotModel)
+    , m_sampleRender(std::move(sampleRender))
+{
+}
+
+void ColourXmlReader::load(const std::string& path)
+{
+    m_state.workCopyPath = m_state.tempFolder + "\\" + m_state.docFileName;
+    // A read-only skin file could not be saved over later.
+    m_files.setNormalAttributes(path);
+    makeWorkingCopy(path);
+
+    XmlDocument document = XmlDocument::load(m_files, m_state.workCopyPath);
+    const XmlNode root = document.documentElement();
+    const std::size_t children = root.childCount();
+    for (std::size_t i = 0; i < children; ++i) {
+        const XmlNode node = root.child(i);
+        if (!ColourXmlFormat::isEntry(node))
+            continue;
+        // Every colour entry must be named, whether or not its name is a slot's.
+        const std::string name = requiredAttribute(node, ColourXmlFormat::kName);
+        if (const std::optional<std::size_t> index = slotIndexByName(name))
+            readEntry(node, *index);
+    }
+}
+
+void ColourXmlReader::makeWorkingCopy(const std::string& path)
+{
+    try {
+        m_files.copyFileOrThrow(path, m_state.workCopyPath);
+    } catch (const InOutError& error) {
+        // A copy of the same name from an earlier load, perhaps of another skin's file, must
+        // neither be read as this file nor be saved over it later.
+        m_files.deleteFile(m_state.workCopyPath);
+        throw InOutError(formatMessage("Cannot load \"%s\". %s", {path, error.what()}));
+    }
+}
+
+void ColourXmlReader::readEntry(const XmlNode& entry, std::size_t index)
+{
+    m_slots.setAvailable(index, true);
+    const std::string red = requiredAttribute(entry, ColourXmlFormat::kRed);
+    const std::string green = requiredAttribute(entry, ColourXmlFormat::kGreen);
+    const std::string blue = requiredAttribute(entry, ColourXmlFormat::kBlue);
+    // Of several texts that are no integers, the one reported is blue's.
+    const std::int32_t blueValue = integerFromText(blue);
+    const std::int32_t greenValue = integerFromText(green);
+    const std::int32_t redValue = integerFromText(red);
+    m_slots.setColour(index, makeColour(redValue, greenValue, blueValue));
+
+    const std::string alpha = entry.attribute(ColourXmlFormat::kAlpha)
+                                  .value_or(std::string(ColourXmlFormat::kOpaqueAlpha));
+    m_sampleRender(index, integerFromText(alpha));
+}
+
+} // namespace tintabel

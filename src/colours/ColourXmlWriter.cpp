@@ -1,0 +1,45 @@
+#include "colours/ColourXmlWriter.h"
+
+#include "colours/ColourSlot.h"
+#include "colours/ColourXmlFormat.h"
+#include "colours/MainWindowState.h"
+#include "colours/SlotModel.h"
+#include "platform/XmlDocument.h"
+
+#include <string>
+
+namespace tintabel {
+
+ColourXmlWriter::ColourXmlWriter(
+    FileSystem& files, const MainWindowState& state, const SlotModel& slotModel)
+    : m_files(files)
+    , m_state(state)
+    , m_slots(slotModel)
+{
+}
+
+void ColourXmlWriter::save()
+{
+    XmlDocument document = XmlDocument::load(m_files, m_state.workCopyPath);
+    const XmlNode root = document.documentElement();
+    const std::size_t children = root.childCount();
+    // One walk does what a pass per slot would: the writer never changes a "name", so which
+    // entries a slot matches does not depend on what the other slots wrote, and each entry gets
+    // its four values in the same order.
+    for (std::size_t i = 0; i < children; ++i) {
+        XmlNode node = root.child(i);
+        const std::optional<std::string> name = node.attribute(ColourXmlFormat::kName);
+        const std::optional<std::size_t> index = name ? slotIndexByName(*name) : std::nullopt;
+        if (!index)
+            continue;
+        const ColourValue colour = m_slots.colour(*index);
+        node.setAttribute(ColourXmlFormat::kRed, std::to_string(redOf(colour)));
+        node.setAttribute(ColourXmlFormat::kGreen, std::to_string(greenOf(colour)));
+        node.setAttribute(ColourXmlFormat::kBlue, std::to_string(blueOf(colour)));
+        node.setAttribute(ColourXmlFormat::kAlpha, m_slots.alpha(*index));
+    }
+    if (document.changed())
+        document.save(m_files, m_state.workCopyPath);
+}
+
+} // namespace tintabel

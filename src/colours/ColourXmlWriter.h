@@ -1,0 +1,28 @@
+#pragma once
+
+namespace tintabel {
+
+class FileSystem;
+class SlotModel;
+struct MainWindowState;
+
+// Writes the slots into the working copy of the loaded colour document (workCopyPath), which the
+// save actions then copy out whole; the user's own files are never edited here.
+class ColourXmlWriter {
+public:
+    ColourXmlWriter(FileSystem& files, const MainWindowState& state, const SlotModel& slotModel);
+
+    // Every direct child of the document element whose "name" is a slot's display name, whatever
+    // its element name, gets the slot's red, green and blue in decimal and its alpha text as it
+    // stands; attributes it lacks are added. Only values change: a UTF-8 document keeps every
+    // other byte, and a document in which nothing matches is not written at all. A working copy
+    // that cannot be read or parsed raises XmlError.
+    void save();
+
+private:
+    FileSystem& m_files;
+    const MainWindowState& m_state;
+    const SlotModel& m_slots;
+};
+
+} // namespace tintabel
