@@ -1,6 +1,7 @@
 #include "colours/SkinCatalogue.h"
 
 #include "colours/AttributeText.h"
+#include "colours/ColourXmlFormat.h"
 #include "platform/FileSystem.h"
 #include "platform/XmlDocument.h"
 
@@ -127,21 +128,10 @@ void SkinCatalogue::listColourFiles(std::string_view settingsFolder,
         if (entry.isFolder)
             continue;
         XmlDocument document = XmlDocument::load(m_files, folder + entry.name);
-        const std::size_t count = countLowAttributeEntries(document.documentElement());
+        const std::size_t count = ColourXmlFormat::markingEntryCount(document.documentElement());
         for (std::size_t i = 0; i < count; ++i)
             add(entry.name);
     }
-}
-
-std::size_t SkinCatalogue::countLowAttributeEntries(const XmlNode& root)
-{
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < root.childCount(); ++i) {
-        const XmlNode child = root.child(i);
-        if (child.localName() == "colour" && child.attribute("name") == "low attribute")
-            ++count;
-    }
-    return count;
 }
 
 } // namespace tintabel

@@ -10,7 +10,6 @@
 namespace tintabel {
 
 class FileSystem;
-class XmlNode;
 
 // One line of the skins list: what it shows and the skin's folder inside the skins folder.
 struct SkinEntry {
@@ -72,9 +71,6 @@ public:
     // cannot be parsed raises the parser's error; the names reported before it stand.
     void listColourFiles(std::string_view settingsFolder,
         const std::function<void(const std::string& fileName)>& add) const;
-
-    // The colour entries of "low attribute" among the root's direct children.
-    static std::size_t countLowAttributeEntries(const XmlNode& root);
 
 private:
     // The skin's name when its description names it exactly once and not with an empty text.
