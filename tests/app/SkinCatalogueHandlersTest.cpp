@@ -165,6 +165,9 @@ TEST_F(SkinCatalogueHandlersTest, PickingAColourFileLoadsItForSavingBackIntoTheS
     EXPECT_EQ(form.slotModel().selected(), 1U);
     EXPECT_TRUE(fs::is_directory(program / "temp"));
     EXPECT_TRUE(messages.shown().empty());
+    // The game mode is chosen already: clicking it again changes nothing.
+    click(form.cbfm2009);
+    EXPECT_EQ(enabled(), (std::vector<bool> {false, true, true, true, true}));
 
     // Any other choice starts afresh.
     pick("FM 2008- standard");
