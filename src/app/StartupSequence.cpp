@@ -7,6 +7,7 @@
 #include "app/StatusBar.h"
 #include "app/Unit1.h"
 #include "app/UpdateCheck.h"
+#include "editor/PreviewSamples.h"
 #include "platform/FileSystem.h"
 #include "platform/GeneralErrorBox.h"
 #include "platform/Services.h"
@@ -75,6 +76,7 @@ void StartupSequence::readFolderSettings()
 
 void StartupSequence::setSamplePositions()
 {
+    m_form.state().samplePos = PreviewSamples::kStartPositions;
 }
 
 void StartupSequence::showHintsInStatusBar()

@@ -16,6 +16,11 @@
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
+#include "editor/PreviewSamples.h"
+#include "editor/SlotSelection.h"
+#include "picker/ColorPickerDialog.h"
+#include "picker/PaletteButton.h"
+#include "picker/UColorForm.h"
 #include "platform/FileSystem.h"
 #include "platform/GeneralErrorBox.h"
 #include "platform/Services.h"
@@ -30,6 +35,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
+
+#include <filesystem>
 
 namespace tintabel {
 
@@ -197,7 +204,14 @@ TForm1::TForm1(Services& services, QWidget* parent)
     setFont(interfaceFont());
 
     createControls();
-    m_editors = std::make_unique<ChannelEditors>(*re, *ge, *be, *hex, *alp, *clr, *plt);
+    m_preview
+        = std::make_unique<PreviewSamples>(*GroupBox1, *re, m_slots, m_state, &StatusBar::setHint);
+    m_editors = std::make_unique<ChannelEditors>(
+        *re, *ge, *be, *hex, *alp, *clr, *plt, m_slots, *m_preview, [this] { data(); },
+        services.messages);
+    m_selection = std::make_unique<SlotSelection>(m_slots, *m_editors);
+    ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(services.messages, services.registry,
+        std::filesystem::path(services.programFile).filename().string(), this);
     m_reset = std::make_unique<ColourSourceReset>(m_state, m_slots, *m_editors, *sctbt, *loadbt);
     m_slotViews = std::make_unique<SlotViews>(m_slots, swatches, slotButtons, services.messages);
     m_languages = std::make_unique<Languages>(*this, m_state, services.registry, services.shell);
@@ -351,6 +365,28 @@ void TForm1::connectHandlers()
     onLineClick(lista1, [this](int row) { m_catalogue->lista1Click(row); });
     onLineClick(ListBox2, [this](int row) { m_catalogue->ListBox2Click(row); });
 
+    // The user's clicks on the slots' radio buttons; selecting from code goes through selectSlot.
+    constexpr void (SlotSelection::*kSlotClicks[kSlotCount])()
+        = {&SlotSelection::larbClick, &SlotSelection::narbClick, &SlotSelection::garbClick,
+            &SlotSelection::earbClick, &SlotSelection::sarbClick, &SlotSelection::alrbClick,
+            &SlotSelection::salrbClick, &SlotSelection::petrbClick};
+    for (std::size_t index = 0; index < kSlotCount; ++index) {
+        connect(slotButtons[index], &QRadioButton::clicked, this,
+            guarded(
+                messages, [this, click = kSlotClicks[index]](bool) { (*m_selection.*click)(); }));
+    }
+    onClick(plt, [this] {
+        clr->setColour(m_editors->colourOfTexts());
+        const auto choice = pltClick(*ColorPickerDialog1,
+            {re->text().toStdString(), ge->text().toStdString(), be->text().toStdString()});
+        if (!choice)
+            return;
+        m_editors->write(*re, QString::fromStdString(choice->texts.red));
+        m_editors->write(*ge, QString::fromStdString(choice->texts.green));
+        m_editors->write(*be, QString::fromStdString(choice->texts.blue));
+        clr->setColour(choice->colour);
+    });
+
     // The group of the editors belongs to the preview, whose pictures are dragged there: a press
     // on it never moves the window.
     GroupBox1->setAttribute(Qt::WA_NoMousePropagation);
@@ -371,16 +407,17 @@ void TForm1::data()
 
 void TForm1::SampleClearAll()
 {
+    m_preview->clearAll();
 }
 
 void TForm1::SampleRender(std::size_t index, std::int32_t alpha)
 {
-    m_slots.setAlpha(index, std::to_string(alpha));
+    m_preview->render(index, alpha);
 }
 
 void TForm1::selectSlot(std::size_t index)
 {
-    m_slots.select(index);
+    m_selection->select(index);
 }
 
 void TForm1::load(const std::string& path)

@@ -24,13 +24,16 @@ class QRadioButton;
 namespace tintabel {
 
 class ChannelEditors;
+class ColorPickerDialog;
 class ColourSourceReset;
 class ColourSwatch;
 class FmUserFolder;
 class Languages;
 class ImageControl;
+class PreviewSamples;
 class SecondaryWindows;
 class SkinCatalogueHandlers;
+class SlotSelection;
 class SlotViews;
 class StatusBar;
 class UpdateCheck;
@@ -55,6 +58,8 @@ public:
     MainWindowState& state() { return m_state; }
     SlotModel& slotModel() { return m_slots; }
     ChannelEditors& editors() const { return *m_editors; }
+    PreviewSamples& preview() const { return *m_preview; }
+    SlotSelection& slotSelection() const { return *m_selection; }
     Languages& languages() const { return *m_languages; }
     FmUserFolder& fmUserFolder() const { return *m_fmUserFolder; }
     SkinCatalogueHandlers& catalogue() const { return *m_catalogue; }
@@ -159,6 +164,9 @@ public:
     std::array<ColourSwatch*, kSlotCount> swatches {};
     std::array<QRadioButton*, kSlotCount> slotButtons {};
 
+    // The colour picker of the palette button.
+    std::unique_ptr<ColorPickerDialog> ColorPickerDialog1;
+
     // The file dialogs, as they are shown.
     FileDialogRequest od;
     FileDialogRequest sv;
@@ -184,7 +192,9 @@ private:
     MainWindowState m_state;
     SlotModel m_slots;
     WorkingColourFile m_workingFile;
+    std::unique_ptr<PreviewSamples> m_preview;
     std::unique_ptr<ChannelEditors> m_editors;
+    std::unique_ptr<SlotSelection> m_selection;
     std::unique_ptr<ColourSourceReset> m_reset;
     std::unique_ptr<SlotViews> m_slotViews;
     std::unique_ptr<Languages> m_languages;

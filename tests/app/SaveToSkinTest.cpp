@@ -29,9 +29,6 @@ std::string replaced(std::string text, std::string_view from, std::string_view t
     return text;
 }
 
-// Disabled until the colour XML reader and writer and the editors' change rules are in the
-// window; the tests only need them to be there.
-//
 // The skin "Steel" in the FM user folder that the game's location file names.
 class SaveToSkinTest : public UserFolderFixture {
 protected:
@@ -84,7 +81,7 @@ TEST_F(SaveToSkinTest, APartlyReadFileCannotBeWrittenBack)
 
 // The main road on the window's own controls: skin mode, a skin, its colour file, a new red for
 // the selected slot typed in, "Save to skin".
-TEST_F(SaveToSkinTest, DISABLED_TheMainRoadSavesAnEditedColourIntoTheSkin)
+TEST_F(SaveToSkinTest, TheMainRoadSavesAnEditedColourIntoTheSkin)
 {
     TForm1& form = loadSteel();
     ASSERT_EQ(form.re->text(), "72");

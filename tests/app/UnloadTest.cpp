@@ -75,12 +75,14 @@ TEST_F(MainWindowFixture, UnloadReturnsSlotsAndEditorsToTheirStartState)
     form.unload();
     ResetState afterReset = stateOf(form);
 
-    // The alpha stores and the selection are not the reset's business.
+    // The alpha stores and the selection are not the reset's business, but writing "255" into
+    // the alpha editor runs its rule, which puts it into the selected slot's store.
     ResetState expected = fresh;
     expected.alphas = afterReset.alphas;
     expected.selected = 3;
     EXPECT_EQ(afterReset, expected);
-    EXPECT_EQ(afterReset.alphas[3], "103");
+    EXPECT_EQ(afterReset.alphas[3], "255");
+    EXPECT_EQ(afterReset.alphas[2], "102");
     EXPECT_TRUE(form.savebt->isEnabled());
     EXPECT_TRUE(form.earb->isChecked());
 
@@ -93,28 +95,33 @@ TEST_F(MainWindowFixture, UnloadRunsTheEditorsRulesOnlyForTextsItChanges)
     TForm1& form = start();
     loadSomething(form);
     form.re->setText("0");
-    form.alp->setText("1000");
-    std::vector<std::pair<std::string, QString>> changes;
+    form.alp->setText("7");
+    using Changes = std::vector<std::pair<std::string, QString>>;
+    Changes changes;
     for (QLineEdit* editor : {form.re, form.ge, form.be, form.hex, form.alp}) {
         QObject::connect(
             editor, &QLineEdit::textChanged, editor, [&changes, editor](const QString& text) {
                 changes.emplace_back(editor->objectName().toStdString(), text);
             });
     }
+    // The spies hear of each write after the rules it ran, so a nested write comes first.
     form.unload();
-    const std::vector<std::pair<std::string, QString>> expected {
-        {"ge", "0"}, {"be", "0"}, {"hex", ""}, {"alp", "255"}};
+    const Changes expected {{"hex", "000030"}, {"ge", "0"}, {"hex", "000000"}, {"be", "0"},
+        {"hex", ""}, {"alp", "255"}};
     EXPECT_EQ(changes, expected);
 
-    // A text from code reaches the rules whole, however long; an unchanged one does not run them.
+    // A text from code reaches the rules whole, however long: the alpha rule sees all of "1000"
+    // and clamps it, and a spy connected after the rule hears of the clamped text first.
     changes.clear();
     form.alp->setText("1000");
-    form.alp->setText("1000");
+    EXPECT_EQ(form.alp->text(), "255");
+    EXPECT_EQ(changes, (Changes {{"alp", "255"}, {"alp", "1000"}}));
+    // An unchanged text runs no rule.
+    changes.clear();
     form.hex->setText("FF00801");
-    ASSERT_EQ(changes.size(), 2u);
-    EXPECT_EQ(changes[0].second, "1000");
-    EXPECT_EQ(changes[1].second, "FF00801");
-    EXPECT_EQ(form.alp->text(), "1000");
+    form.hex->setText("FF00801");
+    EXPECT_EQ(changes, (Changes {{"hex", "FF00801"}}));
+    EXPECT_EQ(form.hex->text(), "FF00801");
 }
 
 TEST_F(MainWindowFixture, DataWritesTheWorkingFileBesideTheProgram)

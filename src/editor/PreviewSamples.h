@@ -1,0 +1,77 @@
+#pragma once
+
+#include "colours/ColourSlot.h"
+#include "colours/MainWindowState.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace tintabel {
+
+class PreviewSample;
+class SlotModel;
+
+// The eight samples of the preview, one per slot, named after the slot's sample ("laea" ...).
+// A slot's sample is made by its first render and lives as long as the group. Samples lie above
+// the group's background picture and labels and below its first input control, the most recently
+// rendered on top; each stands at its slot's samplePos.
+class PreviewSamples : public QObject {
+    Q_OBJECT
+
+public:
+    // Gives a control its hint: "short|long".
+    using HintSetter = std::function<void(QWidget& control, std::string_view hint)>;
+
+    // Where the samples stand at start-up, one slot per band of the default background.
+    static constexpr std::array<SamplePosition, kSlotCount> kStartPositions {{
+        {110, 91},
+        {110, 111},
+        {110, 131},
+        {110, 151},
+        {110, 171},
+        {110, 191},
+        {110, 211},
+        {110, 231},
+    }};
+
+    PreviewSamples(QWidget& group, QWidget& firstInputControl, SlotModel& slotModel,
+        MainWindowState& state, HintSetter setHint);
+
+    // The slot's sample anew from its colour and the low 8 bits of alpha, at its samplePos and in
+    // front of the other samples; the slot's alpha store takes alpha's decimal form, unchecked.
+    void render(std::size_t index, std::int32_t alpha);
+    // The sample keeps its place but shows nothing until its next render.
+    void clear(std::size_t index);
+    void clearAll();
+
+    // Nothing until the slot's first render.
+    PreviewSample* sample(std::size_t index) const;
+
+    // "low attribute | low attribute" and so on: the slot's name as tooltip and status text.
+    static std::string hint(std::size_t index);
+
+signals:
+    // A slot's sample has just been made; it is shown once its render is done.
+    void sampleMade(std::size_t index, PreviewSample* sample);
+
+private:
+    PreviewSample& made(std::size_t index);
+
+    QWidget& m_group;
+    QWidget& m_firstInputControl;
+    SlotModel& m_slots;
+    MainWindowState& m_state;
+    HintSetter m_setHint;
+    std::array<QPointer<PreviewSample>, kSlotCount> m_samples;
+};
+
+} // namespace tintabel
