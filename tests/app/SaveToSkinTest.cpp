@@ -1,5 +1,6 @@
 #include "UserFolderFixture.h"
-#include "editor/ColourSwatch.h"
+#include "editor/PreviewSample.h"
+#include "editor/PreviewSamples.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,6 +67,14 @@ TEST_F(SaveToSkinTest, AColourFilePickedInTheListIsReadAndWrittenBackThere)
     EXPECT_EQ(messages.shown().size(), 1U);
     EXPECT_EQ(messages.shown().front().kind, ScriptedMessageBoxes::Kind::Information);
     EXPECT_EQ(messages.shown().front().text, "Colours have been saved correctly!");
+
+    // Back to loading by hand: the colours and their samples go.
+    ASSERT_NE(form.preview().sample(7), nullptr);
+    EXPECT_FALSE(form.preview().sample(7)->picture().isNull());
+    QTest::mouseClick(form.manrb, Qt::LeftButton);
+    EXPECT_TRUE(form.preview().sample(7)->picture().isNull());
+    EXPECT_EQ(form.slotModel().colour(1), SlotModel::kWhite);
+    EXPECT_EQ(form.state().sourcePath, "");
 }
 
 TEST_F(SaveToSkinTest, APartlyReadFileCannotBeWrittenBack)
