@@ -1,6 +1,7 @@
 #include "app/StartupSequence.h"
 
 #include "app/EmbeddedPicture.h"
+#include "app/FmUserFolder.h"
 #include "app/ImageControl.h"
 #include "app/Languages.h"
 #include "app/StatusBar.h"
@@ -70,6 +71,7 @@ void StartupSequence::checkForUpdate()
 
 void StartupSequence::readFolderSettings()
 {
+    m_form.fmUserFolder().readChosenFolders();
 }
 
 void StartupSequence::setSamplePositions()
@@ -84,6 +86,7 @@ void StartupSequence::showHintsInStatusBar()
 
 void StartupSequence::setFolderHint()
 {
+    m_form.fmUserFolder().showChosenFolderHint();
 }
 
 // Qt paints every widget off screen before it shows it.
@@ -93,22 +96,27 @@ void StartupSequence::paintDoubleBuffered()
 
 void StartupSequence::locateUserDataFile()
 {
+    m_form.fmUserFolder().locateUserDataFile();
 }
 
 void StartupSequence::prepareFm2008Folder()
 {
+    m_form.fmUserFolder().prepareFm2008Folder();
 }
 
 void StartupSequence::detectFm2009Folder()
 {
+    m_form.fmUserFolder().detectFm2009Folder();
 }
 
 void StartupSequence::reportMissingFolder()
 {
+    m_form.fmUserFolder().reportMissingFolder();
 }
 
 void StartupSequence::chooseUserFolder()
 {
+    m_form.fmUserFolder().chooseUserFolder();
 }
 
 void StartupSequence::loadPictures()
@@ -120,6 +128,7 @@ void StartupSequence::loadPictures()
 
 void StartupSequence::showUserFolder()
 {
+    m_form.fmUserFolder().showUserFolder();
 }
 
 } // namespace tintabel

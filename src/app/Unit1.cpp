@@ -3,12 +3,14 @@
 #include "app/ColourSchemeActions.h"
 #include "app/ColourSourceReset.h"
 #include "app/EmbeddedPicture.h"
+#include "app/FmUserFolder.h"
 #include "app/GroupFrame.h"
 #include "app/ImageControl.h"
 #include "app/InterfaceFont.h"
 #include "app/Languages.h"
 #include "app/PreviewBackground.h"
 #include "app/SecondaryWindows.h"
+#include "app/SkinCatalogueHandlers.h"
 #include "app/SlotViews.h"
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
@@ -216,6 +218,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_reset = std::make_unique<ColourSourceReset>(m_state, m_slots, *m_editors, *sctbt, *loadbt);
     m_slotViews = std::make_unique<SlotViews>(m_slots, swatches, slotButtons, services.messages);
     m_languages = std::make_unique<Languages>(*this, m_state, services.registry, services.shell);
+    m_fmUserFolder = std::make_unique<FmUserFolder>(*this);
+    m_catalogue = std::make_unique<SkinCatalogueHandlers>(*this);
     m_update = std::make_unique<UpdateCheck>(m_state, services, *StatusBar1);
     m_secondaryWindows = std::make_unique<SecondaryWindows>();
     m_xmlFiles = std::make_unique<XmlFileActions>(*this);
@@ -354,6 +358,26 @@ void TForm1::connectHandlers()
     onClick(sctbt, [this] { m_schemes->sctbtClick(); });
     onClick(loadbt, [this] { m_schemes->loadbtClick(); });
 
+    // A radio button's handler runs when it becomes the chosen one, by a click or from code.
+    const auto onChosen = [this, &messages](QRadioButton* button, auto handler) {
+        connect(button, &QRadioButton::toggled, this, guarded(messages, [handler](bool on) {
+            if (on)
+                handler();
+        }));
+    };
+    const auto onLineClick = [this, &messages](QListWidget* list, auto handler) {
+        connect(list, &QListWidget::itemClicked, this,
+            guarded(
+                messages, [list, handler](QListWidgetItem* item) { handler(list->row(item)); }));
+    };
+    onClick(spbt, [this] { m_fmUserFolder->spbtClick(); });
+    onClick(resbt, [this] { m_fmUserFolder->resbtClick(); });
+    onChosen(cbfm2009, [this] { m_fmUserFolder->cbfm2009Click(); });
+    onChosen(manrb, [this] { manrbClick(); });
+    onChosen(skinrb, [this] { m_catalogue->skinrbClick(); });
+    onLineClick(lista1, [this](int row) { m_catalogue->lista1Click(row); });
+    onLineClick(ListBox2, [this](int row) { m_catalogue->ListBox2Click(row); });
+
     // The user's clicks on the slots' radio buttons; selecting from code goes through selectSlot.
     constexpr void (SlotSelection::*kSlotClicks[kSlotCount])()
         = {&SlotSelection::larbClick, &SlotSelection::narbClick, &SlotSelection::garbClick,
@@ -416,6 +440,7 @@ void TForm1::load(const std::string& path)
 
 void TForm1::manrbClick()
 {
+    m_catalogue->manrbClick();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

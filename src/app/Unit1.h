@@ -28,12 +28,14 @@ class ColourSchemeActions;
 class ColorPickerDialog;
 class ColourSourceReset;
 class ColourSwatch;
+class FmUserFolder;
 class Languages;
 class ImageControl;
 class PreviewBackground;
 class PreviewLayout;
 class PreviewSamples;
 class SecondaryWindows;
+class SkinCatalogueHandlers;
 class SlotSelection;
 class SlotViews;
 class StatusBar;
@@ -62,6 +64,8 @@ public:
     PreviewSamples& preview() const { return *m_preview; }
     SlotSelection& slotSelection() const { return *m_selection; }
     Languages& languages() const { return *m_languages; }
+    FmUserFolder& fmUserFolder() const { return *m_fmUserFolder; }
+    SkinCatalogueHandlers& catalogue() const { return *m_catalogue; }
     UpdateCheck& updateCheck() const { return *m_update; }
     // The about and help tip windows, handed over by the program entry once they exist.
     SecondaryWindows& secondaryWindows() const { return *m_secondaryWindows; }
@@ -197,6 +201,8 @@ private:
     std::unique_ptr<ColourSourceReset> m_reset;
     std::unique_ptr<SlotViews> m_slotViews;
     std::unique_ptr<Languages> m_languages;
+    std::unique_ptr<FmUserFolder> m_fmUserFolder;
+    std::unique_ptr<SkinCatalogueHandlers> m_catalogue;
     std::unique_ptr<UpdateCheck> m_update;
     std::unique_ptr<SecondaryWindows> m_secondaryWindows;
     std::unique_ptr<XmlFileActions> m_xmlFiles;

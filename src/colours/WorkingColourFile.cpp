@@ -19,7 +19,9 @@ void WorkingColourFile::data()
 {
     const std::string path = m_state.programFolder + kFileName;
     m_state.workFilePath = path;
-    m_files.writeFileAtomically(path, contents(m_slots));
+    // Rewritten at every keystroke and written anew from the slots whenever they change, so it
+    // need not wait for the disk; the rename still keeps it whole.
+    m_files.writeFileAtomically(path, contents(m_slots), WriteDurability::LeaveToSystem);
 }
 
 std::string WorkingColourFile::contents(const SlotModel& slotModel)

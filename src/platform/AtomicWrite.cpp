@@ -54,8 +54,8 @@ bool writeAll(int descriptor, std::string_view bytes)
 // Returns 0 when the content is written, else the error number.
 using ContentWriter = std::function<int(int descriptor)>;
 
-void replaceAtomically(
-    const std::filesystem::path& destination, mode_t newFileMode, const ContentWriter& writeContent)
+void replaceAtomically(const std::filesystem::path& destination, mode_t newFileMode,
+    WriteDurability durability, const ContentWriter& writeContent)
 {
     const std::filesystem::path folder
         = destination.has_parent_path() ? destination.parent_path() : std::filesystem::path(".");
@@ -73,7 +73,8 @@ void replaceAtomically(
     ::fchmod(descriptor, mode);
 
     int error = writeContent(descriptor);
-    if (error == 0 && ::fsync(descriptor) != 0)
+    const bool flush = durability == WriteDurability::FlushToDisk;
+    if (error == 0 && flush && ::fsync(descriptor) != 0)
         error = errno;
     if (::close(descriptor) != 0 && error == 0)
         error = errno;
@@ -83,6 +84,8 @@ void replaceAtomically(
         ::unlink(temporary.c_str());
         throw InOutError(ioReason(error));
     }
+    if (!flush)
+        return;
     // The rename itself is only durable once the folder is flushed too.
     const int folderDescriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderDescriptor >= 0) {
@@ -93,9 +96,10 @@ void replaceAtomically(
 
 } // namespace
 
-void writeFileAtomically(const std::filesystem::path& destination, std::string_view bytes)
+void writeFileAtomically(
+    const std::filesystem::path& destination, std::string_view bytes, WriteDurability durability)
 {
-    replaceAtomically(destination, 0644,
+    replaceAtomically(destination, 0644, durability,
         [bytes](int descriptor) { return writeAll(descriptor, bytes) ? 0 : errno; });
 }
 
@@ -112,20 +116,22 @@ void copyFileAtomically(
         throw InOutError(ioReason(error));
     }
     try {
-        replaceAtomically(destination, info.st_mode & 07777, [input](int descriptor) {
-            char buffer[64 * 1024];
-            for (;;) {
-                const ssize_t got = ::read(input, buffer, sizeof buffer);
-                if (got < 0 && errno == EINTR)
-                    continue;
-                if (got < 0)
-                    return errno;
-                if (got == 0)
-                    return 0;
-                if (!writeAll(descriptor, std::string_view(buffer, static_cast<std::size_t>(got))))
-                    return errno;
-            }
-        });
+        replaceAtomically(destination, info.st_mode & 07777, WriteDurability::FlushToDisk,
+            [input](int descriptor) {
+                char buffer[64 * 1024];
+                for (;;) {
+                    const ssize_t got = ::read(input, buffer, sizeof buffer);
+                    if (got < 0 && errno == EINTR)
+                        continue;
+                    if (got < 0)
+                        return errno;
+                    if (got == 0)
+                        return 0;
+                    if (!writeAll(
+                            descriptor, std::string_view(buffer, static_cast<std::size_t>(got))))
+                        return errno;
+                }
+            });
     } catch (...) {
         ::close(input);
         throw;

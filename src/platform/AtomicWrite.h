@@ -10,10 +10,16 @@ namespace tintabel {
 // that may not be written, "File not found", "Path not found", "Disk full", else the system's text.
 std::string ioReason(int errorNumber);
 
-// Writes bytes to a temporary file in the destination's folder, flushes it to disk and renames it
-// over the destination, so the destination holds either its old or its new content, never a
-// part. Raises InOutError with the reason; on failure the temporary file is removed.
-void writeFileAtomically(const std::filesystem::path& destination, std::string_view bytes);
+// Every replacing write is atomic: the destination holds its old or its new content, never a part,
+// whatever happens to the program. FlushToDisk also waits until the disk has both, so the user's
+// own files survive a power cut; LeaveToSystem spares that wait for files rewritten at every
+// keystroke that the program can always write again (the working colour file).
+enum class WriteDurability { FlushToDisk, LeaveToSystem };
+
+// Writes bytes to a temporary file in the destination's folder and renames it over the
+// destination. Raises InOutError with the reason; on failure the temporary file is removed.
+void writeFileAtomically(const std::filesystem::path& destination, std::string_view bytes,
+    WriteDurability durability = WriteDurability::FlushToDisk);
 
 // The same for the content of another file, streamed so that big files need no memory of their
 // size. A new destination takes the source's permissions; a replaced one keeps its own.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AtomicWrite.h"
 #include "platform/RecordFile.h"
 
 #include <cstdint>
@@ -68,7 +69,9 @@ public:
     // temporary file beside the destination and renames it over, raising InOutError with the
     // reason and leaving the old file whole on failure.
     virtual std::string readFile(std::string_view path) = 0;
-    virtual void writeFileAtomically(std::string_view path, std::string_view bytes) = 0;
+    virtual void writeFileAtomically(std::string_view path, std::string_view bytes,
+        WriteDurability durability = WriteDurability::FlushToDisk)
+        = 0;
 
     // Opens a file of fixed-size records; raises InOutError with the reason on failure.
     virtual std::unique_ptr<RecordFile> openRecords(

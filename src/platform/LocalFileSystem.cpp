@@ -249,7 +249,8 @@ std::string LocalFileSystem::readFile(std::string_view path)
     return bytes;
 }
 
-void LocalFileSystem::writeFileAtomically(std::string_view path, std::string_view bytes)
+void LocalFileSystem::writeFileAtomically(
+    std::string_view path, std::string_view bytes, WriteDurability durability)
 {
     const auto file = local(path);
     if (!file)
@@ -257,7 +258,7 @@ void LocalFileSystem::writeFileAtomically(std::string_view path, std::string_vie
     const fs::path destination = throughLink(*file);
     if (const int refusal = replaceRefusal(destination))
         throw InOutError(ioReason(refusal));
-    tintabel::writeFileAtomically(destination, bytes);
+    tintabel::writeFileAtomically(destination, bytes, durability);
 }
 
 std::unique_ptr<RecordFile> LocalFileSystem::openRecords(

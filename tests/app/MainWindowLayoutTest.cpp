@@ -79,7 +79,9 @@ TEST_F(MainWindowLayout, IsAFixedCentredWindowWithoutMaximiseBox)
         {"GroupBox1", "Form1", {122, 0, 335, 305}, true, true, "Colour Manager"},
         {"GroupBox2", "Form1", {462, 200, 259, 105}, true, true, "Options"},
         {"GroupBox3", "Form1", {462, 0, 259, 201}, true, true, "Load/Save XML File"},
-        {"StatusBar1", "Form1", {0, 305, 724, 19}, true, true, ""},
+        // No FM folder is known here, which the status bar says.
+        {"StatusBar1", "Form1", {0, 305, 724, 19}, true, true,
+            "Cant find the \"FM 2008 user data\" folder. Check help section."},
         {"Button1", "Form1", kAnywhere, true, false},
     });
 }

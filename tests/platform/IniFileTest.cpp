@@ -68,7 +68,7 @@ public:
     bool makeFolderTree(std::string_view) override { return false; }
     bool removeFolder(std::string_view) override { return false; }
     bool deleteTree(std::string_view, std::string_view) override { return false; }
-    void writeFileAtomically(std::string_view, std::string_view) override { }
+    void writeFileAtomically(std::string_view, std::string_view, WriteDurability) override { }
     std::unique_ptr<RecordFile> openRecords(std::string_view, std::size_t, RecordAccess) override
     {
         return nullptr;

@@ -33,7 +33,7 @@ public:
             throw InOutError("File not found");
         return found->second;
     }
-    void writeFileAtomically(std::string_view path, std::string_view bytes) override
+    void writeFileAtomically(std::string_view path, std::string_view bytes, WriteDurability) override
     {
         if (refuseWrites)
             throw InOutError("File access denied");

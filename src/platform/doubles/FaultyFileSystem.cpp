@@ -129,11 +129,12 @@ std::string FaultyFileSystem::readFile(std::string_view path)
     return m_real.readFile(path);
 }
 
-void FaultyFileSystem::writeFileAtomically(std::string_view path, std::string_view bytes)
+void FaultyFileSystem::writeFileAtomically(
+    std::string_view path, std::string_view bytes, WriteDurability durability)
 {
     if (writeRefused(path))
         throw InOutError(accessDenied);
-    m_real.writeFileAtomically(path, bytes);
+    m_real.writeFileAtomically(path, bytes, durability);
 }
 
 std::unique_ptr<RecordFile> FaultyFileSystem::openRecords(

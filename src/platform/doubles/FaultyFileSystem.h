@@ -31,7 +31,8 @@ public:
     // A tree at or under a refused folder, or one holding such a folder, is left whole.
     bool deleteTree(std::string_view base, std::string_view subPath) override;
     std::string readFile(std::string_view path) override;
-    void writeFileAtomically(std::string_view path, std::string_view bytes) override;
+    void writeFileAtomically(std::string_view path, std::string_view bytes,
+        WriteDurability durability = WriteDurability::FlushToDisk) override;
     std::unique_ptr<RecordFile> openRecords(
         std::string_view path, std::size_t recordSize, RecordAccess access) override;
 

@@ -1,0 +1,236 @@
+#include "app/FmUserFolder.h"
+
+#include "UserFolderFixture.h"
+#include "app/ImageControl.h"
+#include "app/Languages.h"
+#include "app/StatusBar.h"
+#include "platform/PictureLoader.h"
+
+#include <QEnterEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <filesystem>
+
+namespace tintabel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr auto kRoot = RegistryRoot::LocalMachine;
+constexpr const char* kMissingFolder
+    = "Cant find the \"FM 2008 user data\" folder. Check help section.";
+
+class FmUserFolderTest : public UserFolderFixture {
+protected:
+    std::string storedFolder()
+    {
+        return registry.readString(kRoot, FmUserFolder::kFm2009Key, FmUserFolder::kPathValue);
+    }
+    void storeFolder(std::string_view folder)
+    {
+        registry.writeString(kRoot, FmUserFolder::kFm2009Key, FmUserFolder::kPathValue, folder);
+    }
+    // The folder in use as each of its three holders has it.
+    std::vector<std::string> userFolder()
+    {
+        TForm1& form = window();
+        return {form.state().userFolder, form.Label8->text().toStdString(),
+            form.spbt->statusTip().toStdString()};
+    }
+    static std::vector<std::string> inUse(const std::string& folder)
+    {
+        return {folder, folder, " Current path (FM 2009) is " + folder};
+    }
+    QColor statusColour() { return window().StatusBar1->palette().color(QPalette::WindowText); }
+    void hoverOnAndOff(QWidget* control, QString& whileOn)
+    {
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QCoreApplication::sendEvent(control, &enter);
+        whileOn = window().StatusBar1->text();
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(control, &leave);
+    }
+    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+};
+
+TEST_F(FmUserFolderTest, TheGamesLocationFileNamesTheFolderInsideTheWinePrefix)
+{
+    const fs::path driveC = makeWinePrefix();
+    locateGameFolder("C:\\Games\\FM");
+    TForm1& form = start();
+    EXPECT_EQ(form.state().fm2009DetectedFolder, "C:\\Games\\FM");
+    EXPECT_EQ(form.state().fm2009DetectedFolderSlash, "C:\\Games\\FM/");
+    EXPECT_EQ(userFolder(), inUse("C:\\Games\\FM/"));
+    EXPECT_TRUE(fs::is_directory(driveC / "Games/FM/skins"));
+    EXPECT_TRUE(form.skinrb->isEnabled());
+    EXPECT_EQ(form.StatusBar1->text(), "");
+    // The FM 2008 skins folder is made in the prefix's documents, for every user.
+    EXPECT_EQ(form.state().documentsFolder, (driveC / "users/tester/Documents").string());
+    EXPECT_EQ(form.state().fm2008DefaultFolder,
+        form.state().documentsFolder + "\\Sports Interactive\\Football Manager 2008\\");
+    EXPECT_TRUE(fs::is_directory(
+        driveC / "users/tester/Documents/Sports Interactive/Football Manager 2008/skins"));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(FmUserFolderTest, OfTwoValuChildrenTheSecondWins)
+{
+    writeLocationFile(R"(<record>
+        <string id="valu" value="X/first"/>
+        <string id="valu" value="X/second"/>
+    </record>)");
+    start();
+    EXPECT_EQ(userFolder(), inUse("/second/"));
+}
+
+TEST_F(FmUserFolderTest, WithNoFolderKnownTheSkinModeIsOffAndTheStatusBarSaysSoInRed)
+{
+    writeLocationFile(R"(<record><string id="name" value="XC:\Games\FM"/></record>)");
+    TForm1& form = start();
+    EXPECT_EQ(form.state().fm2009DetectedFolder, "");
+    EXPECT_EQ(userFolder(), inUse("/"));
+    EXPECT_FALSE(form.skinrb->isEnabled());
+    EXPECT_EQ(form.StatusBar1->text(), kMissingFolder);
+    EXPECT_EQ(statusColour(), QColor(Qt::red));
+    EXPECT_TRUE(
+        fs::is_directory(home / "Documents/Sports Interactive/Football Manager 2008/skins"));
+
+    // It stays until the mouse reaches the folder button, whose hint then follows the mouse.
+    QString whileOn;
+    hoverOnAndOff(form.resbt, whileOn);
+    EXPECT_EQ(form.StatusBar1->text(), kMissingFolder);
+    hoverOnAndOff(form.spbt, whileOn);
+    EXPECT_EQ(whileOn, " Current path (FM 2009) is /");
+    EXPECT_EQ(form.StatusBar1->text(), "");
+}
+
+TEST_F(FmUserFolderTest, AChosenFolderIsUsedButTheSkinModeWaitsForTheFolderButton)
+{
+    storeFolder("D:\\FM09");
+    registry.writeString(kRoot, FmUserFolder::kFm2008Key, "Path", "D:\\FM08");
+    registry.writeString(kRoot, FmUserFolder::kFm2008InstallKey, "Path", "C:\\Games\\FM2008");
+    TForm1& form = start();
+    EXPECT_EQ(form.state().userFolder, "D:\\FM09\\");
+    EXPECT_EQ(form.Label8->text(), "D:\\FM09\\");
+    EXPECT_EQ(form.spbt->statusTip(), " D:\\FM09");
+    EXPECT_EQ(form.state().fm2008ChosenFolder, "D:\\FM08");
+    EXPECT_EQ(form.state().fm2008InstallFolder, "C:\\Games\\FM2008");
+    EXPECT_FALSE(form.skinrb->isEnabled());
+    EXPECT_EQ(form.StatusBar1->text(), "");
+
+    dialogs.queueAnswer("D:\\FM09");
+    click(form.spbt);
+    EXPECT_TRUE(form.skinrb->isEnabled());
+}
+
+TEST_F(FmUserFolderTest, TheFolderButtonStoresTheChosenFolderAndGoesBackToManualLoading)
+{
+    TForm1& form = start();
+    dialogs.queueCancel();
+    click(form.spbt);
+    EXPECT_EQ(registry.writeCount(), 0);
+    EXPECT_EQ(userFolder(), inUse("/"));
+    EXPECT_FALSE(form.skinrb->isEnabled());
+
+    dialogs.queueAnswer("D:\\FM09");
+    click(form.spbt);
+    EXPECT_EQ(storedFolder(), "D:\\FM09");
+    EXPECT_EQ(userFolder(), inUse("D:\\FM09\\"));
+    EXPECT_TRUE(form.skinrb->isEnabled());
+    EXPECT_TRUE(form.manrb->isChecked());
+    EXPECT_TRUE(form.lsbt->isEnabled());
+    EXPECT_FALSE(form.lista1->isEnabled());
+    // The red message loses its colour but keeps its text until a hint replaces it.
+    EXPECT_EQ(form.StatusBar1->text(), kMissingFolder);
+    EXPECT_EQ(statusColour(), form.palette().color(QPalette::ButtonText));
+    EXPECT_NE(statusColour(), QColor(Qt::red));
+    EXPECT_EQ(restart().state().userFolder, "D:\\FM09\\");
+}
+
+TEST_F(FmUserFolderTest, ARefusedWriteOfTheChosenFolderChangesNothing)
+{
+    TForm1& form = start();
+    registry.failWrites("Failed to set data for 'Path'");
+    dialogs.queueAnswer("D:\\FM09");
+    click(form.spbt);
+    EXPECT_EQ(messages.errors(), std::vector<std::string> {"Failed to set data for 'Path'"});
+    EXPECT_EQ(userFolder(), inUse("/"));
+    EXPECT_FALSE(form.skinrb->isEnabled());
+}
+
+TEST_F(FmUserFolderTest, ResetGoesBackToTheDetectedFolderAndTheStartBackground)
+{
+    storeFolder("D:\\FM09");
+    TForm1& form = start();
+    dialogs.queueAnswer("D:\\FM09");
+    click(form.spbt);
+    form.Image1->move(40, 30);
+    form.Image1->setPicture(QImage(7, 7, QImage::Format_ARGB32));
+
+    click(form.resbt);
+    EXPECT_EQ(form.state().fm2009ChosenFolder, "");
+    EXPECT_EQ(userFolder(), inUse("/"));
+    EXPECT_EQ(storedFolder(), "");
+    EXPECT_TRUE(registry.keyExists(kRoot, FmUserFolder::kFm2009Key));
+    // The skin mode keeps what it had: the folder button had turned it on.
+    EXPECT_TRUE(form.skinrb->isEnabled());
+    EXPECT_TRUE(form.manrb->isChecked());
+    EXPECT_EQ(form.Image1->pos(), QPoint(8, 88));
+    const QImage standard = pictures.load(programFolder() + "standard.jpg");
+    EXPECT_EQ(form.Image1->picture(), standard);
+    EXPECT_EQ(form.Image1->size(), standard.size());
+    EXPECT_TRUE(messages.shown().empty());
+
+    EXPECT_EQ(restart().state().userFolder, "/");
+    EXPECT_FALSE(window().skinrb->isEnabled());
+}
+
+TEST_F(FmUserFolderTest, WithoutTheStandardPictureResetStopsBeforeTheFolder)
+{
+    storeFolder("D:\\FM09");
+    TForm1& form = start();
+    fs::remove(program / "standard.jpg");
+    click(form.resbt);
+    ASSERT_EQ(messages.errors().size(), 1U);
+    EXPECT_TRUE(form.Image1->picture().isNull());
+    EXPECT_EQ(form.state().userFolder, "D:\\FM09\\");
+    EXPECT_EQ(storedFolder(), "D:\\FM09");
+}
+
+TEST_F(FmUserFolderTest, HintsStayEnglishAndTheRedTextKeepsItsStartLanguage)
+{
+    registry.writeString(kRoot, Languages::kKey, Languages::kValue, "Polish");
+    TForm1& form = start();
+    const QString polish = QString::fromStdString(form.state().texts.msgNoUserFolder);
+    EXPECT_TRUE(polish.startsWith("Nie odnaleźiono"));
+    EXPECT_EQ(form.StatusBar1->text(), polish);
+    EXPECT_EQ(form.spbt->statusTip(), " Current path (FM 2009) is /");
+
+    click(form.engimg);
+    EXPECT_EQ(form.spbt->text(), "Locate user data folder");
+    EXPECT_EQ(form.StatusBar1->text(), polish);
+    click(form.polimg);
+    dialogs.queueAnswer("D:\\FM09");
+    click(form.spbt);
+    EXPECT_EQ(form.spbt->statusTip(), " Current path (FM 2009) is D:\\FM09\\");
+}
+
+TEST_F(FmUserFolderTest, AValuChildWithoutValueIsReportedAndTheWindowStillOpens)
+{
+    writeLocationFile(R"(<record><string id="valu"/></record>)");
+    TForm1& form = start();
+    EXPECT_EQ(messages.errors(),
+        std::vector<std::string> {"Could not convert variant of type (Null) into type (String)"});
+    // The steps after the detection did not run.
+    EXPECT_EQ(form.state().userFolder, "");
+    EXPECT_TRUE(form.logoimg->picture().isNull());
+    EXPECT_FALSE(form.skinrb->isEnabled());
+    showWindow();
+    EXPECT_TRUE(form.isVisible());
+}
+
+} // namespace
+} // namespace tintabel::testing

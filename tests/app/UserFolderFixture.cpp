@@ -1,0 +1,84 @@
+#include "UserFolderFixture.h"
+
+#include "colours/UserDataLocation.h"
+#include "platform/Paths.h"
+
+#include <QRadioButton>
+#include <QTest>
+
+namespace tintabel::testing {
+
+namespace fs = std::filesystem;
+
+fs::path UserFolderFixture::makeWinePrefix()
+{
+    const fs::path prefix = environment.winePrefix;
+    const fs::path user = prefix / "drive_c/users" / environment.userName;
+    fs::create_directories(user / "AppData/Roaming");
+    fs::create_directories(user / "Documents");
+    fs::create_directories(prefix / "dosdevices");
+    fs::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
+    return prefix / "drive_c";
+}
+
+void UserFolderFixture::locateGameFolder(std::string_view folder)
+{
+    writeLocationFile("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<record>\r\n"
+                      "\t<string id=\"valu\" value=\"S"
+        + std::string(folder) + "\"/>\r\n</record>\r\n");
+}
+
+void UserFolderFixture::writeLocationFile(std::string_view document)
+{
+    const std::string text = specialFolderPath(26, environment) + UserDataLocation::kRelativePath;
+    const fs::path path = toLocalPath(text, environment).value();
+    fs::create_directories(path.parent_path());
+    writeBytes(path, document);
+}
+
+void UserFolderFixture::addSkin(
+    const fs::path& userFolder, const std::string& folder, std::string_view name)
+{
+    writeBytes(userFolder / "skins" / folder / (folder + ".xml"),
+        "<?xml version=\"1.0\"?>\n<skin>\n\t<string id=\"name\" value=\"" + std::string(name)
+            + "\"/>\n</skin>\n");
+}
+
+std::vector<QString> UserFolderFixture::lines(const QListWidget& list)
+{
+    std::vector<QString> result;
+    for (int row = 0; row < list.count(); ++row)
+        result.push_back(list.item(row)->text());
+    return result;
+}
+
+void UserFolderFixture::clickLine(QListWidget& list, int row)
+{
+    QListWidgetItem* item = list.item(row);
+    ASSERT_NE(item, nullptr);
+    list.scrollToItem(item);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
+}
+
+void UserFolderFixture::clickLine(QListWidget& list, const QString& text)
+{
+    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    clickLine(list, list.row(found.front()));
+}
+
+TForm1& UserFolderFixture::startInSkinMode()
+{
+    TForm1& form = start();
+    showWindow();
+    QTest::mouseClick(form.skinrb, Qt::LeftButton);
+    return form;
+}
+
+void UserFolderFixture::showWindow()
+{
+    window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+}
+
+} // namespace tintabel::testing
