@@ -2,7 +2,6 @@
 
 #include "colours/ColourRecord.h"
 #include "colours/SlotModel.h"
-#include "colours/WorkingColourFile.h"
 #include "platform/ErrorText.h"
 #include "platform/Errors.h"
 #include "platform/doubles/FaultyFileSystem.h"
@@ -71,28 +70,6 @@ protected:
     std::vector<std::string> calls;
     ColourSchemeReader reader;
 };
-
-TEST_F(ColourSchemeReaderTest, AWorkingFileLoadsBackIntoAllEightSlots)
-{
-    SlotModel saved;
-    for (std::size_t index = 0; index < kSlotCount; ++index) {
-        saved.setColour(
-            index, makeColour(10 + 30 * int(index), 250 - 20 * int(index), 7 * int(index)));
-        saved.setAlpha(index, std::to_string(index * 36));
-    }
-    const std::string bytes = WorkingColourFile::contents(saved);
-    ASSERT_EQ(bytes.size(), 536u);
-
-    EXPECT_TRUE(load(bytes));
-    for (std::size_t index = 0; index < kSlotCount; ++index) {
-        EXPECT_EQ(slots.colour(index), saved.colour(index)) << index;
-        EXPECT_EQ(slots.alpha(index), saved.alpha(index)) << index;
-    }
-    ASSERT_EQ(calls.size(), 16u);
-    EXPECT_EQ(calls[0], "clear la");
-    EXPECT_EQ(calls[1], "render la 0");
-    EXPECT_EQ(calls[15], "render pet 252");
-}
 
 TEST_F(ColourSchemeReaderTest, RecordsApplyByNameInFileOrderAndIgnoreATrailingPart)
 {
@@ -170,19 +147,6 @@ TEST_F(ColourSchemeReaderTest, ATextThatIsNoIntegerStopsAtItsRecordWithTheEarlie
         "'a' is not a valid integer value");
     EXPECT_EQ(slots.colour(4), makeColour(1, 2, 3));
     EXPECT_EQ(slots.alpha(4), "255");
-}
-
-TEST_F(ColourSchemeReaderTest, AFileThatMayNotBeWrittenLoads)
-{
-    folder.write("scheme.ctm", schemeRecord("special attribute label", "1", "2", "3", "4"));
-    std::filesystem::permissions(folder / "scheme.ctm",
-        std::filesystem::perms::owner_read | std::filesystem::perms::group_read
-            | std::filesystem::perms::others_read);
-    files.refuseWrites(folder.withSlash());
-
-    EXPECT_TRUE(reader.load(path()));
-    EXPECT_EQ(slots.colour(6), makeColour(1, 2, 3));
-    EXPECT_EQ(slots.alpha(6), "4");
 }
 
 TEST_F(ColourSchemeReaderTest, LengthBytesBeyondTheirAreasReadOnlyTheArea)
