@@ -5,6 +5,7 @@
 #include "app/StatusBar.h"
 #include "app/Unit1.h"
 #include "colours/UserDataLocation.h"
+#include "editor/PreviewLayout.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
@@ -159,7 +160,7 @@ void FmUserFolder::resetBackground()
 {
     ImageControl& background = *m_form.Image1;
     background.setPicture(QImage());
-    background.move(8, 88);
+    background.move(PreviewLayout::kBackgroundStart);
     background.setPicture(
         m_form.services().pictures.load(m_form.state().programFolder + "\\standard.jpg"));
 }

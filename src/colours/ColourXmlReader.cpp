@@ -1,5 +1,6 @@
 #include "colours/ColourXmlReader.h"
 
+#include "colours/AttributeText.h"
 #include "colours/ColourSlot.h"
 #include "colours/ColourXmlFormat.h"
 #include "colours/IntegerText.h"
@@ -10,20 +11,6 @@
 #include "platform/XmlDocument.h"
 
 namespace tintabel {
-
-namespace {
-
-std::string requiredAttribute(const XmlNode& entry, std::string_view name)
-{
-    std::optional<std::string> value = entry.attribute(name);
-    if (!value) {
-        throw ConversionError(formatMessage(
-            "Could not convert variant of type (%s) into type (%s)", {"Null", "String"}));
-    }
-    return std::move(*value);
-}
-
-} // namespace
 
 ColourXmlReader::ColourXmlReader(
     FileSystem& files, MainWindowState& state, SlotModel& slotModel, SampleRender sampleRender)
@@ -49,7 +36,7 @@ void ColourXmlReader::load(const std::string& path)
         if (!ColourXmlFormat::isEntry(node))
             continue;
         // Every colour entry must be named, whether or not its name is a slot's.
-        const std::string name = requiredAttribute(node, ColourXmlFormat::kName);
+        const std::string name = requiredAttributeText(node, ColourXmlFormat::kName);
         if (const std::optional<std::size_t> index = slotIndexByName(name))
             readEntry(node, *index);
     }
@@ -70,9 +57,9 @@ void ColourXmlReader::makeWorkingCopy(const std::string& path)
 void ColourXmlReader::readEntry(const XmlNode& entry, std::size_t index)
 {
     m_slots.setAvailable(index, true);
-    const std::string red = requiredAttribute(entry, ColourXmlFormat::kRed);
-    const std::string green = requiredAttribute(entry, ColourXmlFormat::kGreen);
-    const std::string blue = requiredAttribute(entry, ColourXmlFormat::kBlue);
+    const std::string red = requiredAttributeText(entry, ColourXmlFormat::kRed);
+    const std::string green = requiredAttributeText(entry, ColourXmlFormat::kGreen);
+    const std::string blue = requiredAttributeText(entry, ColourXmlFormat::kBlue);
     // Of several texts that are no integers, the one reported is blue's.
     const std::int32_t blueValue = integerFromText(blue);
     const std::int32_t greenValue = integerFromText(green);

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "support/MemoryFiles.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -47,43 +48,15 @@ TEST(IniFile, LongAndIndentedLinesStandAlone)
     EXPECT_EQ(ini.read("update", "next", ""), "x");
 }
 
-// Only the read of a whole file is used, so the double answers from a map.
-class OneFile : public FileSystem {
-public:
-    std::string path, bytes;
-    bool readable = true;
-    bool fileExists(std::string_view p) override { return p == path; }
-    std::string readFile(std::string_view p) override
-    {
-        if (p != path || !readable)
-            throw InOutError("File access denied");
-        return bytes;
-    }
-    bool folderExists(std::string_view) override { return false; }
-    std::vector<FolderEntry> list(std::string_view) override { return {}; }
-    bool copyFile(std::string_view, std::string_view) override { return false; }
-    void copyFileOrThrow(std::string_view, std::string_view) override { }
-    bool deleteFile(std::string_view) override { return false; }
-    bool setNormalAttributes(std::string_view) override { return false; }
-    bool makeFolderTree(std::string_view) override { return false; }
-    bool removeFolder(std::string_view) override { return false; }
-    bool deleteTree(std::string_view, std::string_view) override { return false; }
-    void writeFileAtomically(std::string_view, std::string_view, WriteDurability) override { }
-    std::unique_ptr<RecordFile> openRecords(std::string_view, std::size_t, RecordAccess) override
-    {
-        return nullptr;
-    }
-};
-
 TEST(IniFile, LoadsThroughTheFileSystemAndTakesAMissingFileAsEmpty)
 {
-    OneFile files;
-    files.path = "C:\\Program\\\\orb.ini";
-    files.bytes = "[update]\nversion=3\n";
-    EXPECT_EQ(IniFile::load(files, files.path).read("update", "version", ""), "3");
+    testing::MemoryFiles files;
+    const std::string path = "C:\\Program\\\\orb.ini";
+    files.files[path] = "[update]\nversion=3\n";
+    EXPECT_EQ(IniFile::load(files, path).read("update", "version", ""), "3");
     EXPECT_EQ(IniFile::load(files, "elsewhere.ini").read("update", "version", "none"), "none");
-    files.readable = false;
-    EXPECT_THROW(IniFile::load(files, files.path), InOutError);
+    files.refuseReads = true;
+    EXPECT_THROW(IniFile::load(files, path), InOutError);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "support/MemoryFiles.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -9,41 +10,7 @@
 namespace tintabel {
 namespace {
 
-// Reading and writing go through the FileSystem interface; this one keeps files in memory and
-// can refuse writes.
-class MemoryFiles : public FileSystem {
-public:
-    std::map<std::string, std::string, std::less<>> files;
-    bool refuseWrites = false;
-
-    bool fileExists(std::string_view path) override { return files.contains(path); }
-    bool folderExists(std::string_view) override { return false; }
-    std::vector<FolderEntry> list(std::string_view) override { return {}; }
-    bool copyFile(std::string_view, std::string_view) override { return false; }
-    void copyFileOrThrow(std::string_view, std::string_view) override { }
-    bool deleteFile(std::string_view) override { return false; }
-    bool setNormalAttributes(std::string_view) override { return false; }
-    bool makeFolderTree(std::string_view) override { return false; }
-    bool removeFolder(std::string_view) override { return false; }
-    bool deleteTree(std::string_view, std::string_view) override { return false; }
-    std::string readFile(std::string_view path) override
-    {
-        const auto found = files.find(path);
-        if (found == files.end())
-            throw InOutError("File not found");
-        return found->second;
-    }
-    void writeFileAtomically(std::string_view path, std::string_view bytes, WriteDurability) override
-    {
-        if (refuseWrites)
-            throw InOutError("File access denied");
-        files[std::string(path)] = std::string(bytes);
-    }
-    std::unique_ptr<RecordFile> openRecords(std::string_view, std::size_t, RecordAccess) override
-    {
-        return nullptr;
-    }
-};
+using testing::MemoryFiles;
 
 std::string parseError(std::string bytes)
 {
