@@ -75,8 +75,7 @@ public:
     // Rewrites the working colour file from the slots.
     void data();
 
-    // Operations one part of the window asks of another. Each is owned by the part named;
-    // until that part is in place it does the least that keeps the callers correct.
+    // Operations one part of the window asks of another, each done by the part named.
     // Preview: removes the pictures of all eight samples, once any sample was made.
     void SampleClearAll();
     // Preview: rebuilds the slot's sample from its swatch colour with the given alpha and writes

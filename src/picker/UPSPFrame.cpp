@@ -1,5 +1,6 @@
 #include "picker/UPSPFrame.h"
 
+#include "picker/FieldKeyFilter.h"
 #include "picker/SpinField.h"
 #include "platform/GeneralErrorBox.h"
 
@@ -25,12 +26,6 @@ constexpr QRect kOldBox(QPoint(21, 95), QPoint(68, 144));
 constexpr int kNewCaptionTop = 5;
 constexpr int kOldCaptionTop = 80;
 constexpr int kFieldLimit = 255;
-
-// Refused as a key, on its press and its release, whatever character the layout gives it.
-bool isKeypadMinus(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Minus && key.modifiers().testFlag(Qt::KeypadModifier);
-}
 
 std::uint8_t byteField(const SpinField& field)
 {
@@ -72,6 +67,10 @@ TFramePSP::TFramePSP(MessageBoxes& messages, QWidget* parent)
     ImgCoulPSP->move(kPreviewArea.topLeft());
     GroupBox1->setGeometry(kGroupArea);
 
+    m_keys = new FieldKeyFilter(
+        messages, [this](const QKeyEvent& key) { return SPTSLPSPKeyDown(key); },
+        [this](const QKeyEvent& key) { return SPTSLPSPKeyPress(key); },
+        [this](const QKeyEvent& key) { return SPTSLPSPKeyDown(key); }, this);
     SPRPSP = addField("Red :", 0, 0, true);
     SPVPSP = addField("Green :", 0, 1, true);
     SPBPSP = addField("Blue :", 0, 2, true);
@@ -114,7 +113,7 @@ SpinField* TFramePSP::addField(const char* caption, int column, int row, bool vi
     label->setGeometry(12 + 120 * column, top, 50, 22);
     auto* field = new SpinField(kFieldLimit, GroupBox1);
     field->setGeometry(64 + 120 * column, top, 57, 22);
-    field->installEventFilter(this);
+    field->installEventFilter(m_keys);
     label->setVisible(visible);
     field->setVisible(visible);
     return field;
@@ -212,26 +211,12 @@ bool TFramePSP::beginFieldChange(SpinField& changed, bool ruleOn)
 
 bool TFramePSP::SPTSLPSPKeyPress(const QKeyEvent& key) const
 {
-    return key.text() == QLatin1String("-") || key.text() == QLatin1String("+");
+    return FieldKeyFilter::typesSign(key);
 }
 
 bool TFramePSP::SPTSLPSPKeyDown(const QKeyEvent& key) const
 {
-    return isKeypadMinus(key);
-}
-
-bool TFramePSP::eventFilter(QObject* watched, QEvent* event)
-{
-    bool discard = false;
-    showErrors(m_messages, [&] {
-        if (event->type() == QEvent::KeyPress) {
-            const auto& key = static_cast<const QKeyEvent&>(*event);
-            discard = SPTSLPSPKeyDown(key) || SPTSLPSPKeyPress(key);
-        } else if (event->type() == QEvent::KeyRelease) {
-            discard = SPTSLPSPKeyDown(static_cast<const QKeyEvent&>(*event));
-        }
-    });
-    return discard || QWidget::eventFilter(watched, event);
+    return FieldKeyFilter::isKeypadMinus(key);
 }
 
 void TFramePSP::pick(int x, int y)

@@ -16,6 +16,7 @@ class QLineEdit;
 
 namespace tintabel {
 
+class FieldKeyFilter;
 class MessageBoxes;
 class SpinField;
 
@@ -61,9 +62,6 @@ public:
     QLineEdit* EHexaPSP = nullptr;
     QLineEdit* EHTMLPSP = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     SpinField* addField(const char* caption, int column, int row, bool visible);
     bool beginFieldChange(SpinField& changed, bool ruleOn);
@@ -81,6 +79,7 @@ private:
     void removeMarkers();
 
     MessageBoxes& m_messages;
+    FieldKeyFilter* m_keys = nullptr;
     TCouleur m_current;
     std::uint32_t m_oldColour = 0;
     WheelGeometry m_geometry;
