@@ -5,9 +5,13 @@ project_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${TINTABEL_BUILD_DIR:-$project_dir/build}
 
 install_missing_packages() {
-    local wanted missing=()
-    wanted=$(grep -v -E '^\s*(#|$)' "$project_dir/scripts/packages")
-    for package in $wanted; do
+    install_packages $(grep -v -E '^\s*(#|$)' "$project_dir/scripts/packages")
+}
+
+# Installs those of the named Debian packages that are missing.
+install_packages() {
+    local missing=()
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi
@@ -20,7 +24,12 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# A compiler cache, where the machine has one, makes rebuilds of a second build folder cheap.
+compiler_launcher=()
+command -v ccache >/dev/null && compiler_launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 build_project() {
-    cmake -S "$project_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$project_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "${compiler_launcher[@]}" "$@" >/dev/null
     cmake --build "$build_dir"
 }
