@@ -1,4 +1,5 @@
 #include "EditorsFixture.h"
+#include "support/ErrorText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -184,7 +185,7 @@ TEST_F(ChannelEditorsTest, APastedTextThatIsNoIntegerShowsTheErrorAndStops)
     QApplication::clipboard()->setText("1a");
     form.re->selectAll();
     form.re->paste();
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {"'1a' is not a valid integer value"}));
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("1a")}));
     EXPECT_EQ(texts(), (std::array<QString, 5> {"1a", "52", "86", "123456", "200"}));
     EXPECT_EQ(model().colour(0), kColours[0]);
     EXPECT_EQ(workingFile(), file);
@@ -192,7 +193,7 @@ TEST_F(ChannelEditorsTest, APastedTextThatIsNoIntegerShowsTheErrorAndStops)
     // Another channel's rule meets it too, and stops at once: one error, nothing written.
     messages.clear();
     retype(form.ge, "7");
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {"'1a' is not a valid integer value"}));
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("1a")}));
     EXPECT_EQ(texts(), (std::array<QString, 5> {"1a", "7", "86", "123456", "200"}));
     EXPECT_EQ(workingFile(), file);
 
@@ -201,7 +202,7 @@ TEST_F(ChannelEditorsTest, APastedTextThatIsNoIntegerShowsTheErrorAndStops)
     QApplication::clipboard()->setText("12G456");
     form.hex->selectAll();
     form.hex->paste();
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {"'$G4' is not a valid integer value"}));
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("$G4")}));
     EXPECT_EQ(form.hex->text(), "12G456");
 }
 

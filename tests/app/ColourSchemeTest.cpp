@@ -1,5 +1,6 @@
 #include "EditorsFixture.h"
 #include "platform/LocalFileSystem.h"
+#include "support/ErrorText.h"
 #include "support/SchemeRecord.h"
 
 #include <QPushButton>
@@ -180,7 +181,7 @@ TEST_F(ColourSchemeTest, ATextThatIsNoIntegerIsReportedWithTheRecordsBeforeItApp
             + schemeRecord("normal attribute", "", "", "")
             + schemeRecord("good attribute", "5", "6", "7")));
 
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {"'' is not a valid integer value"}));
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("")}));
     EXPECT_EQ(model().colour(0), makeColour(1, 2, 3));
     EXPECT_EQ(model().alpha(0), "4");
     EXPECT_EQ(model().colour(1), kColours[1]);

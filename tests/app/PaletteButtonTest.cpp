@@ -3,6 +3,7 @@
 #include "picker/SpinField.h"
 #include "picker/UColorForm.h"
 #include "picker/UPSPFrame.h"
+#include "support/ErrorText.h"
 
 #include <QPushButton>
 
@@ -91,7 +92,7 @@ TEST_F(PaletteButtonTest, AChannelThatIsNoIntegerKeepsThePickerClosed)
     messages.clear();
     QTest::mouseClick(form.plt, Qt::LeftButton);
     EXPECT_EQ(seen, 0xFFFFFFFFu);
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {"'1a' is not a valid integer value"}));
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("1a")}));
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "app/SkinCatalogueHandlers.h"
 
 #include "UserFolderFixture.h"
-#include "platform/ErrorText.h"
 #include "platform/Errors.h"
 #include "platform/XmlDocument.h"
+#include "support/ErrorText.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,6 +4,7 @@
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
 #include "platform/Errors.h"
+#include "support/ErrorText.h"
 
 #include <QEnterEvent>
 #include <QGroupBox>
@@ -74,7 +75,7 @@ public:
     using StartupSequence::StartupSequence;
 
 protected:
-    void checkForUpdate() override { throw ConversionError("'' is not a valid integer value"); }
+    void checkForUpdate() override { throw ConversionError(testing::notAnInteger("")); }
     void loadPictures() override
     {
         StartupSequence::loadPictures();

@@ -2,9 +2,9 @@
 
 #include "colours/ColourRecord.h"
 #include "colours/SlotModel.h"
-#include "platform/ErrorText.h"
 #include "platform/Errors.h"
 #include "platform/doubles/FaultyFileSystem.h"
+#include "support/ErrorText.h"
 #include "support/SchemeRecord.h"
 #include "support/TempFolder.h"
 
@@ -133,7 +133,7 @@ TEST_F(ColourSchemeReaderTest, ATextThatIsNoIntegerStopsAtItsRecordWithTheEarlie
 {
     const std::string first = schemeRecord("low attribute", "10", "20", "30", "40");
     EXPECT_EQ(loadError(first + schemeRecord("normal attribute", "", "", "") + first),
-        "'' is not a valid integer value");
+        testing::notAnInteger(""));
     EXPECT_EQ(slots.colour(0), makeColour(10, 20, 30));
     EXPECT_EQ(slots.alpha(0), "40");
     EXPECT_EQ(slots.colour(1), SlotModel::kWhite);
@@ -141,10 +141,10 @@ TEST_F(ColourSchemeReaderTest, ATextThatIsNoIntegerStopsAtItsRecordWithTheEarlie
     EXPECT_EQ(calls, (std::vector<std::string> {"clear la", "render la 40", "clear na"}));
 
     // Blue is read first; a bad alpha comes after the colour is set.
-    EXPECT_EQ(loadError(schemeRecord("special attribute", "x", "y", "z")),
-        "'z' is not a valid integer value");
+    EXPECT_EQ(
+        loadError(schemeRecord("special attribute", "x", "y", "z")), testing::notAnInteger("z"));
     EXPECT_EQ(loadError(schemeRecord("special attribute", "1", "2", "3", "a")),
-        "'a' is not a valid integer value");
+        testing::notAnInteger("a"));
     EXPECT_EQ(slots.colour(4), makeColour(1, 2, 3));
     EXPECT_EQ(slots.alpha(4), "255");
 }

@@ -1,7 +1,7 @@
 #include "colours/ColourValue.h"
 
-#include "platform/ErrorText.h"
 #include "platform/Errors.h"
+#include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -40,12 +40,12 @@ std::string hexError(std::string_view hex)
 
 TEST(ColourValue, ABadPairIsAConversionErrorNamingIt)
 {
-    EXPECT_EQ(hexError("G10000"), "'$G1' is not a valid integer value");
-    EXPECT_EQ(hexError("00 F00"), "'$ F' is not a valid integer value");
-    EXPECT_EQ(hexError("0000-1"), "'$-1' is not a valid integer value");
+    EXPECT_EQ(hexError("G10000"), testing::notAnInteger("$G1"));
+    EXPECT_EQ(hexError("00 F00"), testing::notAnInteger("$ F"));
+    EXPECT_EQ(hexError("0000-1"), testing::notAnInteger("$-1"));
     // Blue is read first, so of two bad pairs the rightmost one is named.
-    EXPECT_EQ(hexError("ZZ00YY"), "'$YY' is not a valid integer value");
-    EXPECT_EQ(hexError("FFFF"), "'$' is not a valid integer value");
+    EXPECT_EQ(hexError("ZZ00YY"), testing::notAnInteger("$YY"));
+    EXPECT_EQ(hexError("FFFF"), testing::notAnInteger("$"));
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "colours/MainWindowState.h"
 #include "colours/SlotModel.h"
-#include "platform/ErrorText.h"
 #include "platform/Errors.h"
 #include "platform/doubles/FaultyFileSystem.h"
+#include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -156,14 +156,14 @@ TEST_F(ColourXmlReaderTest, AChannelThatIsNoIntegerLeavesTheSwatchAndNamesItsTex
 {
     EXPECT_EQ(loadError(document(entry("name=\"good attribute\" red=\"12 \" green=\"2\" "
                                        "blue=\"3\""))),
-        "'12 ' is not a valid integer value");
+        testing::notAnInteger("12 "));
     EXPECT_TRUE(slots.available(2));
     EXPECT_EQ(slots.colour(2), SlotModel::kWhite);
 
     // Blue is converted first, so it is the one reported.
     EXPECT_EQ(loadError(document(entry("name=\"good attribute\" red=\"x\" green=\"y\" "
                                        "blue=\"z\""))),
-        "'z' is not a valid integer value");
+        testing::notAnInteger("z"));
     EXPECT_TRUE(renders.empty());
 }
 
@@ -172,7 +172,7 @@ TEST_F(ColourXmlReaderTest, AnAlphaThatIsNoIntegerFailsAfterTheSwatchWasSet)
     slots.setAlpha(0, "77");
     EXPECT_EQ(loadError(document(entry("name=\"low attribute\" red=\"1\" green=\"2\" blue=\"3\" "
                                        "alpha=\"\""))),
-        "'' is not a valid integer value");
+        testing::notAnInteger(""));
     EXPECT_EQ(slots.colour(0), makeColour(1, 2, 3));
     EXPECT_EQ(slots.alpha(0), "77");
     EXPECT_TRUE(renders.empty());

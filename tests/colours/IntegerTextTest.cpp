@@ -1,7 +1,7 @@
 #include "colours/IntegerText.h"
 
-#include "platform/ErrorText.h"
 #include "platform/Errors.h"
+#include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -57,7 +57,7 @@ TEST(IntegerText, RefusesEverythingElseNamingTheText)
     for (const std::string& text : refused) {
         EXPECT_EQ(tryIntegerFromText(text), std::nullopt) << '"' << text << '"';
         EXPECT_EQ(testing::errorText<ConversionError>([&] { integerFromText(text); }),
-            "'" + text + "' is not a valid integer value");
+            testing::notAnInteger(text));
     }
 }
 

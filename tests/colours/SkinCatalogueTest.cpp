@@ -1,9 +1,9 @@
 #include "colours/SkinCatalogue.h"
 
-#include "platform/ErrorText.h"
 #include "platform/Errors.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/XmlDocument.h"
+#include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>

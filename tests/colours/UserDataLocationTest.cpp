@@ -1,8 +1,8 @@
 #include "colours/UserDataLocation.h"
 
-#include "platform/ErrorText.h"
 #include "platform/Errors.h"
 #include "platform/LocalFileSystem.h"
+#include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

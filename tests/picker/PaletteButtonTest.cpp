@@ -3,6 +3,7 @@
 #include "PickerFixture.h"
 #include "picker/ColourChooser.h"
 #include "platform/Errors.h"
+#include "support/ErrorText.h"
 
 #include <vector>
 
@@ -62,7 +63,7 @@ TEST(PaletteButton, ChannelTextsFollowTheIntegerRule)
             pltClick(chooser, {"0", bad, "0"});
             ADD_FAILURE() << "accepted '" << bad << "'";
         } catch (const ConversionError& error) {
-            EXPECT_EQ(error.what(), "'" + std::string(bad) + "' is not a valid integer value");
+            EXPECT_EQ(error.what(), testing::notAnInteger(bad));
         }
     }
     EXPECT_EQ(chooser.executed, 3);

@@ -2,6 +2,7 @@
 
 #include "platform/GeneralErrorBox.h"
 #include "platform/doubles/ScriptedMessageBoxes.h"
+#include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,8 @@ namespace {
 
 TEST(FormatMessage, FillsPlaceholdersInOrder)
 {
-    EXPECT_EQ(formatMessage("'%s' is not a valid integer value", {"1a"}),
-        "'1a' is not a valid integer value");
+    EXPECT_EQ(
+        formatMessage("Cannot load \"%s\". %s", {"a.xml", "Gone"}), "Cannot load \"a.xml\". Gone");
     EXPECT_EQ(formatMessage("%s%s%s: %d%s%s", {"bad", "\n", "Line", "4", "\n", "<x>"}),
         "bad\nLine: 4\n<x>");
     EXPECT_EQ(formatMessage("100%% of %s", {"it"}), "100% of it");
@@ -23,10 +24,10 @@ TEST(GeneralErrorBox, ShowsTheErrorTextAndGoesOn)
 {
     ScriptedMessageBoxes messages;
     bool after = false;
-    showErrors(messages, [] { throw ConversionError("'x' is not a valid integer value"); });
+    showErrors(messages, [] { throw ConversionError(testing::notAnInteger("x")); });
     showErrors(messages, [&] { after = true; });
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].text, "'x' is not a valid integer value");
+    EXPECT_EQ(messages.shown()[0].text, testing::notAnInteger("x"));
     EXPECT_TRUE(after);
 }
 

@@ -1,9 +1,9 @@
 #include "platform/PictureLoader.h"
 
-#include "ErrorText.h"
 #include "PictureEncoders.h"
 #include "platform/Errors.h"
 #include "platform/LocalFileSystem.h"
+#include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "platform/ErrorText.h"
 #include "platform/Errors.h"
 #include "platform/RegistryStore.h"
 #include "platform/doubles/MemoryRegistry.h"
+#include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
 #include <functional>

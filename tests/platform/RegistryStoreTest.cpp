@@ -1,7 +1,7 @@
 #include "platform/RegistryStore.h"
 
-#include "platform/ErrorText.h"
 #include "platform/Errors.h"
+#include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tintabel::testing {
 
@@ -13,6 +14,12 @@ template<class ErrorType, class Action> std::string errorText(Action&& action)
         return error.what();
     }
     return "(no error)";
+}
+
+// The integer rule's message for a text that is no integer.
+inline std::string notAnInteger(std::string_view text)
+{
+    return "'" + std::string(text) + "' is not a valid integer value";
 }
 
 } // namespace tintabel::testing
