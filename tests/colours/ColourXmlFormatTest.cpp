@@ -10,42 +10,29 @@
 namespace tintabel {
 namespace {
 
-std::size_t markingEntries(std::string text)
+TEST(ColourXmlFormatTest, MarkingEntriesAreDirectColourChildrenNamedExactlyLowAttribute)
 {
-    XmlDocument document = XmlDocument::parse(std::move(text));
-    return ColourXmlFormat::markingEntryCount(document.documentElement());
-}
-
-TEST(ColourXmlFormatTest, ADocumentIsAColourDocumentOnlyByADirectColourChildNamedLowAttribute)
-{
-    EXPECT_EQ(markingEntries("<c><colour name=\"low attribute\" red=\"1\"/></c>"), 1u);
-    // The root's own name does not matter, nor do other entries around the marking one.
-    EXPECT_EQ(markingEntries("<anything><!-- x --><colour/><colour name=\"good attribute\"/>"
-                             "<colour name=\"low attribute\"/></anything>"),
-        1u);
-
-    EXPECT_EQ(markingEntries("<c><colour name=\"Low attribute\"/></c>"), 0u);
-    EXPECT_EQ(markingEntries("<c><colour name=\"low attribute \"/></c>"), 0u);
-    EXPECT_EQ(markingEntries("<c><colour name=\" low attribute\"/></c>"), 0u);
-    EXPECT_EQ(markingEntries("<c><Colour name=\"low attribute\"/></c>"), 0u);
-    EXPECT_EQ(markingEntries("<c><shade name=\"low attribute\"/></c>"), 0u);
-    EXPECT_EQ(markingEntries("<c><group><colour name=\"low attribute\"/></group></c>"), 0u);
-    EXPECT_EQ(markingEntries("<colour name=\"low attribute\"/>"), 0u);
-    EXPECT_EQ(markingEntries("<c><colour>low attribute</colour></c>"), 0u);
-}
-
-TEST(ColourXmlFormatTest, ThePrefixOfANamespaceIsNotPartOfTheEntryName)
-{
-    EXPECT_EQ(markingEntries("<c xmlns:s=\"urn:skin\"><s:colour name=\"low attribute\"/></c>"), 1u);
-    EXPECT_EQ(
-        markingEntries("<c xmlns:s=\"urn:skin\"><s:colours name=\"low attribute\"/></c>"), 0u);
-}
-
-TEST(ColourXmlFormatTest, EveryMarkingEntryIsCounted)
-{
-    EXPECT_EQ(markingEntries("<c><colour name=\"low attribute\"/><colour/>"
-                             "<colour name=\"low attribute\"/></c>"),
-        2u);
+    const std::pair<const char*, std::size_t> cases[] = {
+        {R"(<c><colour name="low attribute" red="1"/></c>)", 1},
+        // The root's own name does not matter, nor do other entries around the marking one.
+        {R"(<any><!-- x --><colour/><colour name="x"/><colour name="low attribute"/></any>)", 1},
+        {R"(<c><colour name="low attribute"/><colour/><colour name="low attribute"/></c>)", 2},
+        // The prefix of a namespace is not part of the entry name.
+        {R"(<c xmlns:s="urn:skin"><s:colour name="low attribute"/></c>)", 1},
+        {R"(<c xmlns:s="urn:skin"><s:colours name="low attribute"/></c>)", 0},
+        {R"(<c><colour name="Low attribute"/></c>)", 0},
+        {R"(<c><colour name="low attribute "/></c>)", 0},
+        {R"(<c><colour name=" low attribute"/></c>)", 0},
+        {R"(<c><Colour name="low attribute"/></c>)", 0},
+        {R"(<c><shade name="low attribute"/></c>)", 0},
+        {R"(<c><group><colour name="low attribute"/></group></c>)", 0},
+        {R"(<colour name="low attribute"/>)", 0},
+        {R"(<c><colour>low attribute</colour></c>)", 0},
+    };
+    for (const auto& [text, count] : cases) {
+        XmlDocument document = XmlDocument::parse(text);
+        EXPECT_EQ(ColourXmlFormat::markingEntryCount(document.documentElement()), count) << text;
+    }
 }
 
 TEST(ColourXmlFormatTest, TheFileTestReadsTheFileWhereItLiesAndChangesNothing)
@@ -59,10 +46,10 @@ TEST(ColourXmlFormatTest, TheFileTestReadsTheFileWhereItLiesAndChangesNothing)
     EXPECT_TRUE(ColourXmlFormat::isColourDocumentFile(files, (folder / "a.xml").string()));
     EXPECT_EQ(folder.read("a.xml"), text);
     EXPECT_FALSE(ColourXmlFormat::isColourDocumentFile(files, (folder / "b.xml").string()));
-    EXPECT_THROW(
-        ColourXmlFormat::isColourDocumentFile(files, (folder / "bad.xml").string()), XmlError);
-    EXPECT_THROW(
-        ColourXmlFormat::isColourDocumentFile(files, (folder / "none.xml").string()), XmlError);
+    for (const char* broken : {"bad.xml", "none.xml"}) {
+        EXPECT_THROW(
+            ColourXmlFormat::isColourDocumentFile(files, (folder / broken).string()), XmlError);
+    }
 }
 
 } // namespace

@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::errorText;
-using testing::TempFolder;
+using Names = std::vector<std::string>;
 
 std::string description(std::string_view name)
 {
@@ -25,44 +25,34 @@ std::string description(std::string_view name)
 class SkinCatalogueTest : public ::testing::Test {
 protected:
     // The user folder as the program holds it: ending in a separator.
-    std::string userFolder() const { return user.withSlash(); }
-    std::string skinsFolder() const { return userFolder() + "skins/"; }
+    std::string skinsFolder() const { return user.withSlash() + "skins/"; }
     void addSkin(const std::string& folder, std::string_view document)
     {
         user.write("skins/" + folder + "/" + folder + ".xml", document);
     }
     std::vector<SkinEntry> scan()
     {
-        return catalogue.scan(userFolder(), [this] { ++eventRuns; });
+        return catalogue.scan(user.withSlash(), [this] { ++eventRuns; });
     }
-    std::vector<std::string> folders(const std::vector<SkinEntry>& entries)
+    // What a parse of the file raises, for comparison with what the catalogue passes on.
+    std::string parserMessage(const std::string& path)
     {
-        std::vector<std::string> result;
-        for (const SkinEntry& entry : entries)
-            result.push_back(entry.folder);
-        return result;
+        return errorText<XmlError>([&] { XmlDocument::load(files, path); });
     }
 
-    TempFolder user;
-    TempFolder program;
+    testing::TempFolder user;
+    testing::TempFolder program;
     LocalFileSystem files {Environment {}};
     SkinCatalogue catalogue {files};
     int eventRuns = 0;
 };
 
-TEST_F(SkinCatalogueTest, SkinsComeInTheReverseOfTheListingOrderWithTheirDisplayNames)
+TEST_F(SkinCatalogueTest, SkinsAreVisibleUndottedFoldersWithOneNonEmptyNameInReverseListingOrder)
 {
+    EXPECT_TRUE(scan().empty());
     addSkin("Alpha", description("Alpha"));
     addSkin("beta", description("Beta [by Tom]"));
     addSkin("Gamma", description("Gamma"));
-    EXPECT_EQ(scan(),
-        (std::vector<SkinEntry> {{"Gamma", "Gamma"}, {"Beta ", "beta"}, {"Alpha", "Alpha"}}));
-    EXPECT_EQ(eventRuns, 3);
-}
-
-TEST_F(SkinCatalogueTest, OnlyVisibleFoldersWithoutADotAndWithOneNonEmptyNameAreSkins)
-{
-    addSkin("Kept", description("Kept"));
     addSkin("my.skin", description("Dotted"));
     addSkin(".hidden", description("Hidden"));
     addSkin("TwoNames",
@@ -77,15 +67,10 @@ TEST_F(SkinCatalogueTest, OnlyVisibleFoldersWithoutADotAndWithOneNonEmptyNameAre
     // A description other than the folder's own name is not looked at.
     user.write("skins/Other/skin.xml", description("Other"));
 
-    EXPECT_EQ(folders(scan()), std::vector<std::string> {"Kept"});
+    EXPECT_EQ(scan(),
+        (std::vector<SkinEntry> {{"Gamma", "Gamma"}, {"Beta ", "beta"}, {"Alpha", "Alpha"}}));
     // Every description read gives the window a turn, kept or not.
-    EXPECT_EQ(eventRuns, 5);
-}
-
-TEST_F(SkinCatalogueTest, NoSkinsFolderListsNothing)
-{
-    EXPECT_TRUE(scan().empty());
-    EXPECT_EQ(eventRuns, 0);
+    EXPECT_EQ(eventRuns, 7);
 }
 
 TEST_F(SkinCatalogueTest, AnUnreadableDescriptionOrANameWithoutValueEndsTheScan)
@@ -93,9 +78,8 @@ TEST_F(SkinCatalogueTest, AnUnreadableDescriptionOrANameWithoutValueEndsTheScan)
     addSkin("Alpha", description("Alpha"));
     addSkin("Beta", "<skin><string id=\"name\" value=\"Beta\"></skin>");
     addSkin("Gamma", description("Gamma"));
-    const std::string parserMessage
-        = errorText<XmlError>([&] { XmlDocument::load(files, skinsFolder() + "Beta\\Beta.xml"); });
-    EXPECT_EQ(errorText<XmlError>([&] { scan(); }), parserMessage);
+    EXPECT_EQ(
+        errorText<XmlError>([&] { scan(); }), parserMessage(skinsFolder() + "Beta\\Beta.xml"));
     EXPECT_EQ(eventRuns, 1);
 
     addSkin("Beta", R"(<skin><string id="name"/></skin>)");
@@ -103,21 +87,25 @@ TEST_F(SkinCatalogueTest, AnUnreadableDescriptionOrANameWithoutValueEndsTheScan)
         "Could not convert variant of type (Null) into type (String)");
 }
 
-TEST_F(SkinCatalogueTest, TheDisplayNameIsTheFirstPieceCutAtBracketsOutsideQuotes)
+TEST(SkinDisplayName, IsTheFirstPieceCutAtBracketsOutsideQuotes)
 {
-    EXPECT_EQ(SkinCatalogue::displayName("Dark Blue [by Tom]"), "Dark Blue ");
-    EXPECT_EQ(SkinCatalogue::displayName("Plain name"), "Plain name");
-    EXPECT_EQ(SkinCatalogue::displayName("A[B[C"), "A");
-    // Empty pieces and line breaks at their start are passed over.
-    EXPECT_EQ(SkinCatalogue::displayName("[by Tom] Dark"), "by Tom] Dark");
-    EXPECT_EQ(SkinCatalogue::displayName("\r\n[[\nBlue\nSky[x"), "Blue\nSky");
-    // A bracket inside a pair of quote marks stays, with the marks.
-    EXPECT_EQ(SkinCatalogue::displayName("\"Steel [2009]\" skin [v2]"), "\"Steel [2009]\" skin ");
-    EXPECT_EQ(SkinCatalogue::displayName("'a[\"b' [c\" d"), "'a[\"b' ");
-    // A lone quote mark pairs with nothing and protects nothing.
-    EXPECT_EQ(SkinCatalogue::displayName("Tom's skin [v2]"), "Tom's skin ");
-    // Nothing but cuts: the name shows whole.
-    EXPECT_EQ(SkinCatalogue::displayName("[\r\n["), "[\r\n[");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Dark Blue [by Tom]", "Dark Blue "},
+        {"Plain name", "Plain name"},
+        {"A[B[C", "A"},
+        // Empty pieces and line breaks at their start are passed over.
+        {"[by Tom] Dark", "by Tom] Dark"},
+        {"\r\n[[\nBlue\nSky[x", "Blue\nSky"},
+        // A bracket inside a pair of quote marks stays, with the marks.
+        {"\"Steel [2009]\" skin [v2]", "\"Steel [2009]\" skin "},
+        {"'a[\"b' [c\" d", "'a[\"b' "},
+        // A lone quote mark pairs with nothing and protects nothing.
+        {"Tom's skin [v2]", "Tom's skin "},
+        // Nothing but cuts: the name shows whole.
+        {"[\r\n[", "[\r\n["},
+    };
+    for (const auto& [name, shown] : cases)
+        EXPECT_EQ(SkinCatalogue::displayName(name), shown) << name;
 }
 
 class SkinTemplates : public SkinCatalogueTest {
@@ -174,62 +162,40 @@ TEST_F(SkinTemplates, OtherSkinsAreLeftAloneAndMissingTemplatesAreNotCopied)
     EXPECT_FALSE(fs::exists(user / "skins/fm2009/settings/fm colours.xml"));
 }
 
+// Which entries mark a colour document is ColourXmlFormat's rule; here only how files are listed.
 class ColourFiles : public SkinCatalogueTest {
 protected:
-    std::vector<std::string> listed()
+    void list()
     {
-        std::vector<std::string> names;
         catalogue.listColourFiles(
-            settings(), [&names](const std::string& name) { names.push_back(name); });
-        return names;
+            settings(), [this](const std::string& name) { names.push_back(name); });
     }
     std::string settings() const { return skinsFolder() + "Alpha/settings/"; }
     void write(std::string_view name, std::string_view document)
     {
         user.write("skins/Alpha/settings/" + std::string(name), document);
     }
+
+    Names names;
 };
 
-TEST_F(ColourFiles, AFileIsListedOnceForEachLowAttributeColour)
+TEST_F(ColourFiles, AFileIsListedOnceForEachMarkingEntry)
 {
+    list();
+    EXPECT_TRUE(names.empty());
     write("a colours.xml", R"(<colours><colour name="low attribute"/></colours>)");
-    write("b twice.xml", R"(<colours>
-        <colour name="low attribute" red="1"/>
-        <colour name="normal attribute"/>
-        <x:colour xmlns:x="urn:x" name="low attribute"/>
-    </colours>)");
+    write("b twice.xml", R"(<c><colour name="low attribute"/><colour name="low attribute"/></c>)");
     write("c config.xml", R"(<record><boolean id="preload" value="false"/></record>)");
-    write("d other names.xml", R"(<colours>
-        <colour name="Low attribute"/>
-        <colour name="low attribute "/>
-        <shade name="low attribute"/>
-        <group><colour name="low attribute"/></group>
-        <colour/>
-    </colours>)");
     write("e notes.txt", R"(<colours><colour name="low attribute"/></colours>)");
-    fs::create_directories(user / "skins/Alpha/settings/f folder.xml");
-    EXPECT_EQ(listed(), (std::vector<std::string> {"a colours.xml", "b twice.xml", "b twice.xml"}));
-}
+    std::filesystem::create_directories(user / "skins/Alpha/settings/f folder.xml");
+    list();
+    EXPECT_EQ(names, (Names {"a colours.xml", "b twice.xml", "b twice.xml"}));
 
-TEST_F(ColourFiles, AFileThatCannotBeParsedEndsTheListAfterWhatCameBefore)
-{
-    write("a colours.xml", R"(<colours><colour name="low attribute"/></colours>)");
-    write("b broken.xml", "<colours><colour name=\"low attribute\"></colours>");
-    write("c colours.xml", R"(<colours><colour name="low attribute"/></colours>)");
-    std::vector<std::string> names;
-    const std::string parserMessage
-        = errorText<XmlError>([&] { XmlDocument::load(files, settings() + "b broken.xml"); });
-    EXPECT_EQ(errorText<XmlError>([&] {
-        catalogue.listColourFiles(
-            settings(), [&names](const std::string& name) { names.push_back(name); });
-    }),
-        parserMessage);
-    EXPECT_EQ(names, std::vector<std::string> {"a colours.xml"});
-}
-
-TEST_F(ColourFiles, ASkinWithoutSettingsHasNoColourFiles)
-{
-    EXPECT_TRUE(listed().empty());
+    // A file that cannot be parsed ends the list after what came before.
+    write("b twice.xml", "<colours><colour name=\"low attribute\"></colours>");
+    names.clear();
+    EXPECT_EQ(errorText<XmlError>([&] { list(); }), parserMessage(settings() + "b twice.xml"));
+    EXPECT_EQ(names, Names {"a colours.xml"});
 }
 
 } // namespace

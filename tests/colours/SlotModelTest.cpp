@@ -8,7 +8,7 @@ namespace tintabel {
 namespace {
 
 using Change = SlotModel::Change;
-using Event = std::pair<Change, std::size_t>;
+using Events = std::vector<std::pair<Change, std::size_t>>;
 
 TEST(ColourSlotTable, FindsSlotsByKeyAndExactDisplayName)
 {
@@ -19,88 +19,84 @@ TEST(ColourSlotTable, FindsSlotsByKeyAndExactDisplayName)
     EXPECT_EQ(slotIndexByName("special attribute label"), 6u);
     EXPECT_EQ(slotIndexByName("profile extra text"), 7u);
     // Names are compared whole and with their case, as skin files are read.
-    EXPECT_FALSE(slotIndexByName("Low attribute"));
-    EXPECT_FALSE(slotIndexByName("low attribute "));
-    EXPECT_FALSE(slotIndexByName("special attribute labe"));
+    for (const char* name : {"Low attribute", "low attribute ", "special attribute labe"})
+        EXPECT_FALSE(slotIndexByName(name)) << name;
     EXPECT_FALSE(slotIndexByKey("LA"));
     EXPECT_FALSE(slotIndexByKey(""));
 }
 
-TEST(SlotModel, StartsWhiteWithAlpha255UnavailableAndFirstSlotSelected)
-{
-    SlotModel slotModel;
-    for (std::size_t i = 0; i < kSlotCount; ++i) {
-        EXPECT_EQ(slotModel.colour(i), 0xFFFFFFu) << i;
-        EXPECT_EQ(slotModel.alpha(i), "255") << i;
-        EXPECT_FALSE(slotModel.available(i)) << i;
+class SlotModelTest : public ::testing::Test {
+protected:
+    SlotModelTest()
+    {
+        slots.subscribe(
+            [this](Change change, std::size_t index) { events.emplace_back(change, index); });
     }
-    EXPECT_EQ(slotModel.selected(), 0u);
-    EXPECT_THROW(slotModel.colour(kSlotCount), std::out_of_range);
-    EXPECT_THROW(slotModel.select(kSlotCount), std::out_of_range);
-    EXPECT_EQ(slotModel.selected(), 0u);
+
+    SlotModel slots;
+    Events events;
+};
+
+TEST_F(SlotModelTest, StartsWhiteWithAlpha255UnavailableAndFirstSlotSelected)
+{
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        EXPECT_EQ(slots.colour(i), 0xFFFFFFu) << i;
+        EXPECT_EQ(slots.alpha(i), "255") << i;
+        EXPECT_FALSE(slots.available(i)) << i;
+    }
+    EXPECT_EQ(slots.selected(), 0u);
+    EXPECT_THROW(slots.colour(kSlotCount), std::out_of_range);
+    EXPECT_THROW(slots.select(kSlotCount), std::out_of_range);
+    EXPECT_EQ(slots.selected(), 0u);
 }
 
-TEST(SlotModel, TellsListenersOfRealChangesOnly)
+TEST_F(SlotModelTest, TellsListenersOfRealChangesOnly)
 {
-    SlotModel slotModel;
-    std::vector<Event> events;
-    slotModel.subscribe(
-        [&](Change change, std::size_t index) { events.emplace_back(change, index); });
-
-    slotModel.setColour(2, 0x8000FF);
-    slotModel.setColour(2, 0x8000FF);
-    slotModel.setAlpha(4, "1000");
-    slotModel.setAlpha(4, "1000");
-    slotModel.setAvailable(7, true);
-    slotModel.setAvailable(7, true);
-    slotModel.select(5);
-    slotModel.select(5);
-    const std::vector<Event> expected {
-        {Change::Colour, 2}, {Change::Alpha, 4}, {Change::Availability, 7}, {Change::Selection, 5}};
-    EXPECT_EQ(events, expected);
-    EXPECT_EQ(slotModel.colour(2), 0x8000FFu);
-    EXPECT_EQ(slotModel.alpha(4), "1000");
-    EXPECT_TRUE(slotModel.available(7));
-    EXPECT_EQ(slotModel.selected(), 5u);
+    for (int twice = 0; twice < 2; ++twice) {
+        slots.setColour(2, 0x8000FF);
+        slots.setAlpha(4, "1000");
+        slots.setAvailable(7, true);
+        slots.select(5);
+    }
+    EXPECT_EQ(events,
+        (Events {{Change::Colour, 2}, {Change::Alpha, 4}, {Change::Availability, 7},
+            {Change::Selection, 5}}));
+    EXPECT_EQ(slots.colour(2), 0x8000FFu);
+    EXPECT_EQ(slots.alpha(4), "1000");
+    EXPECT_TRUE(slots.available(7));
+    EXPECT_EQ(slots.selected(), 5u);
 
     // Colours are 24 bits: a top byte never reaches the store.
-    slotModel.setColour(0, 0x7F123456);
-    EXPECT_EQ(slotModel.colour(0), 0x123456u);
+    slots.setColour(0, 0x7F123456);
+    EXPECT_EQ(slots.colour(0), 0x123456u);
 }
 
-TEST(SlotModel, ResetWhitensAndDisablesInSlotOrderButKeepsAlphaAndSelection)
+TEST_F(SlotModelTest, ResetWhitensAndDisablesInSlotOrderButKeepsAlphaAndSelection)
 {
-    SlotModel slotModel;
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        slotModel.setColour(i, 0x010203 * static_cast<std::uint32_t>(i));
-        slotModel.setAlpha(i, std::to_string(i));
-        slotModel.setAvailable(i, true);
+        slots.setColour(i, 0x010203 * static_cast<std::uint32_t>(i));
+        slots.setAlpha(i, std::to_string(i));
+        slots.setAvailable(i, true);
     }
-    slotModel.select(3);
-    std::vector<Event> events;
-    slotModel.subscribe(
-        [&](Change change, std::size_t index) { events.emplace_back(change, index); });
-
-    slotModel.whitenAll();
-    slotModel.makeAllUnavailable();
-    // Slot 0 had 0 (black) and turns white too; every slot is told in order.
-    std::vector<Event> expected;
-    for (std::size_t i = 0; i < kSlotCount; ++i)
-        expected.emplace_back(Change::Colour, i);
-    for (std::size_t i = 0; i < kSlotCount; ++i)
-        expected.emplace_back(Change::Availability, i);
+    slots.select(3);
+    events.clear();
+    for (int twice = 0; twice < 2; ++twice) {
+        slots.whitenAll();
+        slots.makeAllUnavailable();
+    }
+    // Slot 0 had 0 (black) and turns white too; every slot is told in order, and only once.
+    Events expected;
+    for (const Change change : {Change::Colour, Change::Availability}) {
+        for (std::size_t i = 0; i < kSlotCount; ++i)
+            expected.emplace_back(change, i);
+    }
     EXPECT_EQ(events, expected);
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        EXPECT_EQ(slotModel.colour(i), SlotModel::kWhite);
-        EXPECT_EQ(slotModel.alpha(i), std::to_string(i));
-        EXPECT_FALSE(slotModel.available(i));
+        EXPECT_EQ(slots.colour(i), SlotModel::kWhite);
+        EXPECT_EQ(slots.alpha(i), std::to_string(i));
+        EXPECT_FALSE(slots.available(i));
     }
-    EXPECT_EQ(slotModel.selected(), 3u);
-
-    events.clear();
-    slotModel.whitenAll();
-    slotModel.makeAllUnavailable();
-    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(slots.selected(), 3u);
 }
 
 } // namespace

@@ -11,7 +11,6 @@ namespace tintabel {
 namespace {
 
 using testing::errorText;
-using testing::TempFolder;
 
 class UserDataLocationTest : public ::testing::Test {
 protected:
@@ -22,15 +21,16 @@ protected:
     }
     std::string path() const { return folder.withSlash() + "user_data_location.xml"; }
 
-    TempFolder folder;
+    testing::TempFolder folder;
     LocalFileSystem files {Environment {}};
 };
 
 TEST_F(UserDataLocationTest, TheFolderIsTheValueOfTheLastValuChildWithoutItsTag)
 {
-    EXPECT_EQ(folderFrom(R"(<record><string id="valu" value="XC:\Games\FM"/></record>)"),
-        "C:\\Games\\FM");
-    EXPECT_EQ(folderFrom(R"(<?xml version="1.0"?>
+    EXPECT_EQ(UserDataLocation::readFolder(files, path()), "");
+    const std::pair<const char*, const char*> cases[] = {
+        {R"(<record><string id="valu" value="XC:\Games\FM"/></record>)", R"(C:\Games\FM)"},
+        {R"(<?xml version="1.0"?>
 <record>
     <!-- written by the game -->
     <string value="S/ignored"/>
@@ -39,28 +39,25 @@ TEST_F(UserDataLocationTest, TheFolderIsTheValueOfTheLastValuChildWithoutItsTag)
     <integer id="version" value="901"/>
     <string id="valu" value="SC:\Second"/>
     <list><string id="valu" value="SC:\Nested"/></list>
-</record>)"),
-        "C:\\Second");
-    // The tag is one character, however many bytes it takes.
-    EXPECT_EQ(folderFrom("<r><s id=\"valu\" value=\"\xC5\xBB/home/fm\"/></r>"), "/home/fm");
-}
-
-TEST_F(UserDataLocationTest, NoFileNoValuChildOrAnEmptyValueGiveNoFolder)
-{
-    EXPECT_EQ(UserDataLocation::readFolder(files, path()), "");
-    EXPECT_EQ(folderFrom(R"(<record><string id="name" value="XC:\Games"/></record>)"), "");
-    EXPECT_EQ(folderFrom(R"(<record><string id="valu" value=""/></record>)"), "");
-    EXPECT_EQ(folderFrom(R"(<record><string id="valu" value="X"/></record>)"), "");
+</record>)",
+            R"(C:\Second)"},
+        // The tag is one character, however many bytes it takes.
+        {"<r><s id=\"valu\" value=\"\xC5\xBB/home/fm\"/></r>", "/home/fm"},
+        {R"(<record><string id="name" value="XC:\Games"/></record>)", ""},
+        {R"(<record><string id="valu" value=""/></record>)", ""},
+        {R"(<record><string id="valu" value="X"/></record>)", ""},
+    };
+    for (const auto& [document, expected] : cases)
+        EXPECT_EQ(folderFrom(document), expected) << document;
 }
 
 TEST_F(UserDataLocationTest, AValuChildWithoutValueOrABrokenFileIsAnError)
 {
-    folder.write("user_data_location.xml", R"(<record><string id="valu"/></record>)");
-    EXPECT_EQ(errorText<ConversionError>([&] { UserDataLocation::readFolder(files, path()); }),
+    EXPECT_EQ(
+        errorText<ConversionError>([&] { folderFrom(R"(<record><string id="valu"/></record>)"); }),
         "Could not convert variant of type (Null) into type (String)");
-    folder.write("user_data_location.xml", "<record><string id=\"valu\"></record>");
-    EXPECT_NE(
-        errorText<XmlError>([&] { UserDataLocation::readFolder(files, path()); }), "(no error)");
+    EXPECT_NE(errorText<XmlError>([&] { folderFrom("<record><string id=\"valu\"></record>"); }),
+        "(no error)");
 }
 
 } // namespace
