@@ -10,10 +10,10 @@ namespace tintabel {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempFolder;
+using Variables = std::map<std::string, std::string>;
 using testing::WinePrefix;
 
-Environment fromMap(const std::map<std::string, std::string>& variables)
+Environment fromMap(const Variables& variables)
 {
     return Environment::fromVariables([&variables](std::string_view name) {
         const auto it = variables.find(std::string(name));
@@ -21,60 +21,53 @@ Environment fromMap(const std::map<std::string, std::string>& variables)
     });
 }
 
-TEST(Environment, FallsBackToTheUsualFoldersUnderHome)
+TEST(Environment, VariablesWinOverTheUsualFoldersUnderHome)
 {
-    const Environment env
-        = fromMap({{"HOME", "/home/bob"}, {"XDG_DATA_HOME", ""}, {"LOGNAME", "bob"}});
+    Environment env = fromMap({{"HOME", "/home/bob"}, {"XDG_DATA_HOME", ""}, {"LOGNAME", "bob"}});
     EXPECT_EQ(env.home, "/home/bob");
     EXPECT_EQ(env.configHome, "/home/bob/.config");
     EXPECT_EQ(env.dataHome, "/home/bob/.local/share");
     EXPECT_EQ(env.documentsFolder, "/home/bob/Documents");
     EXPECT_EQ(env.winePrefix, "/home/bob/.wine");
     EXPECT_EQ(env.userName, "bob");
-}
 
-TEST(Environment, VariablesWinOverDefaults)
-{
-    const Environment env = fromMap({{"HOME", "/home/bob"}, {"XDG_CONFIG_HOME", "/c"},
-        {"XDG_DATA_HOME", "/d"}, {"XDG_DOCUMENTS_DIR", "/docs"}, {"WINEPREFIX", "/games/fm"},
-        {"USER", "robert"}, {"LOGNAME", "bob"}});
+    env = fromMap({{"HOME", "/home/bob"}, {"XDG_CONFIG_HOME", "/c"}, {"XDG_DATA_HOME", "/d"},
+        {"XDG_DOCUMENTS_DIR", "/docs"}, {"WINEPREFIX", "/games/fm"}, {"USER", "robert"},
+        {"LOGNAME", "bob"}});
     EXPECT_EQ(env.configHome, "/c");
     EXPECT_EQ(env.dataHome, "/d");
     EXPECT_EQ(env.documentsFolder, "/docs");
     EXPECT_EQ(env.winePrefix, "/games/fm");
     EXPECT_EQ(env.userName, "robert");
-}
 
-TEST(Environment, DocumentsFolderFromUserDirs)
-{
-    const TempFolder config;
-    const std::string home = "/home/bob";
-    const auto documents
-        = [&](const std::string& content, const std::map<std::string, std::string>& extra = {}) {
-              config.write("user-dirs.dirs", content);
-              std::map<std::string, std::string> variables
-                  = {{"HOME", home}, {"XDG_CONFIG_HOME", config.path().string()}};
-              variables.insert(extra.begin(), extra.end());
-              return fromMap(variables).documentsFolder;
-          };
-    EXPECT_EQ(documents("# written by xdg-user-dirs-update\n"
-                        "XDG_DESKTOP_DIR=\"$HOME/Pulpit\"\n"
-                        "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n"),
-        "/home/bob/Dokumenty");
-    EXPECT_EQ(documents("XDG_DOCUMENTS_DIR=\"/srv/my \\\"docs\\\"/\"\n"), "/srv/my \"docs\"");
-    EXPECT_EQ(documents("XDG_DOCUMENTS_DIR=\"relative/docs\"\n"), "/home/bob/Documents");
-    EXPECT_EQ(documents("# XDG_DOCUMENTS_DIR=\"/commented\"\n"), "/home/bob/Documents");
-    EXPECT_EQ(
-        documents("XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n", {{"XDG_DOCUMENTS_DIR", "/e"}}), "/e");
-}
-
-TEST(Environment, FromProcessReadsTheVariables)
-{
-    const Environment env = Environment::fromProcess();
+    env = Environment::fromProcess();
     EXPECT_EQ(env.home, std::getenv("HOME"));
     EXPECT_EQ(env.documentsFolder, std::getenv("XDG_DOCUMENTS_DIR"));
     EXPECT_EQ(env.winePrefix, env.home + "/.wine");
     EXPECT_FALSE(env.userName.empty());
+}
+
+TEST(Environment, DocumentsFolderFromUserDirs)
+{
+    const testing::TempFolder config;
+    const struct {
+        const char* content;
+        Variables variables;
+        const char* documents;
+    } cases[] = {
+        {"# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Pulpit\"\n"
+         "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n",
+            {}, "/home/bob/Dokumenty"},
+        {"XDG_DOCUMENTS_DIR=\"/srv/my \\\"docs\\\"/\"\n", {}, "/srv/my \"docs\""},
+        {"XDG_DOCUMENTS_DIR=\"relative/docs\"\n", {}, "/home/bob/Documents"},
+        {"# XDG_DOCUMENTS_DIR=\"/commented\"\n", {}, "/home/bob/Documents"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n", {{"XDG_DOCUMENTS_DIR", "/e"}}, "/e"},
+    };
+    for (auto [content, variables, documents] : cases) {
+        config.write("user-dirs.dirs", content);
+        variables.insert({{"HOME", "/home/bob"}, {"XDG_CONFIG_HOME", config.path().string()}});
+        EXPECT_EQ(fromMap(variables).documentsFolder, documents) << content;
+    }
 }
 
 TEST(SpecialFolder, InsideTheWinePrefix)
@@ -88,16 +81,15 @@ TEST(SpecialFolder, InsideTheWinePrefix)
     EXPECT_EQ(specialFolderPath(26, wine.env), (user / "AppData/Roaming").string());
     EXPECT_EQ(specialFolderPath(5, wine.env), (user / "Documents").string());
     EXPECT_EQ(specialFolderPath(7, wine.env), "");
-}
 
-TEST(SpecialFolder, OlderPrefixLayoutAndOtherCase)
-{
-    const WinePrefix wine;
-    fs::create_directories(wine.driveC() / "users/Bob/Application Data");
-    fs::create_directories(wine.driveC() / "users/Bob/My Documents");
+    // An older prefix layout, with the user's name in another case.
+    const WinePrefix older;
+    fs::create_directories(older.driveC() / "users/Bob/Application Data");
+    fs::create_directories(older.driveC() / "users/Bob/My Documents");
     EXPECT_EQ(
-        specialFolderPath(26, wine.env), (wine.driveC() / "users/Bob/Application Data").string());
-    EXPECT_EQ(specialFolderPath(5, wine.env), (wine.driveC() / "users/Bob/My Documents").string());
+        specialFolderPath(26, older.env), (older.driveC() / "users/Bob/Application Data").string());
+    EXPECT_EQ(
+        specialFolderPath(5, older.env), (older.driveC() / "users/Bob/My Documents").string());
 }
 
 TEST(SpecialFolder, WithoutAPrefixTheXdgFolders)
