@@ -3,6 +3,7 @@
 #include "WinePrefix.h"
 #include "platform/Errors.h"
 #include "platform/doubles/FaultyFileSystem.h"
+#include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -11,22 +12,30 @@ namespace tintabel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::errorText;
 using testing::TempFolder;
-using testing::WinePrefix;
+using Names = std::vector<std::string>;
 
-std::vector<std::string> namesIn(const fs::path& folder)
+Names namesIn(const fs::path& folder)
 {
-    std::vector<std::string> names;
+    Names names;
     for (const auto& entry : fs::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
 
+void makeReadOnly(const fs::path& path)
+{
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
+}
+
 class LocalFileSystemTest : public ::testing::Test {
 protected:
-    WinePrefix wine;
+    testing::WinePrefix wine;
     const TempFolder& tmp = wine.root;
+    // Folder texts as the program keeps them, with a trailing separator.
+    const std::string folder = tmp.withSlash();
     LocalFileSystem files {wine.env};
 };
 
@@ -35,7 +44,7 @@ TEST_F(LocalFileSystemTest, ExistenceOfFilesAndFolders)
     tmp.write("a/.hidden", "x");
     fs::create_symlink(tmp / "a/.hidden", tmp / "a/link");
     fs::create_symlink(tmp / "a/gone", tmp / "a/dangling");
-    const std::string a = tmp.withSlash() + "\\a";
+    const std::string a = folder + "\\a";
     EXPECT_TRUE(files.fileExists(a + "\\.hidden"));
     EXPECT_TRUE(files.fileExists(a + "//link"));
     EXPECT_FALSE(files.fileExists(a + "/dangling"));
@@ -51,50 +60,38 @@ TEST_F(LocalFileSystemTest, ExistenceOfFilesAndFolders)
 
 TEST_F(LocalFileSystemTest, ListingByWildcard)
 {
-    for (const char* folder : {"skins/Alpha", "skins/beta", "skins/my.skin", "skins/.cache"})
-        fs::create_directories(tmp / folder);
-    for (const char* file :
+    for (const char* name : {"skins/Alpha", "skins/beta", "skins/my.skin", "skins/.cache"})
+        fs::create_directories(tmp / name);
+    for (const char* name :
         {"skins/readme", "skins/a.XML", "skins/b.xml", "skins/.old.xml", "skins/c.xml.bak"})
-        tmp.write(file, "x");
-    fs::permissions(tmp / "skins/b.xml", fs::perms::owner_write, fs::perm_options::remove);
-
-    const auto skins = files.list(tmp.withSlash() + "skins\\*.");
-    ASSERT_EQ(skins.size(), 3u);
-    EXPECT_EQ(skins[0].name, "Alpha");
-    EXPECT_TRUE(skins[0].isFolder);
-    EXPECT_EQ(skins[1].name, "beta");
-    EXPECT_EQ(skins[2].name, "readme");
-    EXPECT_FALSE(skins[2].isFolder);
-    for (const FolderEntry& entry : skins)
-        EXPECT_FALSE(entry.hidden || entry.system || entry.readOnly) << entry.name;
-
-    const auto colours = files.list(tmp.withSlash() + "/skins//*.xml");
-    ASSERT_EQ(colours.size(), 3u);
-    EXPECT_EQ(colours[0].name, ".old.xml");
-    EXPECT_TRUE(colours[0].hidden);
-    EXPECT_EQ(colours[1].name, "a.XML");
-    EXPECT_FALSE(colours[1].readOnly);
-    EXPECT_EQ(colours[2].name, "b.xml");
-    EXPECT_TRUE(colours[2].readOnly);
-
-    EXPECT_EQ(files.list(tmp.withSlash() + "skins\\*.*").size(), 9u);
-    EXPECT_TRUE(files.list(tmp.withSlash() + "nowhere\\*.").empty());
-    EXPECT_TRUE(files.list(tmp.withSlash() + "skins\\").empty());
-    EXPECT_TRUE(files.list("Q:\\*.*").empty());
-
+        tmp.write(name, "x");
+    makeReadOnly(tmp / "skins/b.xml");
     tmp.write("prefix/drive_c/Skins/x.xml", "x");
-    const auto drive = files.list("C:\\SKINS\\*.XML");
-    ASSERT_EQ(drive.size(), 1u);
-    EXPECT_EQ(drive[0].name, "x.xml");
+
+    const auto listed = [this](const std::string& pattern) {
+        std::string text;
+        for (const FolderEntry& entry : files.list(pattern)) {
+            text += entry.name + (entry.isFolder ? "/" : "") + (entry.hidden ? " hidden" : "")
+                + (entry.system ? " system" : "") + (entry.readOnly ? " read-only" : "") + ";";
+        }
+        return text;
+    };
+    EXPECT_EQ(listed(folder + "skins\\*."), "Alpha/;beta/;readme;");
+    EXPECT_EQ(listed(folder + "/skins//*.xml"), ".old.xml hidden;a.XML;b.xml read-only;");
+    EXPECT_EQ(files.list(folder + "skins\\*.*").size(), 9u);
+    EXPECT_EQ(listed("C:\\SKINS\\*.XML"), "x.xml;");
+    for (const std::string& nothing :
+        {folder + "nowhere\\*.", folder + "skins\\", std::string("Q:\\*.*")})
+        EXPECT_EQ(listed(nothing), "") << nothing;
 }
 
 TEST_F(LocalFileSystemTest, FolderTreesAndSingleFiles)
 {
-    const std::string deep = tmp.withSlash() + "\\one\\\\two/three";
+    const std::string deep = folder + "\\one\\\\two/three";
     EXPECT_TRUE(files.makeFolderTree(deep));
     EXPECT_TRUE(fs::is_directory(tmp / "one/two/three"));
     EXPECT_TRUE(files.makeFolderTree(deep));
-    EXPECT_FALSE(files.removeFolder(tmp.withSlash() + "one"));
+    EXPECT_FALSE(files.removeFolder(folder + "one"));
     EXPECT_TRUE(files.removeFolder(deep + "\\"));
     EXPECT_FALSE(fs::exists(tmp / "one/two/three"));
 
@@ -102,14 +99,14 @@ TEST_F(LocalFileSystemTest, FolderTreesAndSingleFiles)
     EXPECT_TRUE(fs::is_directory(wine.driveC() / "Users/Bob/Documents/Sports Interactive"));
 
     tmp.write("locked.txt", "keep");
-    fs::permissions(tmp / "locked.txt", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_FALSE(files.deleteFile(tmp.withSlash() + "locked.txt"));
+    makeReadOnly(tmp / "locked.txt");
+    EXPECT_FALSE(files.deleteFile(folder + "locked.txt"));
     EXPECT_TRUE(fs::exists(tmp / "locked.txt"));
-    EXPECT_TRUE(files.setNormalAttributes(tmp.withSlash() + "locked.txt"));
-    EXPECT_TRUE(files.deleteFile(tmp.withSlash() + "\\locked.txt"));
+    EXPECT_TRUE(files.setNormalAttributes(folder + "locked.txt"));
+    EXPECT_TRUE(files.deleteFile(folder + "\\locked.txt"));
     EXPECT_FALSE(fs::exists(tmp / "locked.txt"));
-    EXPECT_FALSE(files.deleteFile(tmp.withSlash() + "locked.txt"));
-    EXPECT_FALSE(files.deleteFile(tmp.withSlash() + "one"));
+    EXPECT_FALSE(files.deleteFile(folder + "locked.txt"));
+    EXPECT_FALSE(files.deleteFile(folder + "one"));
 }
 
 TEST_F(LocalFileSystemTest, NothingIsCreatedForADriveThatDoesNotExist)
@@ -120,17 +117,62 @@ TEST_F(LocalFileSystemTest, NothingIsCreatedForADriveThatDoesNotExist)
     LocalFileSystem withoutPrefix(wine.withoutPrefix());
     tmp.write("source.txt", "x");
     EXPECT_FALSE(withoutPrefix.makeFolderTree("C:\\Games\\FM"));
-    EXPECT_FALSE(withoutPrefix.copyFile(tmp.withSlash() + "source.txt", "C:\\copy.txt"));
+    EXPECT_FALSE(withoutPrefix.copyFile(folder + "source.txt", "C:\\copy.txt"));
     EXPECT_FALSE(files.makeFolderTree("E:\\Games"));
     EXPECT_THROW(files.writeFileAtomically("e:/x.txt", "x"), InOutError);
     fs::current_path(before);
     EXPECT_TRUE(namesIn(work.path()).empty());
 }
 
+TEST_F(LocalFileSystemTest, DeleteTreeRemovesNestedFoldersAndReadOnlyFiles)
+{
+    tmp.write("temp/a.xml", "x");
+    tmp.write("temp/.hidden", "x");
+    tmp.write("temp/sub/deeper/b.xml", "x");
+    tmp.write("temp/sub/locked.xml", "x");
+    fs::create_directories(tmp / "temp/empty");
+    makeReadOnly(tmp / "temp/sub/locked.xml");
+    makeReadOnly(tmp / "temp/sub/deeper");
+    tmp.write("tempa/kept.xml", "x");
+
+    EXPECT_TRUE(files.deleteTree(folder, "temp"));
+    EXPECT_FALSE(fs::exists(tmp / "temp"));
+    EXPECT_TRUE(fs::exists(tmp / "tempa/kept.xml"));
+    EXPECT_TRUE(files.deleteTree(folder, "temp"));
+}
+
+TEST_F(LocalFileSystemTest, DeleteTreeNeverLeavesTheTree)
+{
+    tmp.write("outside/folder/precious.txt", "keep");
+    tmp.write("outside/file.txt", "keep");
+    makeReadOnly(tmp / "outside/file.txt");
+    // Links inside the tree are removed, not followed.
+    tmp.write("temp/own.txt", "x");
+    fs::create_directory_symlink(tmp / "outside/folder", tmp / "temp/folderLink");
+    fs::create_symlink(tmp / "outside/file.txt", tmp / "temp/fileLink");
+    fs::create_directories(tmp / "temp/sub");
+    fs::create_directory_symlink("../../outside", tmp / "temp/sub/up");
+    // On Linux "..\outside" is one name; joined as text it would lead out of the tree.
+    tmp.write("temp/..\\outside/inner.txt", "x");
+    // A tree that is itself a link loses only the link.
+    fs::create_directory_symlink(tmp / "outside", tmp / "linked");
+
+    EXPECT_TRUE(files.deleteTree(folder, "\\temp"));
+    files.deleteTree(folder, "linked");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(tmp / "temp")));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(tmp / "linked")));
+    EXPECT_EQ(namesIn(tmp / "outside"), (Names {"file.txt", "folder"}));
+    EXPECT_EQ(tmp.read("outside/folder/precious.txt"), "keep");
+    EXPECT_EQ(tmp.read("outside/file.txt"), "keep");
+    // The outside file did not lose its read-only state either.
+    EXPECT_EQ(fs::status(tmp / "outside/file.txt").permissions() & fs::perms::owner_write,
+        fs::perms::none);
+}
+
 class AtomicCopyTest : public LocalFileSystemTest {
 protected:
-    std::string source = tmp.withSlash() + "source.xml";
-    std::string target = tmp.withSlash() + "out\\target.xml";
+    std::string source = folder + "source.xml";
+    std::string target = folder + "out\\target.xml";
 
     void SetUp() override
     {
@@ -141,105 +183,75 @@ protected:
     void expectUntouched()
     {
         EXPECT_EQ(tmp.read("out/target.xml"), "old content");
-        EXPECT_EQ(namesIn(tmp / "out"), std::vector<std::string> {"target.xml"});
+        EXPECT_EQ(namesIn(tmp / "out"), Names {"target.xml"});
+    }
+    std::string copyError(FileSystem& system, const std::string& from)
+    {
+        return errorText<InOutError>([&] { system.copyFileOrThrow(from, target); });
     }
 };
 
-TEST_F(AtomicCopyTest, ReplacesTheDestination)
+TEST_F(AtomicCopyTest, ReplacesTheDestinationEvenThroughALinkOrOntoItself)
 {
     EXPECT_TRUE(files.copyFile(source, target));
     EXPECT_EQ(tmp.read("out/target.xml"), "new content");
-    EXPECT_EQ(namesIn(tmp / "out"), std::vector<std::string> {"target.xml"});
-    files.copyFileOrThrow(source, tmp.withSlash() + "out/fresh.xml");
+    EXPECT_EQ(namesIn(tmp / "out"), Names {"target.xml"});
+    files.copyFileOrThrow(source, folder + "out/fresh.xml");
     EXPECT_EQ(tmp.read("out/fresh.xml"), "new content");
-}
 
-TEST_F(AtomicCopyTest, AFileCopiedOntoItselfKeepsItsContent)
-{
-    EXPECT_TRUE(files.copyFile(source, tmp.withSlash() + "\\\\source.xml"));
+    EXPECT_TRUE(files.copyFile(source, folder + "\\\\source.xml"));
     EXPECT_EQ(tmp.read("source.xml"), "new content");
-}
 
-TEST_F(AtomicCopyTest, ALinkedDestinationIsWrittenThroughItsLink)
-{
-    fs::create_symlink(tmp / "out/target.xml", tmp / "link.xml");
-    EXPECT_TRUE(files.copyFile(source, tmp.withSlash() + "link.xml"));
+    tmp.write("linked.xml", "old");
+    fs::create_symlink(tmp / "linked.xml", tmp / "link.xml");
+    EXPECT_TRUE(files.copyFile(source, folder + "link.xml"));
     EXPECT_TRUE(fs::is_symlink(tmp / "link.xml"));
-    EXPECT_EQ(tmp.read("out/target.xml"), "new content");
+    EXPECT_EQ(tmp.read("linked.xml"), "new content");
 }
 
-TEST_F(AtomicCopyTest, AMissingSourceLeavesTheDestination)
+TEST_F(AtomicCopyTest, AFailedCopyLeavesTheDestination)
 {
-    EXPECT_FALSE(files.copyFile(tmp.withSlash() + "missing.xml", target));
-    expectUntouched();
-    try {
-        files.copyFileOrThrow(tmp.withSlash() + "missing.xml", target);
-        FAIL() << "no error";
-    } catch (const InOutError& error) {
-        EXPECT_EQ(
-            std::string(error.what()), "Cannot create file \"" + target + "\". File not found");
-    }
-}
-
-TEST_F(AtomicCopyTest, ADestinationThatIsAFolderStays)
-{
-    fs::create_directories(tmp / "out/folder.xml/inside");
-    EXPECT_FALSE(files.copyFile(source, tmp.withSlash() + "out/folder.xml"));
-    EXPECT_TRUE(fs::is_directory(tmp / "out/folder.xml/inside"));
-    EXPECT_FALSE(files.copyFile(tmp.withSlash() + "out", tmp.withSlash() + "copied"));
-    EXPECT_FALSE(fs::exists(tmp / "copied"));
-}
-
-TEST_F(AtomicCopyTest, AReadOnlyDestinationIsNotReplaced)
-{
-    fs::permissions(tmp / "out/target.xml", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_THROW(
-        {
-            try {
-                files.copyFileOrThrow(source, target);
-            } catch (const InOutError& error) {
-                EXPECT_NE(std::string(error.what()).find("File access denied"), std::string::npos);
-                throw;
-            }
-        },
-        InOutError);
-    expectUntouched();
-}
-
-TEST_F(AtomicCopyTest, AFailingReadRemovesTheTemporaryFile)
-{
+    EXPECT_FALSE(files.copyFile(folder + "missing.xml", target));
+    EXPECT_EQ(copyError(files, folder + "missing.xml"),
+        "Cannot create file \"" + target + "\". File not found");
     // Reading this file fails at its very start, after the temporary file has been made.
     ASSERT_EQ(::access("/proc/self/mem", R_OK), 0);
     EXPECT_FALSE(files.copyFile("/proc/self/mem", target));
     expectUntouched();
+
+    makeReadOnly(tmp / "out/target.xml");
+    EXPECT_EQ(
+        copyError(files, source), "Cannot create file \"" + target + "\". File access denied");
+    expectUntouched();
+
+    // A folder is neither replaced by a copy nor copied.
+    fs::create_directories(tmp / "out/folder.xml/inside");
+    EXPECT_FALSE(files.copyFile(source, folder + "out/folder.xml"));
+    EXPECT_TRUE(fs::is_directory(tmp / "out/folder.xml/inside"));
+    EXPECT_FALSE(files.copyFile(folder + "out", folder + "copied"));
+    EXPECT_FALSE(fs::exists(tmp / "copied"));
 }
 
 TEST_F(AtomicCopyTest, ARefusedFolderFailsAsAFolderThatMayNotBeWritten)
 {
     FaultyFileSystem faulty(wine.env);
-    faulty.refuseWrites(tmp.withSlash() + "out\\");
+    faulty.refuseWrites(folder + "out\\");
     EXPECT_FALSE(faulty.copyFile(source, target));
-    expectUntouched();
-    try {
-        faulty.copyFileOrThrow(source, target);
-        FAIL() << "no error";
-    } catch (const InOutError& error) {
-        EXPECT_EQ(
-            std::string(error.what()), "Cannot create file \"" + target + "\". File access denied");
-    }
+    EXPECT_EQ(
+        copyError(faulty, source), "Cannot create file \"" + target + "\". File access denied");
     EXPECT_FALSE(faulty.deleteFile(target));
     EXPECT_THROW(faulty.writeFileAtomically(target, "x"), InOutError);
-    EXPECT_FALSE(faulty.makeFolderTree(tmp.withSlash() + "out/sub"));
-    EXPECT_TRUE(faulty.makeFolderTree(tmp.withSlash() + "out"));
-    EXPECT_FALSE(faulty.deleteTree(tmp.withSlash(), "out"));
-    EXPECT_FALSE(faulty.deleteTree(tmp.withSlash(), ""));
+    EXPECT_FALSE(faulty.makeFolderTree(folder + "out/sub"));
+    EXPECT_TRUE(faulty.makeFolderTree(folder + "out"));
+    EXPECT_FALSE(faulty.deleteTree(folder, "out"));
+    EXPECT_FALSE(faulty.deleteTree(folder, ""));
     expectUntouched();
     // Elsewhere the double is the real file system, and reads under the folder go on.
-    EXPECT_TRUE(faulty.copyFile(target, tmp.withSlash() + "elsewhere.xml"));
+    EXPECT_TRUE(faulty.copyFile(target, folder + "elsewhere.xml"));
     EXPECT_EQ(tmp.read("elsewhere.xml"), "old content");
 
     faulty.refuseReads(target);
-    EXPECT_FALSE(faulty.copyFile(target, tmp.withSlash() + "elsewhere.xml"));
+    EXPECT_FALSE(faulty.copyFile(target, folder + "elsewhere.xml"));
     EXPECT_THROW(faulty.readFile(target), InOutError);
     EXPECT_TRUE(faulty.fileExists(target));
 }

@@ -87,13 +87,12 @@ TEST_F(QtFileDialogTest, ANameTypedWithoutExtensionGetsTheDefaultOne)
     request.name = "JvSaveDialog1";
     request.filter = "CTM files|*.ctm";
     request.defaultExtension = ".ctm";
-    auto dialog = QtDialogs::makeFileDialog(request, QFileDialog::AcceptSave, nullptr);
-    dialog->setDirectory(QString::fromStdString(tmp.path().string()));
-    EXPECT_EQ(typedAndAccepted(*dialog, "scheme"), (tmp / "scheme.ctm").string());
-
-    dialog = QtDialogs::makeFileDialog(request, QFileDialog::AcceptSave, nullptr);
-    dialog->setDirectory(QString::fromStdString(tmp.path().string()));
-    EXPECT_EQ(typedAndAccepted(*dialog, "scheme.old"), (tmp / "scheme.old").string());
+    for (const char* name : {"scheme", "scheme.old"}) {
+        auto dialog = QtDialogs::makeFileDialog(request, QFileDialog::AcceptSave, nullptr);
+        dialog->setDirectory(QString::fromStdString(tmp.path().string()));
+        EXPECT_EQ(typedAndAccepted(*dialog, name),
+            (tmp / (name == std::string("scheme") ? "scheme.ctm" : name)).string());
+    }
 }
 
 TEST(QtMessageBoxesTest, BoxesShowTheTextAsPlainTextWithTheirButtons)
@@ -145,32 +144,22 @@ protected:
     QtShell shell {wine.env};
 };
 
-TEST_F(QtShellTest, OpensAddressesAsTheyStand)
+TEST_F(QtShellTest, OpensAddressesAsTheyStandAndPathTextsAsLocalFiles)
 {
     EXPECT_TRUE(shell.open("https://example.org/tintabel/download", ShowWindow::Maximised));
     EXPECT_TRUE(shell.open("mailto:someone@example.org", ShowWindow::Normal));
     EXPECT_TRUE(shell.open("www.example.org", ShowWindow::Maximised));
-    EXPECT_EQ(recorder.urls,
-        (QList<QUrl> {QUrl("https://example.org/tintabel/download"),
-            QUrl("mailto:someone@example.org"), QUrl("http://www.example.org")}));
-}
-
-TEST_F(QtShellTest, OpensPathTextsAsLocalFiles)
-{
     EXPECT_TRUE(shell.open(wine.root.withSlash() + "\\help\\help.html", ShowWindow::Normal));
     EXPECT_TRUE(shell.open("C:\\Games\\readme.txt", ShowWindow::Normal));
-    ASSERT_EQ(recorder.urls.size(), 2);
-    EXPECT_EQ(
-        recorder.urls[0].toLocalFile().toStdString(), (wine.root / "help/help.html").string());
-    EXPECT_EQ(recorder.urls[1].toLocalFile().toStdString(),
-        (wine.root / "prefix/dosdevices/c:/Games/readme.txt").string());
-}
-
-TEST_F(QtShellTest, AnEmptyOrUnmappableTargetOpensNothing)
-{
+    // An empty or unmappable target opens nothing.
     EXPECT_FALSE(shell.open("", ShowWindow::Maximised));
     EXPECT_FALSE(shell.open("Q:\\nowhere", ShowWindow::Normal));
-    EXPECT_TRUE(recorder.urls.isEmpty());
+    EXPECT_EQ(recorder.urls,
+        (QList<QUrl> {QUrl("https://example.org/tintabel/download"),
+            QUrl("mailto:someone@example.org"), QUrl("http://www.example.org"),
+            QUrl::fromLocalFile(QString::fromStdString((wine.root / "help/help.html").string())),
+            QUrl::fromLocalFile(QString::fromStdString(
+                (wine.root / "prefix/dosdevices/c:/Games/readme.txt").string()))}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/Errors.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/doubles/FaultyFileSystem.h"
+#include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
 #include <array>
@@ -10,23 +11,16 @@ namespace tintabel {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempFolder;
 using Record = std::array<std::uint8_t, 4>;
 
-// Runs an action and gives the text of the InOutError it raised.
 template<typename Action> std::string failureOf(Action action)
 {
-    try {
-        action();
-    } catch (const InOutError& error) {
-        return error.what();
-    }
-    return "no error";
+    return testing::errorText<InOutError>(action);
 }
 
 class RecordFileTest : public ::testing::Test {
 protected:
-    TempFolder tmp;
+    testing::TempFolder tmp;
     LocalFileSystem files {Environment {}};
     std::string path = tmp.withSlash() + "\\dane.dat";
 };
@@ -54,12 +48,10 @@ TEST_F(RecordFileTest, WritesAndReadsAtPositions)
     EXPECT_EQ(failureOf([&] { records->write(0, record); }), "File access denied");
     records->close();
     EXPECT_THROW(records->count(), InOutError);
-}
 
-TEST_F(RecordFileTest, CreateReplacesAndReadWriteKeeps)
-{
+    // Read-write keeps what is there; create starts empty.
     tmp.write("dane.dat", "12345678");
-    auto records = files.openRecords(path, 4, RecordAccess::ReadWrite);
+    records = files.openRecords(path, 4, RecordAccess::ReadWrite);
     EXPECT_EQ(records->count(), 2u);
     records->write(2, Record {'9', '9', '9', '9'});
     records->close();
@@ -68,41 +60,37 @@ TEST_F(RecordFileTest, CreateReplacesAndReadWriteKeeps)
     EXPECT_EQ(tmp.read("dane.dat"), "");
 }
 
-TEST_F(RecordFileTest, FailuresCarryTheReason)
+TEST_F(RecordFileTest, FailuresCarryTheReasonAndChangeNothing)
 {
-    EXPECT_EQ(
-        failureOf([&] { files.openRecords(path, 67, RecordAccess::ReadWrite); }), "File not found");
-    EXPECT_EQ(
-        failureOf([&] { files.openRecords(path, 67, RecordAccess::ReadOnly); }), "File not found");
-    EXPECT_EQ(failureOf([&] {
-        files.openRecords(tmp.withSlash() + "missing/dane.dat", 67, RecordAccess::Create);
-    }),
-        "Path not found");
-    EXPECT_EQ(failureOf([&] { files.openRecords("Z:\\dane.dat", 67, RecordAccess::Create); }),
-        "Path not found");
-    EXPECT_EQ(failureOf([&] { files.openRecords(tmp.withSlash(), 67, RecordAccess::Create); }),
-        "File access denied");
+    const std::string missingFolder = tmp.withSlash() + "missing/dane.dat";
+    const struct {
+        std::string path;
+        RecordAccess access;
+        const char* reason;
+    } cases[] = {
+        {path, RecordAccess::ReadWrite, "File not found"},
+        {path, RecordAccess::ReadOnly, "File not found"},
+        {missingFolder, RecordAccess::Create, "Path not found"},
+        {"Z:\\dane.dat", RecordAccess::Create, "Path not found"},
+        {tmp.withSlash(), RecordAccess::Create, "File access denied"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(failureOf([&] { files.openRecords(c.path, 67, c.access); }), c.reason) << c.path;
 
-    tmp.write("dane.dat", "keep");
-    fs::permissions(tmp / "dane.dat", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(failureOf([&] { files.openRecords(path, 67, RecordAccess::ReadWrite); }),
-        "File access denied");
-    EXPECT_EQ(failureOf([&] { files.openRecords(path, 67, RecordAccess::Create); }),
-        "File access denied");
-    EXPECT_EQ(tmp.read("dane.dat"), "keep");
-    EXPECT_EQ(files.openRecords(path, 2, RecordAccess::ReadOnly)->count(), 2u);
-}
-
-TEST_F(RecordFileTest, ARefusedFolderRefusesWritingButNotReading)
-{
+    // A read-only file, and one in a folder the double refuses, open for reading only.
+    const auto expectOnlyReadable = [this](FileSystem& system) {
+        for (const RecordAccess access : {RecordAccess::ReadWrite, RecordAccess::Create}) {
+            EXPECT_EQ(
+                failureOf([&] { system.openRecords(path, 2, access); }), "File access denied");
+        }
+        EXPECT_EQ(system.openRecords(path, 2, RecordAccess::ReadOnly)->count(), 2u);
+    };
     tmp.write("dane.dat", "keep");
     FaultyFileSystem faulty(Environment {});
     faulty.refuseWrites(tmp.withSlash());
-    EXPECT_EQ(failureOf([&] { faulty.openRecords(path, 2, RecordAccess::ReadWrite); }),
-        "File access denied");
-    EXPECT_EQ(failureOf([&] { faulty.openRecords(path, 2, RecordAccess::Create); }),
-        "File access denied");
-    EXPECT_EQ(faulty.openRecords(path, 2, RecordAccess::ReadOnly)->count(), 2u);
+    expectOnlyReadable(faulty);
+    fs::permissions(tmp / "dane.dat", fs::perms::owner_write, fs::perm_options::remove);
+    expectOnlyReadable(files);
     faulty.refuseReads(path);
     EXPECT_EQ(failureOf([&] { faulty.openRecords(path, 2, RecordAccess::ReadOnly); }),
         "File access denied");
