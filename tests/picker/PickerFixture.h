@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -58,6 +59,12 @@ protected:
     {
         press(Qt::LeftButton, x, y);
         release(Qt::LeftButton, x, y);
+    }
+    // Pages other than the wheel are reached through their hidden page buttons.
+    void showPage(QToolButton* button)
+    {
+        button->show();
+        QTest::mouseClick(button, Qt::LeftButton);
     }
     void clickOk() { QTest::mouseClick(form().SpeedButton1, Qt::LeftButton); }
     void clickCancel() { QTest::mouseClick(form().SpeedButton2, Qt::LeftButton); }
