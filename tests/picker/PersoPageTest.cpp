@@ -16,28 +16,29 @@
 namespace tintabel::testing {
 namespace {
 
+using Bytes = std::vector<std::uint8_t>;
 using Group = TFramePerso::Group;
 
 constexpr std::string_view kKey = "\\Software\\Quornel\\Chromelle";
 constexpr RegistryRoot kRoot = RegistryRoot::CurrentUser;
 constexpr std::uint32_t kRed = 0x0000FF;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-const std::string kNoRoom = "Il n'y a plus de place, Voulez-vous que la couleur prenne la première "
-                            "position dans la grille ?\r Pour effacer le contenu d'une case "
-                            "placez-vous dessus et appuyer sur la touche Supprimer.";
 
-std::vector<std::uint8_t> stored(std::initializer_list<std::int32_t> cells)
+// The cells as the registry stores them: four bytes each, low byte first, -1 for an empty one.
+Bytes stored(std::initializer_list<std::int32_t> cells)
 {
-    std::vector<std::uint8_t> bytes;
+    Bytes bytes;
     for (const std::int32_t cell : cells)
         for (int shift = 0; shift < 32; shift += 8)
             bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(cell) >> shift));
     return bytes;
 }
 
-std::vector<std::uint8_t> emptyGroup()
+// A group of 48 cells, its first ones given.
+Bytes group(std::initializer_list<std::int32_t> first = {})
 {
-    return std::vector<std::uint8_t>(192, 0xFF);
+    Bytes bytes = stored(first);
+    bytes.resize(192, 0xFF);
+    return bytes;
 }
 
 // The custom colours page of a dialog made as the program makes it: the registry is laid out
@@ -62,12 +63,12 @@ protected:
     static int application(int i) { return TFramePerso::cellIndex(Group::Application, i); }
     static int fixed(int i) { return TFramePerso::cellIndex(Group::Fixed, i); }
 
-    void store(std::string_view name, std::vector<std::uint8_t> bytes)
+    void store(std::string_view name, Bytes bytes)
     {
         registry.store(
             kRoot, kKey, {std::string(name), RegistryTree::Binary, {}, std::move(bytes)});
     }
-    std::optional<std::vector<std::uint8_t>> read(std::string_view name)
+    std::optional<Bytes> read(std::string_view name)
     {
         return registry.readBinary(kRoot, kKey, name);
     }
@@ -80,16 +81,25 @@ protected:
     QRgb buttonFace() { return perso().palette().color(QPalette::Button).rgb(); }
     void expectEmpty(int cell)
     {
-        EXPECT_EQ(perso().cellValue(cell), -1) << "cell " << cell;
-        EXPECT_FALSE(perso().cellEnabled(cell)) << "cell " << cell;
-        EXPECT_FALSE(perso().Image(cell).isEnabled()) << "cell " << cell;
-        EXPECT_EQ(pixel(cell, 10, 9), qRgb(255, 255, 255)) << "cell " << cell;
+        SCOPED_TRACE(cell);
+        EXPECT_EQ(perso().cellValue(cell), -1);
+        EXPECT_FALSE(perso().cellEnabled(cell));
+        EXPECT_FALSE(perso().Image(cell).isEnabled());
+        EXPECT_EQ(pixel(cell, 10, 9), qRgb(255, 255, 255));
+    }
+    void expectEmptyGroups()
+    {
+        for (int i = 0; i < TFramePerso::kCellsPerGroup; ++i) {
+            expectEmpty(general(i));
+            expectEmpty(application(i));
+        }
     }
     void expectUsed(int cell, std::uint32_t colour)
     {
-        EXPECT_EQ(perso().cellValue(cell), static_cast<std::int32_t>(colour)) << "cell " << cell;
-        EXPECT_TRUE(perso().Image(cell).isEnabled()) << "cell " << cell;
-        EXPECT_EQ(perso().fillColour(cell), colour) << "cell " << cell;
+        SCOPED_TRACE(cell);
+        EXPECT_EQ(perso().cellValue(cell), static_cast<std::int32_t>(colour));
+        EXPECT_TRUE(perso().Image(cell).isEnabled());
+        EXPECT_EQ(perso().fillColour(cell), colour);
     }
 
     ScriptedMessageBoxes messages;
@@ -100,10 +110,7 @@ protected:
 TEST_F(PersoPage, FirstRunCreatesBothValuesAtExit)
 {
     makeDialog();
-    for (int i = 0; i < TFramePerso::kCellsPerGroup; ++i) {
-        expectEmpty(general(i));
-        expectEmpty(application(i));
-    }
+    expectEmptyGroups();
     EXPECT_EQ(perso().fillColour(fixed(4)), kRed);
     EXPECT_EQ(pixel(fixed(4), 10, 9), qRgb(255, 0, 0));
     EXPECT_EQ(perso().fillColour(fixed(36)), perso().fillColour(fixed(37)));
@@ -111,15 +118,15 @@ TEST_F(PersoPage, FirstRunCreatesBothValuesAtExit)
     EXPECT_FALSE(registry.keyExists(kRoot, kKey));
 
     exitProgram();
-    EXPECT_EQ(read("Gen"), emptyGroup());
-    EXPECT_EQ(read("tintabel"), emptyGroup());
+    EXPECT_EQ(read("Gen"), group());
+    EXPECT_EQ(read("tintabel"), group());
     EXPECT_EQ(registry.writeCount(), 2);
 }
 
 TEST_F(PersoPage, ShortValuesFillTheWholeEntriesTheyCover)
 {
     store("Gen", stored({255, -1}));
-    std::vector<std::uint8_t> partly = stored({0x563412});
+    Bytes partly = stored({0x563412});
     partly.insert(partly.end(), {0xAB, 0xCD});
     store("tintabel", partly);
     makeDialog();
@@ -131,74 +138,59 @@ TEST_F(PersoPage, ShortValuesFillTheWholeEntriesTheyCover)
     expectEmpty(application(1));
 
     exitProgram();
-    std::vector<std::uint8_t> general = emptyGroup();
-    general[0] = 255;
-    general[1] = general[2] = general[3] = 0;
-    EXPECT_EQ(read("Gen"), general);
+    EXPECT_EQ(read("Gen"), group({255}));
     EXPECT_EQ(read("tintabel")->size(), 192u);
 }
 
 TEST_F(PersoPage, SpoiltValuesLeaveTheirGroupEmptyAndAreReplacedAtExit)
 {
     registry.storeDword(kRoot, kKey, "Gen", 255);
-    store("tintabel", std::vector<std::uint8_t>(196, 0));
+    store("tintabel", Bytes(196, 0));
     makeDialog();
-    ASSERT_NE(form().FramePSP, nullptr);
-    for (int i = 0; i < TFramePerso::kCellsPerGroup; ++i) {
-        expectEmpty(general(i));
-        expectEmpty(application(i));
-    }
+    expectEmptyGroups();
     exitProgram();
-    EXPECT_EQ(read("Gen"), emptyGroup());
-    EXPECT_EQ(read("tintabel"), emptyGroup());
+    EXPECT_EQ(read("Gen"), group());
+    EXPECT_EQ(read("tintabel"), group());
 }
 
-TEST_F(PersoPage, RefusedWriteAtExitSavesNothingAndSaysNothing)
+TEST_F(PersoPage, ExitWritesOnceAndQuietly)
 {
+    // The owner window going first.
+    auto* owner = new QWidget;
+    makeDialog(owner);
+    delete owner;
+    EXPECT_EQ(read("Gen"), group());
+    exitProgram();
+    EXPECT_EQ(registry.writeCount(), 2);
+
+    // A refused write saves nothing and says nothing.
     store("Gen", stored({255}));
     registry.failWrites("Access denied");
     makeDialog();
     exitProgram();
-    EXPECT_EQ(registry.writeCount(), 0);
+    EXPECT_EQ(registry.writeCount(), 2);
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(PersoPage, OwnerWindowGoingFirstWritesOnce)
-{
-    auto* owner = new QWidget;
-    makeDialog(owner);
-    delete owner;
-    EXPECT_EQ(read("Gen"), emptyGroup());
-    exitProgram();
-    EXPECT_EQ(registry.writeCount(), 2);
-}
-
 // A sunken frame around the colour, the outer line black only on the selected cell.
-TEST_F(PersoPage, CellsArePaintedAsSunkenFrames)
+TEST_F(PersoPage, CellsArePaintedAsSunkenFramesWhereTheirGroupPlacesThem)
 {
     makeDialog();
     const int cell = fixed(4);
-    const QRgb shadow = qRgb(128, 128, 128);
-    const QRgb light = qRgb(212, 208, 200);
-    const QRgb dark = qRgb(64, 64, 64);
-    const QRgb white = qRgb(255, 255, 255);
-    const QRgb red = qRgb(255, 0, 0);
     const auto expectFrame = [&](QRgb outer) {
-        for (const QPoint corner : {QPoint(0, 0), QPoint(21, 0), QPoint(0, 18), QPoint(21, 18)})
-            EXPECT_EQ(pixel(cell, corner.x(), corner.y()), outer);
-        EXPECT_EQ(pixel(cell, 1, 1), shadow);
-        EXPECT_EQ(pixel(cell, 1, 16), shadow);
-        EXPECT_EQ(pixel(cell, 20, 1), white);
-        EXPECT_EQ(pixel(cell, 1, 17), white);
-        EXPECT_EQ(pixel(cell, 20, 17), white);
-        EXPECT_EQ(pixel(cell, 2, 2), dark);
-        EXPECT_EQ(pixel(cell, 18, 2), dark);
-        EXPECT_EQ(pixel(cell, 2, 15), dark);
-        EXPECT_EQ(pixel(cell, 19, 2), light);
-        EXPECT_EQ(pixel(cell, 2, 16), light);
-        EXPECT_EQ(pixel(cell, 19, 16), light);
-        EXPECT_EQ(pixel(cell, 3, 3), red);
-        EXPECT_EQ(pixel(cell, 18, 15), red);
+        const std::pair<std::vector<QPoint>, QRgb> rings[] = {
+            {{{0, 0}, {21, 0}, {0, 18}, {21, 18}}, outer},
+            {{{1, 1}, {1, 16}}, qRgb(128, 128, 128)},
+            {{{20, 1}, {1, 17}, {20, 17}}, qRgb(255, 255, 255)},
+            {{{2, 2}, {18, 2}, {2, 15}}, qRgb(64, 64, 64)},
+            {{{19, 2}, {2, 16}, {19, 16}}, qRgb(212, 208, 200)},
+            {{{3, 3}, {18, 15}}, qRgb(255, 0, 0)},
+        };
+        for (const auto& [points, colour] : rings) {
+            for (const QPoint point : points)
+                EXPECT_EQ(pixel(cell, point.x(), point.y()), colour)
+                    << point.x() << "," << point.y();
+        }
     };
     expectFrame(buttonFace());
     clickCell(cell);
@@ -248,18 +240,15 @@ TEST_F(PersoPage, AddsGoToTheFirstEmptyCellAndTheButtonRepeatsTheLast)
     EXPECT_TRUE(messages.shown().empty());
 
     exitProgram();
-    const auto general = read("Gen");
-    ASSERT_EQ(general->size(), 192u);
-    EXPECT_EQ(std::vector<std::uint8_t>(general->begin(), general->begin() + 16),
-        stored({255, 0x563412, 0xFF00, 0x563412}));
+    EXPECT_EQ(read("Gen"), group({255, 0x563412, 0xFF00, 0x563412}));
 }
 
 TEST_F(PersoPage, FullGroupAsksBeforeTheColourTakesTheFirstCell)
 {
-    std::vector<std::uint8_t> full;
-    for (std::int32_t i = 0; i < 48; ++i) {
-        const auto entry = stored({i + 1});
-        full.insert(full.end(), entry.begin(), entry.end());
+    Bytes full;
+    for (std::int32_t i = 1; i <= 48; ++i) {
+        const Bytes cell = stored({i});
+        full.insert(full.end(), cell.begin(), cell.end());
     }
     store("Gen", full);
     makeDialog();
@@ -270,7 +259,10 @@ TEST_F(PersoPage, FullGroupAsksBeforeTheColourTakesTheFirstCell)
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].kind, ScriptedMessageBoxes::Kind::WarningYesNo);
     EXPECT_EQ(messages.shown()[0].title, "Attention");
-    EXPECT_EQ(messages.shown()[0].text, kNoRoom);
+    EXPECT_EQ(messages.shown()[0].text,
+        "Il n'y a plus de place, Voulez-vous que la couleur prenne la première position dans la "
+        "grille ?\r Pour effacer le contenu d'une case placez-vous dessus et appuyer sur la "
+        "touche Supprimer.");
     expectUsed(general(0), 1);
     EXPECT_EQ(perso().selectedCell(), std::nullopt);
 
@@ -289,7 +281,7 @@ TEST_F(PersoPage, DeleteEmptiesTheSelectedCustomCellOnly)
     clickCell(general(0));
     QTest::keyClick(&form(), Qt::Key_Delete);
     expectEmpty(general(0));
-    EXPECT_EQ(perso().fillColour(general(0)), kWhite);
+    EXPECT_EQ(perso().fillColour(general(0)), 0xFFFFFFu);
     EXPECT_EQ(pixel(general(0), 0, 0), buttonFace());
     EXPECT_EQ(perso().selectedCell(), std::nullopt);
 
@@ -305,10 +297,7 @@ TEST_F(PersoPage, DeleteEmptiesTheSelectedCustomCellOnly)
     expectUsed(general(1), 0xFF00);
 
     exitProgram();
-    const auto general = read("Gen");
-    ASSERT_EQ(general->size(), 192u);
-    EXPECT_EQ(
-        std::vector<std::uint8_t>(general->begin(), general->begin() + 8), stored({-1, 0xFF00}));
+    EXPECT_EQ(read("Gen"), group({-1, 0xFF00}));
 }
 
 } // namespace
