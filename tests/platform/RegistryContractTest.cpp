@@ -149,7 +149,8 @@ TEST(MemoryRegistry, StoredValuesOfOtherTypesProvokeInvalidDataType)
 {
     MemoryRegistry registry;
     registry.storeDword(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang", 1);
-    registry.storeExpandString(LM, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009", "Path", "%HOME%\\FM");
+    registry.store(LM, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009",
+        {"Path", RegistryTree::ExpandString, "%HOME%\\FM", {}});
     EXPECT_THROW(registry.readString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang"), RegistryError);
     EXPECT_THROW(registry.readBinary(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang"), RegistryError);
     // Expandable strings read as they are stored, not expanded.

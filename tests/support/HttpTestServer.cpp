@@ -35,24 +35,6 @@ int boundSocket(std::uint16_t& port)
     return socket;
 }
 
-const char* reasonPhrase(int status)
-{
-    switch (status) {
-    case 200:
-        return "OK";
-    case 301:
-        return "Moved Permanently";
-    case 302:
-        return "Found";
-    case 404:
-        return "Not Found";
-    case 500:
-        return "Internal Server Error";
-    default:
-        return "Status";
-    }
-}
-
 void sendAll(int connection, std::string_view bytes)
 {
     while (!bytes.empty()) {
@@ -165,8 +147,9 @@ void HttpTestServer::serve(int connection)
         }
     }
     const Response& response = route.response;
-    std::string head = "HTTP/1.1 " + std::to_string(response.status) + " "
-        + reasonPhrase(response.status) + "\r\nConnection: close\r\n";
+    // Clients read the status code; the reason phrase may be any text.
+    std::string head
+        = "HTTP/1.1 " + std::to_string(response.status) + " Status\r\nConnection: close\r\n";
     if (response.withContentLength)
         head += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
     for (const auto& [name, value] : response.headers)

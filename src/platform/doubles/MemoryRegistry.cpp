@@ -13,12 +13,6 @@ void MemoryRegistry::storeDword(
     store(root, key, {std::string(name), RegistryTree::Dword, {}, std::move(bytes)});
 }
 
-void MemoryRegistry::storeExpandString(
-    RegistryRoot root, std::string_view key, std::string_view name, std::string_view value)
-{
-    store(root, key, {std::string(name), RegistryTree::ExpandString, std::string(value), {}});
-}
-
 void MemoryRegistry::store(RegistryRoot root, std::string_view key, RegistryTree::Value value)
 {
     m_tree.setValue(root, key, std::move(value));

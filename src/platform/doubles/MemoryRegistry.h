@@ -20,13 +20,10 @@ public:
     // what another program left behind.
     void storeDword(
         RegistryRoot root, std::string_view key, std::string_view name, std::uint32_t value);
-    void storeExpandString(
-        RegistryRoot root, std::string_view key, std::string_view name, std::string_view value);
     void store(RegistryRoot root, std::string_view key, RegistryTree::Value value);
 
     // The writes that succeeded, for tests that check whether anything was stored.
     int writeCount() const { return m_writeCount; }
-    const RegistryTree& tree() const { return m_tree; }
 
 private:
     const RegistryTree& treeForReading() override { return m_tree; }
