@@ -49,7 +49,7 @@ TEST_F(AdobePage, IsShownWithTheFormsColour)
     EXPECT_EQ(picture().pixel(347, 360), qRgb(18, 52, 86));
 }
 
-TEST_F(AdobePage, DragFromTheRedBarIsHeldAtItsEndsAndABesideItChangesNothing)
+TEST_F(AdobePage, DragFromTheRedBarIsHeldAtItsEndsAndAPressBesideItDoesNothing)
 {
     const QImage before = picture();
     press(20, kRedRow);

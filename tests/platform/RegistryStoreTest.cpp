@@ -41,9 +41,9 @@ TEST_F(RegistryStoreTest, LivesInTheConfigFolderOfTheEnvironment)
 TEST_F(RegistryStoreTest, ReadingCreatesNeitherFileNorFolder)
 {
     RegistryStore store(file);
-    EXPECT_EQ(store.readString(LM, kLangKey, "lang"), "");
-    EXPECT_EQ(store.readBinary(CU, "\\Software\\Quornel\\Chromelle", "Gen"), std::nullopt);
-    EXPECT_FALSE(store.keyExists(LM, kLangKey));
+    store.readString(LM, kLangKey, "lang");
+    store.readBinary(CU, "\\Software\\Quornel\\Chromelle", "Gen");
+    store.keyExists(LM, kLangKey);
     EXPECT_FALSE(std::filesystem::exists(file.parent_path()));
 }
 
@@ -77,11 +77,14 @@ TEST_F(RegistryStoreTest, ANewStoreReadsWhatAnotherOneWrote)
     std::vector<std::uint8_t> cells(192);
     for (std::size_t i = 0; i < cells.size(); ++i)
         cells[i] = static_cast<std::uint8_t>(i * 7);
+    // The first text is the default value's, whose name is empty.
+    const std::string texts[] = {
+        "default", "C:\\Games\\FM\\", "say \"hi\"", "two\r\nlines\n", "Menedżer kolorów", "\\\\\""};
     {
         RegistryStore store(file);
         store.writeBinary(CU, "\\Software\\Quornel\\Chromelle", "Gen", cells);
-        store.writeString(CU, "\\Software\\Quornel\\Chromelle", "", "default");
-        store.writeString(LM, kLangKey, "lang", "two\nlines");
+        for (std::size_t i = 0; i < std::size(texts); ++i)
+            store.writeString(LM, kLangKey, i == 0 ? "" : "text" + std::to_string(i), texts[i]);
     }
     // Long hex lists wrap as the registry editor wraps them.
     std::istringstream lines(readBytes(file));
@@ -90,8 +93,9 @@ TEST_F(RegistryStoreTest, ANewStoreReadsWhatAnotherOneWrote)
 
     RegistryStore again(file);
     EXPECT_EQ(again.readBinary(CU, "\\Software\\Quornel\\Chromelle", "Gen"), cells);
-    EXPECT_EQ(again.readString(CU, "\\Software\\Quornel\\Chromelle", ""), "default");
-    EXPECT_EQ(again.readString(LM, kLangKey, "lang"), "two\nlines");
+    for (std::size_t i = 0; i < std::size(texts); ++i)
+        EXPECT_EQ(
+            again.readString(LM, kLangKey, i == 0 ? "" : "text" + std::to_string(i)), texts[i]);
 }
 
 TEST_F(RegistryStoreTest, ReadsFilesWrittenByHandOrByTheRegistryEditor)
