@@ -43,6 +43,11 @@ const Page kPages[] = {
         }},
 };
 
+void PrintTo(const Page& page, std::ostream* out)
+{
+    *out << page.name;
+}
+
 class PageFields : public PickerFixture, public ::testing::WithParamInterface<Page> {
 protected:
     PageFields()

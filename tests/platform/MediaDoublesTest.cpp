@@ -14,7 +14,7 @@ TEST(ScriptedDialogs, AnswersInTheOrderAskedAndCancelsWhenNothingIsQueued)
     dialogs.queueAnswer("/tmp/a.xml");
     dialogs.queueCancel();
     dialogs.queueAnswer("/tmp/fm");
-    const FileDialogRequest open {"od", "XML|*.xml"};
+    const FileDialogRequest open {"od", "XML|*.xml", "", ""};
     const FileDialogRequest save {"sv", "", "", "colours.xml"};
 
     EXPECT_EQ(dialogs.openFile(open), "/tmp/a.xml");

@@ -211,11 +211,11 @@ TEST(DecodeDamaged, EveryDecoderRefusesDamagedFilesWithItsMessage)
         const std::string message
             = errorText<PictureError>([&] { file.decode(bytesOf(file.bytes)); });
         EXPECT_NE(message, "(no error)");
-        if (file.message.ends_with("..."))
-            EXPECT_EQ(message.substr(0, file.message.size() - 3),
-                file.message.substr(0, file.message.size() - 3));
-        else if (!file.message.empty())
-            EXPECT_EQ(message, file.message);
+        const std::size_t compared
+            = file.message.ends_with("...") ? file.message.size() - 3 : std::string::npos;
+        if (!file.message.empty()) {
+            EXPECT_EQ(message.substr(0, compared), file.message.substr(0, compared));
+        }
     }
 }
 
