@@ -23,6 +23,3 @@ file(RELATIVE_PATH TINTABEL_DATA_FROM_PROGRAM
 set(TINTABEL_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_SOURCE_DIR}/src/app/Version.h.in ${TINTABEL_GENERATED_DIR}/app/Version.h
     @ONLY)
-
-# The release the AppStream metadata, the manual page and the Debian changelog announce.
-set(TINTABEL_RELEASE_DATE 2026-12-07)
