@@ -10,7 +10,6 @@ ColourValue meanBeneath(const ConstPixelBuffer& picture, PictureRect rect, Colou
 {
     if (rect.width <= 0 || rect.height <= 0)
         return groupFace;
-    // Channels in pixel order: red, green, blue.
     std::array<std::uint64_t, 3> sums {};
     std::uint64_t onPicture = 0;
     const int top = std::max(rect.top, 0);
@@ -19,9 +18,10 @@ ColourValue meanBeneath(const ConstPixelBuffer& picture, PictureRect rect, Colou
     const int right = std::min(rect.left + rect.width, picture.width);
     for (int y = top; y < bottom && left < right; ++y) {
         for (const std::uint32_t pixel : picture.row(y).subspan(left, right - left)) {
-            sums[0] += pixel >> 16 & 0xFF;
-            sums[1] += pixel >> 8 & 0xFF;
-            sums[2] += pixel & 0xFF;
+            const ColourValue colour = pixelColour(pixel);
+            sums[0] += static_cast<std::uint64_t>(redOf(colour));
+            sums[1] += static_cast<std::uint64_t>(greenOf(colour));
+            sums[2] += static_cast<std::uint64_t>(blueOf(colour));
         }
         onPicture += static_cast<std::uint64_t>(right - left);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colours/ColourValue.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -26,5 +28,19 @@ template<class Byte> struct BasicPixelBuffer {
 
 using PixelBuffer = BasicPixelBuffer<std::uint8_t>;
 using ConstPixelBuffer = BasicPixelBuffer<const std::uint8_t>;
+
+// The colour of a pixel, its alpha left out.
+constexpr ColourValue pixelColour(std::uint32_t pixel)
+{
+    return makeColour(static_cast<int>(pixel >> 16 & 0xFF), static_cast<int>(pixel >> 8 & 0xFF),
+        static_cast<int>(pixel & 0xFF));
+}
+
+constexpr std::uint32_t colourPixel(ColourValue colour, std::uint8_t alpha)
+{
+    return std::uint32_t {alpha} << 24 | static_cast<std::uint32_t>(redOf(colour)) << 16
+        | static_cast<std::uint32_t>(greenOf(colour)) << 8
+        | static_cast<std::uint32_t>(blueOf(colour));
+}
 
 } // namespace tintabel

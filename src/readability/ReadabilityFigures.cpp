@@ -2,20 +2,12 @@
 
 #include "editor/SampleCompositor.h"
 #include "readability/ColourDifference.h"
+#include "readability/PixelBuffer.h"
 
 #include <algorithm>
 #include <tuple>
 
 namespace tintabel {
-
-namespace {
-
-std::uint8_t channel(int value)
-{
-    return static_cast<std::uint8_t>(value);
-}
-
-} // namespace
 
 bool ReadabilityFigures::passes() const
 {
@@ -26,12 +18,8 @@ bool ReadabilityFigures::passes() const
 
 ColourValue shownColour(const SlotReading& reading)
 {
-    const std::uint8_t alpha = alphaByte(reading.alpha);
-    const ColourValue colour = reading.colour;
-    const ColourValue beneath = reading.beneath;
-    return makeColour(compositeChannel(channel(redOf(colour)), channel(redOf(beneath)), alpha),
-        compositeChannel(channel(greenOf(colour)), channel(greenOf(beneath)), alpha),
-        compositeChannel(channel(blueOf(colour)), channel(blueOf(beneath)), alpha));
+    return pixelColour(compositePixel(
+        colourPixel(reading.colour, alphaByte(reading.alpha)), colourPixel(reading.beneath, 0xFF)));
 }
 
 ReadabilityFigures computeReadability(const std::array<SlotReading, kSlotCount>& readings)

@@ -19,19 +19,6 @@ constexpr std::array<Matrix, kVisionCount> kMatrices {{
         {0.004733, 0.691367, 0.303900}}},
 }};
 
-ColourValue fromPixel(std::uint32_t pixel)
-{
-    return makeColour(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF);
-}
-
-// Red, green and blue in their places of a pixel; alpha 0.
-std::uint32_t toPixel(ColourValue colour)
-{
-    return static_cast<std::uint32_t>(redOf(colour)) << 16
-        | static_cast<std::uint32_t>(greenOf(colour)) << 8
-        | static_cast<std::uint32_t>(blueOf(colour));
-}
-
 } // namespace
 
 std::string_view visionName(Vision vision)
@@ -60,12 +47,12 @@ void simulateVision(std::span<std::uint32_t> pixels, Vision vision)
         return;
     // Previews are mostly runs of one colour, so the last answer is usually the next one.
     std::uint32_t lastColour = 0;
-    std::uint32_t lastSeen = toPixel(simulateVision(ColourValue {0}, vision));
+    std::uint32_t lastSeen = colourPixel(simulateVision(ColourValue {0}, vision), 0);
     for (std::uint32_t& pixel : pixels) {
         const std::uint32_t colour = pixel & 0xFFFFFFu;
         if (colour != lastColour) {
             lastColour = colour;
-            lastSeen = toPixel(simulateVision(fromPixel(colour), vision));
+            lastSeen = colourPixel(simulateVision(pixelColour(colour), vision), 0);
         }
         pixel = (pixel & 0xFF000000u) | lastSeen;
     }
