@@ -9,15 +9,35 @@
 
 namespace tintabel {
 
+namespace {
+
+struct Codec {
+    std::string_view extension;
+    Palette (*read)(std::string_view bytes);
+    std::string (*write)(const Palette& palette);
+};
+
+// In the order of PaletteFormat.
+constexpr Codec kCodecs[] = {
+    {".ctm", readSchemePalette, writeSchemePalette},
+    {".gpl", readGimpPalette, writeGimpPalette},
+    {".ase", readSwatchExchange, writeSwatchExchange},
+};
+
+const Codec& codecOf(PaletteFormat format)
+{
+    return kCodecs[static_cast<std::size_t>(format)];
+}
+
+} // namespace
+
 PaletteFormat paletteFormatOf(std::string_view path)
 {
     const std::string extension = extensionPart(path);
-    if (sameNameIgnoringCase(extension, ".ctm"))
-        return PaletteFormat::Scheme;
-    if (sameNameIgnoringCase(extension, ".gpl"))
-        return PaletteFormat::Gimp;
-    if (sameNameIgnoringCase(extension, ".ase"))
-        return PaletteFormat::SwatchExchange;
+    for (std::size_t index = 0; index < std::size(kCodecs); ++index) {
+        if (sameNameIgnoringCase(extension, kCodecs[index].extension))
+            return static_cast<PaletteFormat>(index);
+    }
     throw PaletteError(formatMessage("Unknown palette file extension (.%s)",
         {std::string_view(extension).substr(extension.empty() ? 0 : 1)}));
 }
@@ -26,28 +46,12 @@ Palette readPalette(PaletteFormat format, std::string_view bytes)
 {
     if (bytes.size() > kLargestPaletteFile)
         throw PaletteError("The palette file is larger than 1 MB");
-    switch (format) {
-    case PaletteFormat::Scheme:
-        return readSchemePalette(bytes);
-    case PaletteFormat::Gimp:
-        return readGimpPalette(bytes);
-    case PaletteFormat::SwatchExchange:
-        return readSwatchExchange(bytes);
-    }
-    return {};
+    return codecOf(format).read(bytes);
 }
 
 std::string writePalette(PaletteFormat format, const Palette& palette)
 {
-    switch (format) {
-    case PaletteFormat::Scheme:
-        return writeSchemePalette(palette);
-    case PaletteFormat::Gimp:
-        return writeGimpPalette(palette);
-    case PaletteFormat::SwatchExchange:
-        return writeSwatchExchange(palette);
-    }
-    return {};
+    return codecOf(format).write(palette);
 }
 
 std::vector<std::string> convertPalette(
