@@ -8,7 +8,7 @@
 namespace tintabel {
 
 // Scheme files (*.ctm) as palettes. The window's "Load colour scheme" keeps to ColourSchemeReader;
-// these serve conversion and import from the command line and the other palette formats.
+// these serve conversion between palette formats and work without a window.
 
 // Every whole ColourRecord in file order, names taken as Latin-1, alphas kept; bytes after the last
 // whole record are not read. Channels and alphas are read by the integer rule as the scheme loader

@@ -13,7 +13,8 @@ namespace tintabel {
 // UTF-16 units counting the terminating zero, the name in UTF-16BE with that zero, a four-letter
 // colour model, its values as 32-bit floats (three for "RGB " and "LAB ", four for "CMYK", one
 // for "Gray") and a 16-bit colour type (0 global, 1 spot, 2 normal). Group start and end blocks,
-// and blocks of any other type, are passed over.
+// and blocks of any other type, are passed over, and so are bytes after the counted blocks. A
+// major version other than 1 is refused.
 
 // Only "RGB " colours are taken, each value from 0 to 1 scaled to 0..255 and rounded; values
 // outside that range are brought to it. An entry in another known model is left out with a
