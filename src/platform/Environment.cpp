@@ -100,6 +100,7 @@ Environment Environment::fromVariables(const VariableLookup& variable)
     env.documentsFolder = documents.value_or(env.home + "/Documents");
     env.winePrefix = either("WINEPREFIX", env.home + "/.wine");
     env.userName = either("USER", either("LOGNAME", ""));
+    env.updateServer = either("TINTABEL_UPDATE_URL", "");
     return env;
 }
 
