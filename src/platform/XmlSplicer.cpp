@@ -1,16 +1,10 @@
 #include "platform/XmlSplicer.h"
 
+#include "platform/TextTrim.h"
+
 #include <algorithm>
 
 namespace tintabel {
-namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-} // namespace
 
 XmlSplicer::XmlSplicer(std::string_view original)
     : m_original(original)
