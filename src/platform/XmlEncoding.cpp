@@ -17,14 +17,54 @@ std::size_t unitSizeOf(pugi::xml_encoding encoding)
     }
 }
 
-std::uint32_t numberAt(std::string_view bytes, std::size_t position, std::size_t size, bool big)
-{
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[position + (big ? i : size - 1 - i)]);
-        value = (value << 8) | byte;
+// One character of a document's bytes (or a code unit that the parser drops) and its length.
+struct Unit {
+    std::uint32_t code;
+    std::size_t size;
+    bool dropped;
+};
+
+// A type per encoding, so that each loop over a whole document is compiled for its encoding.
+template<std::size_t Size, bool Big> struct UnitReader {
+    static constexpr std::size_t kSize = Size;
+
+    static std::uint32_t numberAt(std::string_view bytes, std::size_t position)
+    {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < Size; ++i) {
+            const auto byte
+                = static_cast<unsigned char>(bytes[position + (Big ? i : Size - 1 - i)]);
+            value = (value << 8) | byte;
+        }
+        return value;
     }
-    return value;
+
+    static Unit at(std::string_view bytes, std::size_t position)
+    {
+        const std::uint32_t code = numberAt(bytes, position);
+        if (Size != 2 || code < 0xD800 || code >= 0xE000)
+            return {code, Size, false};
+        if (code < 0xDC00 && position + 4 <= bytes.size()) {
+            const std::uint32_t next = numberAt(bytes, position + 2);
+            if (next >= 0xDC00 && next < 0xE000)
+                return {0x10000 + ((code - 0xD800) << 10) + (next - 0xDC00), 4, false};
+        }
+        return {code, 2, true};
+    }
+};
+
+template<typename Walk> void withReader(std::size_t size, bool big, Walk&& walk)
+{
+    if (size == 1)
+        walk(UnitReader<1, false> {});
+    else if (size == 2 && big)
+        walk(UnitReader<2, true> {});
+    else if (size == 2)
+        walk(UnitReader<2, false> {});
+    else if (big)
+        walk(UnitReader<4, true> {});
+    else
+        walk(UnitReader<4, false> {});
 }
 
 void appendNumber(std::string& out, std::uint32_t value, std::size_t size, bool big)
@@ -41,18 +81,19 @@ std::size_t utf8Length(std::uint32_t code)
 }
 
 // As the parser writes it, also for numbers beyond U+10FFFF that UTF-32 may hold: the lengths
-// must agree with the parser's for its positions to map.
-void appendUtf8(std::string& out, std::uint32_t code)
+// must agree with the parser's for its positions to map. Returns the end of what it wrote.
+char* writeUtf8(char* out, std::uint32_t code)
 {
     if (code < 0x80) {
-        out += static_cast<char>(code);
-        return;
+        *out = static_cast<char>(code);
+        return out + 1;
     }
     const std::size_t length = utf8Length(code);
     const unsigned lead = length == 2 ? 0xC0 : length == 3 ? 0xE0 : 0xF0;
-    out += static_cast<char>(lead | (code >> (6 * (length - 1))));
+    *out++ = static_cast<char>(lead | (code >> (6 * (length - 1))));
     for (std::size_t k = length - 1; k-- > 0;)
-        out += static_cast<char>(0x80 | ((code >> (6 * k)) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((code >> (6 * k)) & 0x3F));
+    return out;
 }
 
 struct Utf8Character {
@@ -90,31 +131,22 @@ XmlEncoding::XmlEncoding(pugi::xml_encoding encoding)
 {
 }
 
-XmlEncoding::Unit XmlEncoding::unitAt(std::string_view bytes, std::size_t position) const
-{
-    const std::uint32_t code = numberAt(bytes, position, m_unitSize, m_bigEndian);
-    if (m_unitSize != 2 || code < 0xD800 || code >= 0xE000)
-        return {code, m_unitSize, false};
-    if (code < 0xDC00 && position + 4 <= bytes.size()) {
-        const std::uint32_t next = numberAt(bytes, position + 2, 2, m_bigEndian);
-        if (next >= 0xDC00 && next < 0xE000)
-            return {0x10000 + ((code - 0xD800) << 10) + (next - 0xDC00), 4, false};
-    }
-    return {code, 2, true};
-}
-
 std::string_view XmlEncoding::utf8Form(std::string_view bytes, std::string& storage) const
 {
     if (m_asItStands)
         return bytes;
-    storage.clear();
-    storage.reserve(m_unitSize == 4 ? bytes.size() : 2 * bytes.size());
-    for (std::size_t position = 0; position + m_unitSize <= bytes.size();) {
-        const Unit unit = unitAt(bytes, position);
-        if (!unit.dropped)
-            appendUtf8(storage, unit.code);
-        position += unit.size;
-    }
+    // At most two bytes for a byte of ISO-8859-1, three for two of UTF-16, four for four of UTF-32.
+    storage.resize(m_unitSize == 1 ? 2 * bytes.size() : 3 * bytes.size() / 2);
+    char* end = storage.data();
+    withReader(m_unitSize, m_bigEndian, [&](auto reader) {
+        for (std::size_t position = 0; position + reader.kSize <= bytes.size();) {
+            const Unit unit = reader.at(bytes, position);
+            if (!unit.dropped)
+                end = writeUtf8(end, unit.code);
+            position += unit.size;
+        }
+    });
+    storage.resize(static_cast<std::size_t>(end - storage.data()));
     return storage;
 }
 
@@ -125,16 +157,18 @@ std::vector<std::size_t> XmlEncoding::bytePositions(
         return utf8Positions;
     std::vector<std::size_t> out;
     out.reserve(utf8Positions.size());
-    std::size_t utf8 = 0;
-    std::size_t position = 0;
-    for (const std::size_t target : utf8Positions) {
-        while (utf8 < target && position + m_unitSize <= bytes.size()) {
-            const Unit unit = unitAt(bytes, position);
-            utf8 += unit.dropped ? 0 : utf8Length(unit.code);
-            position += unit.size;
+    withReader(m_unitSize, m_bigEndian, [&](auto reader) {
+        std::size_t utf8 = 0;
+        std::size_t position = 0;
+        for (const std::size_t target : utf8Positions) {
+            while (utf8 < target && position + reader.kSize <= bytes.size()) {
+                const Unit unit = reader.at(bytes, position);
+                utf8 += unit.dropped ? 0 : utf8Length(unit.code);
+                position += unit.size;
+            }
+            out.push_back(position);
         }
-        out.push_back(position);
-    }
+    });
     return out;
 }
 

@@ -35,13 +35,6 @@ public:
     bool carries(std::string_view utf8) const;
 
 private:
-    // One character of the bytes (or a code unit the parser drops) and how many bytes it takes.
-    struct Unit {
-        std::uint32_t code;
-        std::size_t size;
-        bool dropped;
-    };
-    Unit unitAt(std::string_view bytes, std::size_t position) const;
     void appendEncoded(std::string& out, std::uint32_t code) const;
 
     // UTF-8, and whatever the parser reads as UTF-8.
