@@ -137,11 +137,11 @@ struct XmlDocument::State {
             if (edit.attributes.empty())
                 continue;
             edit.elementName = pugi::xml_node(element).name();
-            edit.nameOffset
-                = static_cast<std::size_t>(std::max<std::ptrdiff_t>(record.nameOffset, 0));
-            // The parser found the tag there, so this would be a fault of ours; writing on might
-            // damage the user's file.
-            if (record.nameOffset < 0 || !splicer.edit(edit))
+            // The parser's -1 for a tag it cannot place becomes a position past every document.
+            edit.nameOffset = static_cast<std::size_t>(record.nameOffset);
+            // The parser found the tag there, so a miss would be a fault of ours; writing on
+            // might damage the user's file.
+            if (!splicer.edit(edit))
                 throw XmlError(formatMessage(
                     "Cannot write the changes: the tag <%s> was not found where it was read",
                     {edit.elementName}));

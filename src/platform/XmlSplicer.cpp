@@ -12,10 +12,10 @@ bool isBlank(char c)
 
 } // namespace
 
-XmlSplicer::XmlSplicer(std::string_view original, const XmlEncoding& encoding)
+XmlSplicer::XmlSplicer(std::string_view original, XmlEncoding encoding)
     : m_original(original)
     , m_encoding(encoding)
-    , m_text(encoding.utf8Form(original, m_decoded))
+    , m_text(m_encoding.utf8Form(original, m_decoded))
 {
 }
 
@@ -30,8 +30,8 @@ std::optional<XmlSplicer::StartTag> XmlSplicer::scanStartTag(
     std::size_t nameOffset, std::string_view name) const
 {
     const std::string_view text = m_text;
-    if (nameOffset == 0 || nameOffset + name.size() >= text.size() || text[nameOffset - 1] != '<'
-        || text.substr(nameOffset, name.size()) != name)
+    if (nameOffset == 0 || nameOffset >= text.size() || name.size() >= text.size() - nameOffset
+        || text[nameOffset - 1] != '<' || text.substr(nameOffset, name.size()) != name)
         return std::nullopt;
 
     StartTag tag {{}, nameOffset + name.size()};

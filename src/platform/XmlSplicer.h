@@ -25,8 +25,11 @@ public:
         std::vector<std::pair<std::string, std::string>> attributes;
     };
 
-    // Both must outlive the splicer.
-    XmlSplicer(std::string_view original, const XmlEncoding& encoding);
+    // The original must outlive the splicer.
+    XmlSplicer(std::string_view original, XmlEncoding encoding);
+    // It points into itself.
+    XmlSplicer(const XmlSplicer&) = delete;
+    XmlSplicer& operator=(const XmlSplicer&) = delete;
 
     // False, recording nothing, when no well-formed start tag of that name starts there. Each
     // start tag takes one edit holding all of its changes.
@@ -61,7 +64,7 @@ private:
     std::size_t skipBlanks(std::size_t position) const;
 
     std::string_view m_original;
-    const XmlEncoding& m_encoding;
+    XmlEncoding m_encoding;
     std::string m_decoded;
     // The UTF-8 form of the original: the original itself, or m_decoded.
     std::string_view m_text;
