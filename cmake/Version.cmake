@@ -14,6 +14,8 @@ if(TINTABEL_STAGE)
     string(APPEND TINTABEL_ABOUT_TITLE " ${TINTABEL_STAGE_NAME}")
     string(APPEND TINTABEL_FULL_VERSION "~${TINTABEL_STAGE}")
 endif()
+# What --version prints.
+set(TINTABEL_VERSION_LINE "Veldo Tintabel ${TINTABEL_FULL_VERSION}")
 
 # The shipped files, as the installed program finds them from its own folder.
 set(TINTABEL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/${PROJECT_NAME})

@@ -22,11 +22,6 @@ constexpr QtWindowOption kQtWindowOptions[] = {{"platform", true}, {"platformplu
     {"geometry", true}, {"style", true}, {"stylesheet", true}, {"widgetcount", false},
     {"nograb", false}, {"dograb", false}, {"qmljsdebugger", true}};
 
-std::string utf8(const QString& text)
-{
-    return text.toStdString();
-}
-
 } // namespace
 
 CommandLine::CommandLine(QString description, QString versionLine)
@@ -72,15 +67,17 @@ CommandLine::Result CommandLine::run(const QStringList& arguments) const
         = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
     const auto usageError = [&](const QString& message) {
         return Result {.exitStatus = kUsageError,
-            .err = utf8(programName + QStringLiteral(": ") + message + QLatin1Char('\n')
-                + helpText(programName, parser.helpText()))};
+            .err = (programName + QStringLiteral(": ") + message + QLatin1Char('\n')
+                + helpText(programName, parser.helpText()))
+                       .toStdString()};
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help))
-        return {.exitStatus = kSuccess, .out = utf8(helpText(programName, parser.helpText()))};
+        return {
+            .exitStatus = kSuccess, .out = helpText(programName, parser.helpText()).toStdString()};
     if (parser.isSet(version))
-        return {.exitStatus = kSuccess, .out = utf8(m_versionLine + QLatin1Char('\n'))};
+        return {.exitStatus = kSuccess, .out = (m_versionLine + QLatin1Char('\n')).toStdString()};
 
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty()) {

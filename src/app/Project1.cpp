@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     // Answered before any application object exists, so that they need no display.
     const CommandLine commandLine(
         QStringLiteral("Edits the attribute colours of Football Manager 2009 skins."),
-        QStringLiteral("Veldo Tintabel %1").arg(QLatin1String(version::kFull)));
+        QString::fromLatin1(version::kVersionLine));
     const CommandLine::Result parsed = commandLine.run(argumentsOf(argc, argv));
     if (parsed.exitStatus) {
         std::fputs(parsed.out.c_str(), stdout);
