@@ -162,7 +162,7 @@ void FmUserFolder::resetBackground()
     background.setPicture(QImage());
     background.move(PreviewLayout::kBackgroundStart);
     background.setPicture(
-        m_form.services().pictures.load(m_form.state().programFolder + "\\standard.jpg"));
+        m_form.services().pictures.load(m_form.state().dataFolder + "\\standard.jpg"));
 }
 
 } // namespace tintabel

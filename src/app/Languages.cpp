@@ -121,9 +121,9 @@ void Languages::helpbtClick()
 {
     // With nothing stored the window speaks English, so English help is what the user expects.
     if (m_state.languageName == "Polish")
-        m_shell.open(m_state.programFolder + "\\help\\pomoc.html", ShowWindow::Normal);
+        m_shell.open(m_state.dataFolder + "\\help\\pomoc.html", ShowWindow::Normal);
     else if (m_state.languageName == "English" || m_state.languageName.empty())
-        m_shell.open(m_state.programFolder + "\\help\\help.html", ShowWindow::Normal);
+        m_shell.open(m_state.dataFolder + "\\help\\help.html", ShowWindow::Normal);
 }
 
 } // namespace tintabel

@@ -84,7 +84,7 @@ void SkinCatalogueHandlers::lista1Click(int row)
     MainWindowState& state = m_form.state();
     startPick();
     const std::string folder = line->data(kFolderRole).toString().toStdString();
-    m_catalogue.prepareTemplates(state.programFolder, state.skinsFolder, folder);
+    m_catalogue.prepareTemplates(state.dataFolder, state.skinsFolder, folder);
     state.selectedSkinFolder = folder;
     m_form.unload();
     m_form.data();

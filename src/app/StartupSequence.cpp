@@ -7,10 +7,12 @@
 #include "app/StatusBar.h"
 #include "app/Unit1.h"
 #include "app/UpdateCheck.h"
+#include "app/Version.h"
 #include "editor/PreviewSamples.h"
 #include "platform/FileSystem.h"
 #include "platform/GeneralErrorBox.h"
 #include "platform/Services.h"
+#include "platform/ShippedFilesFolder.h"
 
 namespace tintabel {
 
@@ -50,6 +52,8 @@ void StartupSequence::setFolders()
     MainWindowState& state = m_form.state();
     const std::string& program = m_form.services().programFile;
     state.programFolder = program.substr(0, program.find_last_of("/\\") + 1);
+    state.dataFolder
+        = shippedFilesFolder(program, version::kDataFromProgram, m_form.services().files);
     state.tempFolder = state.programFolder + "\\temp";
     m_form.services().files.makeFolderTree(state.tempFolder);
 }
@@ -61,7 +65,7 @@ void StartupSequence::applyLanguage()
 
 void StartupSequence::setVersion()
 {
-    m_form.state().programVersion = "2";
+    m_form.state().programVersion = version::kNumber;
 }
 
 void StartupSequence::checkForUpdate()

@@ -15,6 +15,7 @@
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
+#include "app/Version.h"
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
@@ -199,7 +200,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
     , m_workingFile(services.files, m_state, m_slots)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Veldo Tintabel 2 beta5"));
+    setWindowTitle(QString::fromLatin1(version::kWindowTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);

@@ -24,7 +24,8 @@ UpdateCheck::UpdateCheck(MainWindowState& state, Services& services, StatusBar& 
 void UpdateCheck::update()
 {
     const std::string file = m_state.programFolder + "\\orb.ini";
-    if (m_services.downloader.download(updateServerAddress() + "/orb.ini", file)
+    if (m_services.downloader.download(
+            updateServerAddress(m_services.environment) + "/orb.ini", file)
         == Downloader::kCannotConnect)
         return;
 

@@ -20,6 +20,7 @@ struct SamplePosition {
 struct MainWindowState {
     std::string programFolder; // the program file's folder, with its trailing separator
     std::string tempFolder; // programFolder + "\temp"
+    std::string dataFolder; // where the shipped files lie, with its trailing separator
 
     std::string languageName; // "English", "Polish" or empty
     InterfaceTexts texts; // the texts of the language in force
