@@ -196,7 +196,11 @@ TForm1::TForm1(Services& services, QWidget* parent)
     , j2(fileDialog("j2", "CTM File|*.ctm"))
     , opimg(fileDialog("opimg", "All supported formats|*.jpg;*.jpeg;*.png;*.bmp"))
     , m_services(services)
-    , m_workingFile(services.files, m_state, m_slots)
+    , m_folders(services.programFile)
+    , m_workingFile(services.files, m_folders.program, m_slots)
+    , m_workCopy {.tempFolder = m_folders.temp, .path = {}}
+    , m_reader(services.files, m_workCopy, m_slots,
+          [this](std::size_t index, std::int32_t alpha) { SampleRender(index, alpha); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Veldo Tintabel 2 beta5"));
@@ -207,37 +211,110 @@ TForm1::TForm1(Services& services, QWidget* parent)
     setFont(interfaceFont());
 
     createControls();
-    m_preview
-        = std::make_unique<PreviewSamples>(*GroupBox1, *re, m_slots, m_state, &StatusBar::setHint);
+    m_preview = std::make_unique<PreviewSamples>(*GroupBox1, *re, m_slots, &StatusBar::setHint);
     m_editors = std::make_unique<ChannelEditors>(
         *re, *ge, *be, *hex, *alp, *clr, *plt, m_slots, *m_preview, [this] { data(); },
         services.messages);
     m_selection = std::make_unique<SlotSelection>(m_slots, *m_editors);
     ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(services.messages, services.registry,
         std::filesystem::path(services.programFile).filename().string(), this);
-    m_reset = std::make_unique<ColourSourceReset>(m_state, m_slots, *m_editors, *sctbt, *loadbt);
+    m_reset = std::make_unique<ColourSourceReset>(m_source, m_slots, *m_editors, *sctbt, *loadbt);
     m_slotViews = std::make_unique<SlotViews>(m_slots, swatches, slotButtons, services.messages);
-    m_languages = std::make_unique<Languages>(*this, m_state, services.registry, services.shell);
-    m_fmUserFolder = std::make_unique<FmUserFolder>(*this);
-    m_catalogue = std::make_unique<SkinCatalogueHandlers>(*this);
-    m_update = std::make_unique<UpdateCheck>(m_state, services, *StatusBar1);
+    m_languages
+        = std::make_unique<Languages>(*this, m_folders.program, services.registry, services.shell);
+    const InterfaceTexts& texts = m_languages->texts();
+    m_update = std::make_unique<UpdateCheck>(services, *StatusBar1, texts, m_folders.program);
     m_secondaryWindows = std::make_unique<SecondaryWindows>();
-    m_xmlFiles = std::make_unique<XmlFileActions>(*this);
+    m_catalogue = std::make_unique<SkinCatalogueHandlers>(SkinCatalogueHandlers::Parts {
+        .services = services,
+        .folders = m_folders,
+        .source = m_source,
+        .reset = *m_reset,
+        .reader = m_reader,
+        .workingFile = m_workingFile,
+        .preview = *m_preview,
+        .selection = *m_selection,
+        .manrb = *manrb,
+        .skinrb = *skinrb,
+        .Label8 = *Label8,
+        .lsbt = *lsbt,
+        .lista1 = *lista1,
+        .ListBox2 = *ListBox2,
+        .savebt = *savebt,
+        .sxmlbt = *sxmlbt,
+    });
+    m_fmUserFolder = std::make_unique<FmUserFolder>(FmUserFolder::Parts {
+        .services = services,
+        .catalogue = *m_catalogue,
+        .texts = texts,
+        .programFolder = m_folders.program,
+        .window = *this,
+        .StatusBar1 = *StatusBar1,
+        .spbt = *spbt,
+        .skinrb = *skinrb,
+        .manrb = *manrb,
+        .Label8 = *Label8,
+        .Image1 = *Image1,
+    });
+    m_xmlFiles = std::make_unique<XmlFileActions>(XmlFileActions::Parts {
+        .services = services,
+        .folders = m_folders,
+        .texts = texts,
+        .source = m_source,
+        .reset = *m_reset,
+        .reader = m_reader,
+        .workCopy = m_workCopy,
+        .slotModel = m_slots,
+        .workingFile = m_workingFile,
+        .preview = *m_preview,
+        .selection = *m_selection,
+        .catalogue = *m_catalogue,
+        .ListBox2 = *ListBox2,
+        .manrb = *manrb,
+        .savebt = *savebt,
+        .od = od,
+        .sv = sv,
+    });
     m_background
         = std::make_unique<PreviewBackground>(*Image1, services.dialogs, services.pictures, opimg);
-    m_layout = std::make_unique<PreviewLayout>(*Image1, *m_preview, m_state, services.messages);
+    m_layout = std::make_unique<PreviewLayout>(*Image1, *m_preview, services.messages);
     // The scheme loader is also handed a typed name of a file that is not there.
     j2.mayNotExist = true;
-    m_schemes = std::make_unique<ColourSchemeActions>(*this);
+    m_schemes = std::make_unique<ColourSchemeActions>(ColourSchemeActions::Parts {
+        .services = services,
+        .slotModel = m_slots,
+        .workingFile = m_workingFile,
+        .preview = *m_preview,
+        .selection = *m_selection,
+        .JvSaveDialog1 = JvSaveDialog1,
+        .j2 = j2,
+    });
     connectHandlers();
 
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
 
-    StartupSequence(*this).run();
+    StartupSequence(startupParts()).run();
 }
 
 TForm1::~TForm1() = default;
+
+StartupSequence::Parts TForm1::startupParts()
+{
+    return {
+        .services = m_services,
+        .folders = m_folders,
+        .languages = *m_languages,
+        .update = *m_update,
+        .fmUserFolder = *m_fmUserFolder,
+        .preview = *m_preview,
+        .window = *this,
+        .StatusBar1 = *StatusBar1,
+        .logoimg = *logoimg,
+        .engimg = *engimg,
+        .polimg = *polimg,
+    };
+}
 
 void TForm1::createControls()
 {
@@ -373,7 +450,7 @@ void TForm1::connectHandlers()
     onClick(spbt, [this] { m_fmUserFolder->spbtClick(); });
     onClick(resbt, [this] { m_fmUserFolder->resbtClick(); });
     onChosen(cbfm2009, [this] { m_fmUserFolder->cbfm2009Click(); });
-    onChosen(manrb, [this] { manrbClick(); });
+    onChosen(manrb, [this] { m_catalogue->manrbClick(); });
     onChosen(skinrb, [this] { m_catalogue->skinrbClick(); });
     onLineClick(lista1, [this](int row) { m_catalogue->lista1Click(row); });
     onLineClick(ListBox2, [this](int row) { m_catalogue->ListBox2Click(row); });
@@ -435,12 +512,7 @@ void TForm1::selectSlot(std::size_t index)
 
 void TForm1::load(const std::string& path)
 {
-    m_xmlFiles->load(path);
-}
-
-void TForm1::manrbClick()
-{
-    m_catalogue->manrbClick();
+    m_reader.load(path, m_source.docFileName);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -471,7 +543,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 {
     // The temporary folder is only a scratch area: a failure to remove it is of no concern.
     try {
-        m_services.files.deleteTree(m_state.programFolder, "temp");
+        m_services.files.deleteTree(m_folders.program, "temp");
     } catch (...) {
     }
     event->accept();

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "app/ColourSource.h"
+#include "app/ProgramFolders.h"
+#include "app/StartupSequence.h"
 #include "colours/ColourSlot.h"
-#include "colours/MainWindowState.h"
+#include "colours/ColourXmlReader.h"
 #include "colours/SlotModel.h"
 #include "colours/WorkingColourFile.h"
+#include "colours/WorkingCopy.h"
 #include "platform/Dialogs.h"
 
 #include <QWidget>
@@ -58,8 +62,10 @@ public:
     ~TForm1() override;
 
     Services& services() const { return m_services; }
-    MainWindowState& state() { return m_state; }
+    const ProgramFolders& folders() const { return m_folders; }
+    ColourSource& source() { return m_source; }
     SlotModel& slotModel() { return m_slots; }
+    const WorkingColourFile& workingFile() const { return m_workingFile; }
     ChannelEditors& editors() const { return *m_editors; }
     PreviewSamples& preview() const { return *m_preview; }
     SlotSelection& slotSelection() const { return *m_selection; }
@@ -69,13 +75,15 @@ public:
     UpdateCheck& updateCheck() const { return *m_update; }
     // The about and help tip windows, handed over by the program entry once they exist.
     SecondaryWindows& secondaryWindows() const { return *m_secondaryWindows; }
+    // What the start-up sequence works on; creating the window runs one over these.
+    StartupSequence::Parts startupParts();
 
     // Unloads the colour document (slots and editors back to their start state).
     void unload();
     // Rewrites the working colour file from the slots.
     void data();
 
-    // Operations one part of the window asks of another, each done by the part named.
+    // Operations of the window's parts, each done by the part named.
     // Preview: removes the pictures of all eight samples, once any sample was made.
     void SampleClearAll();
     // Preview: rebuilds the slot's sample from its swatch colour with the given alpha and writes
@@ -83,10 +91,9 @@ public:
     void SampleRender(std::size_t index, std::int32_t alpha);
     // Editors: makes the slot the selected one and runs its selection, so the editors show it.
     void selectSlot(std::size_t index);
-    // Colour XML reader: reads the colour document at path into the slots.
+    // Colour XML reader: reads the colour document at path into the slots, its working copy
+    // named after docFileName.
     void load(const std::string& path);
-    // Skin catalogue: switches to loading by hand.
-    void manrbClick();
 
     // Window, left to right.
     ImageControl* logoimg;
@@ -191,9 +198,12 @@ private:
     void startWindowMove();
 
     Services& m_services;
-    MainWindowState m_state;
+    const ProgramFolders m_folders;
+    ColourSource m_source;
     SlotModel m_slots;
     WorkingColourFile m_workingFile;
+    WorkingCopy m_workCopy;
+    ColourXmlReader m_reader;
     std::unique_ptr<PreviewSamples> m_preview;
     std::unique_ptr<ChannelEditors> m_editors;
     std::unique_ptr<SlotSelection> m_selection;

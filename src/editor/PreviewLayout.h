@@ -12,21 +12,19 @@ namespace tintabel {
 class MessageBoxes;
 class PreviewSample;
 class PreviewSamples;
-struct MainWindowState;
 
 // The arrangement of the preview: the background picture and each sample are dragged with any
 // mouse button, each on its own and without bounds (an element dragged out of sight comes back
-// with "Reset positions"). A sample's place is kept in its slot's samplePos, where its rebuilds
-// put it. One drag state serves all nine elements: the pressed element keeps the mouse until the
-// button is released, so only one of them is ever dragged.
+// with "Reset positions"). A dragged sample's place is kept as its position among the samples,
+// where its rebuilds put it. One drag state serves all nine elements: the pressed element keeps the
+// mouse until the button is released, so only one of them is ever dragged.
 class PreviewLayout : public QObject {
     Q_OBJECT
 
 public:
     static constexpr QPoint kBackgroundStart {8, 88};
 
-    PreviewLayout(QWidget& background, PreviewSamples& samples, MainWindowState& state,
-        MessageBoxes& messages);
+    PreviewLayout(QWidget& background, PreviewSamples& samples, MessageBoxes& messages);
 
     // Positions are in the pressed element's own coordinates.
     void Image1MouseDown(QPoint at);
@@ -81,7 +79,6 @@ private:
 
     QWidget& m_background;
     PreviewSamples& m_samples;
-    MainWindowState& m_state;
     MessageBoxes& m_messages;
 };
 

@@ -3,6 +3,7 @@
 #include "UserFolderFixture.h"
 #include "app/ImageControl.h"
 #include "app/Languages.h"
+#include "app/SkinCatalogueHandlers.h"
 #include "app/StatusBar.h"
 #include "platform/PictureLoader.h"
 
@@ -37,7 +38,7 @@ protected:
     std::vector<std::string> userFolder()
     {
         TForm1& form = window();
-        return {form.state().userFolder, form.Label8->text().toStdString(),
+        return {form.catalogue().userFolder(), form.Label8->text().toStdString(),
             form.spbt->statusTip().toStdString()};
     }
     static std::vector<std::string> inUse(const std::string& folder)
@@ -61,16 +62,18 @@ TEST_F(FmUserFolderTest, TheGamesLocationFileNamesTheFolderInsideTheWinePrefix)
     const fs::path driveC = makeWinePrefix();
     locateGameFolder("C:\\Games\\FM");
     TForm1& form = start();
-    EXPECT_EQ(form.state().fm2009DetectedFolder, "C:\\Games\\FM");
-    EXPECT_EQ(form.state().fm2009DetectedFolderSlash, "C:\\Games\\FM/");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2009DetectedFolder, "C:\\Games\\FM");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2009DetectedFolderSlash, "C:\\Games\\FM/");
     EXPECT_EQ(userFolder(), inUse("C:\\Games\\FM/"));
     EXPECT_TRUE(fs::is_directory(driveC / "Games/FM/skins"));
     EXPECT_TRUE(form.skinrb->isEnabled());
     EXPECT_EQ(form.StatusBar1->text(), "");
     // The FM 2008 skins folder is made in the prefix's documents, for every user.
-    EXPECT_EQ(form.state().documentsFolder, (driveC / "users/tester/Documents").string());
-    EXPECT_EQ(form.state().fm2008DefaultFolder,
-        form.state().documentsFolder + "\\Sports Interactive\\Football Manager 2008\\");
+    EXPECT_EQ(form.fmUserFolder().folders().documentsFolder,
+        (driveC / "users/tester/Documents").string());
+    EXPECT_EQ(form.fmUserFolder().folders().fm2008DefaultFolder,
+        form.fmUserFolder().folders().documentsFolder
+            + "\\Sports Interactive\\Football Manager 2008\\");
     EXPECT_TRUE(fs::is_directory(
         driveC / "users/tester/Documents/Sports Interactive/Football Manager 2008/skins"));
     EXPECT_TRUE(messages.shown().empty());
@@ -90,7 +93,7 @@ TEST_F(FmUserFolderTest, WithNoFolderKnownTheSkinModeIsOffAndTheStatusBarSaysSoI
 {
     writeLocationFile(R"(<record><string id="name" value="XC:\Games\FM"/></record>)");
     TForm1& form = start();
-    EXPECT_EQ(form.state().fm2009DetectedFolder, "");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2009DetectedFolder, "");
     EXPECT_EQ(userFolder(), inUse("/"));
     EXPECT_FALSE(form.skinrb->isEnabled());
     EXPECT_EQ(form.StatusBar1->text(), kMissingFolder);
@@ -113,11 +116,11 @@ TEST_F(FmUserFolderTest, AChosenFolderIsUsedButTheSkinModeWaitsForTheFolderButto
     registry.writeString(kRoot, FmUserFolder::kFm2008Key, "Path", "D:\\FM08");
     registry.writeString(kRoot, FmUserFolder::kFm2008InstallKey, "Path", "C:\\Games\\FM2008");
     TForm1& form = start();
-    EXPECT_EQ(form.state().userFolder, "D:\\FM09\\");
+    EXPECT_EQ(form.catalogue().userFolder(), "D:\\FM09\\");
     EXPECT_EQ(form.Label8->text(), "D:\\FM09\\");
     EXPECT_EQ(form.spbt->statusTip(), " D:\\FM09");
-    EXPECT_EQ(form.state().fm2008ChosenFolder, "D:\\FM08");
-    EXPECT_EQ(form.state().fm2008InstallFolder, "C:\\Games\\FM2008");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2008ChosenFolder, "D:\\FM08");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2008InstallFolder, "C:\\Games\\FM2008");
     EXPECT_FALSE(form.skinrb->isEnabled());
     EXPECT_EQ(form.StatusBar1->text(), "");
 
@@ -147,7 +150,7 @@ TEST_F(FmUserFolderTest, TheFolderButtonStoresTheChosenFolderAndGoesBackToManual
     EXPECT_EQ(form.StatusBar1->text(), kMissingFolder);
     EXPECT_EQ(statusColour(), form.palette().color(QPalette::ButtonText));
     EXPECT_NE(statusColour(), QColor(Qt::red));
-    EXPECT_EQ(restart().state().userFolder, "D:\\FM09\\");
+    EXPECT_EQ(restart().catalogue().userFolder(), "D:\\FM09\\");
 }
 
 TEST_F(FmUserFolderTest, ARefusedWriteOfTheChosenFolderChangesNothing)
@@ -171,7 +174,7 @@ TEST_F(FmUserFolderTest, ResetGoesBackToTheDetectedFolderAndTheStartBackground)
     form.Image1->setPicture(QImage(7, 7, QImage::Format_ARGB32));
 
     click(form.resbt);
-    EXPECT_EQ(form.state().fm2009ChosenFolder, "");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2009ChosenFolder, "");
     EXPECT_EQ(userFolder(), inUse("/"));
     EXPECT_EQ(storedFolder(), "");
     EXPECT_TRUE(registry.keyExists(kRoot, FmUserFolder::kFm2009Key));
@@ -184,7 +187,7 @@ TEST_F(FmUserFolderTest, ResetGoesBackToTheDetectedFolderAndTheStartBackground)
     EXPECT_EQ(form.Image1->size(), standard.size());
     EXPECT_TRUE(messages.shown().empty());
 
-    EXPECT_EQ(restart().state().userFolder, "/");
+    EXPECT_EQ(restart().catalogue().userFolder(), "/");
     EXPECT_FALSE(window().skinrb->isEnabled());
 }
 
@@ -196,7 +199,7 @@ TEST_F(FmUserFolderTest, WithoutTheStandardPictureResetStopsBeforeTheFolder)
     click(form.resbt);
     ASSERT_EQ(messages.errors().size(), 1U);
     EXPECT_TRUE(form.Image1->picture().isNull());
-    EXPECT_EQ(form.state().userFolder, "D:\\FM09\\");
+    EXPECT_EQ(form.catalogue().userFolder(), "D:\\FM09\\");
     EXPECT_EQ(storedFolder(), "D:\\FM09");
 }
 
@@ -204,7 +207,7 @@ TEST_F(FmUserFolderTest, HintsStayEnglishAndTheRedTextKeepsItsStartLanguage)
 {
     registry.writeString(kRoot, Languages::kKey, Languages::kValue, "Polish");
     TForm1& form = start();
-    const QString polish = QString::fromStdString(form.state().texts.msgNoUserFolder);
+    const QString polish = QString::fromStdString(form.languages().texts().msgNoUserFolder);
     EXPECT_TRUE(polish.startsWith("Nie odnaleźiono"));
     EXPECT_EQ(form.StatusBar1->text(), polish);
     EXPECT_EQ(form.spbt->statusTip(), " Current path (FM 2009) is /");
@@ -225,7 +228,7 @@ TEST_F(FmUserFolderTest, AValuChildWithoutValueIsReportedAndTheWindowStillOpens)
     EXPECT_EQ(messages.errors(),
         std::vector<std::string> {"Could not convert variant of type (Null) into type (String)"});
     // The steps after the detection did not run.
-    EXPECT_EQ(form.state().userFolder, "");
+    EXPECT_EQ(form.catalogue().userFolder(), "");
     EXPECT_TRUE(form.logoimg->picture().isNull());
     EXPECT_FALSE(form.skinrb->isEnabled());
     showWindow();

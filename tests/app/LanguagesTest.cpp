@@ -38,13 +38,13 @@ protected:
 TEST_F(LanguagesTest, EnglishAtTheFirstStart)
 {
     TForm1& form = start();
-    EXPECT_EQ(form.state().languageName, "");
-    EXPECT_EQ(form.state().texts, englishTexts());
+    EXPECT_EQ(form.languages().languageName(), "");
+    EXPECT_EQ(form.languages().texts(), englishTexts());
     EXPECT_EQ(captions(),
         (std::vector<QString> {"Colour Manager", "Options", "Load/Save XML File",
             "Sample Preview:", "(click to load colours)", "Palette", "Load background",
             "Locate user data folder", "Close", "Load the XML file from skin", "Save to skin"}));
-    EXPECT_EQ(form.state().texts.msgNotColourXml, "Not appropriate XML file");
+    EXPECT_EQ(form.languages().texts().msgNotColourXml, "Not appropriate XML file");
     EXPECT_EQ(storedLanguage(), "");
 }
 
@@ -53,21 +53,21 @@ TEST_F(LanguagesTest, ThePolishFlagSwitchesNowAndAtTheNextStart)
     start();
     click(window().polimg);
     EXPECT_EQ(storedLanguage(), "Polish");
-    EXPECT_EQ(window().state().languageName, "Polish");
-    EXPECT_EQ(window().state().texts.msgNotColourXml, "Nieobsługiwany plik XML.");
+    EXPECT_EQ(window().languages().languageName(), "Polish");
+    EXPECT_EQ(window().languages().texts().msgNotColourXml, "Nieobsługiwany plik XML.");
     const std::vector<QString> polish {"Menedżer kolorów", "Opcje", "Wczytaj/zapisz plik XML",
         "Przykładowy podgląd:", "(kliknij by wczytać kolory)", "Paleta", "Wczytaj tło",
         "Ustaw ścieżkę do KDU", "Zamknij", "Wczytaj XML ze skórki", "Zapisz do skórki"};
     EXPECT_EQ(captions(), polish);
 
     restart();
-    EXPECT_EQ(window().state().languageName, "Polish");
+    EXPECT_EQ(window().languages().languageName(), "Polish");
     EXPECT_EQ(captions(), polish);
-    EXPECT_EQ(window().state().texts, polishTexts());
+    EXPECT_EQ(window().languages().texts(), polishTexts());
 
     click(window().engimg);
     EXPECT_EQ(storedLanguage(), "English");
-    EXPECT_EQ(window().state().texts, englishTexts());
+    EXPECT_EQ(window().languages().texts(), englishTexts());
     EXPECT_EQ(window().GroupBox1->title(), "Colour Manager");
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -76,8 +76,8 @@ TEST_F(LanguagesTest, AnUnknownStoredNameKeepsTheDesignedCaptionsAndNoMessages)
 {
     storeLanguage("polish");
     TForm1& form = start();
-    EXPECT_EQ(form.state().languageName, "polish");
-    EXPECT_EQ(form.state().texts, InterfaceTexts {});
+    EXPECT_EQ(form.languages().languageName(), "polish");
+    EXPECT_EQ(form.languages().texts(), InterfaceTexts {});
     EXPECT_EQ(captions(),
         (std::vector<QString> {"Colours manager", "Options", "Load/Save XML",
             "Simple preview with alpha: ", "(click to load settings.xml)", "Palett", "Wczytaj tlo",
@@ -94,8 +94,8 @@ TEST_F(LanguagesTest, ARefusedWriteShowsTheErrorAndKeepsTheLanguage)
     registry.failWrites("Failed to set data for 'lang'");
     click(window().engimg);
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Failed to set data for 'lang'"});
-    EXPECT_EQ(window().state().languageName, "Polish");
-    EXPECT_EQ(window().state().texts, polishTexts());
+    EXPECT_EQ(window().languages().languageName(), "Polish");
+    EXPECT_EQ(window().languages().texts(), polishTexts());
     EXPECT_EQ(window().GroupBox2->title(), "Opcje");
     EXPECT_EQ(storedLanguage(), "Polish");
 }
@@ -120,10 +120,10 @@ TEST_F(LanguagesTest, HelpOpensThePageOfTheLanguageInForce)
 TEST_F(LanguagesTest, MessagesAreReadWhenShownAndStatusTextsStay)
 {
     TForm1& form = start();
-    form.StatusBar1->setText(QString::fromStdString(form.state().texts.msgNoUserFolder));
+    form.StatusBar1->setText(QString::fromStdString(form.languages().texts().msgNoUserFolder));
     click(form.polimg);
     EXPECT_EQ(form.StatusBar1->text().toStdString(), englishTexts().msgNoUserFolder);
-    EXPECT_EQ(form.state().texts.msgNoUserFolder,
+    EXPECT_EQ(form.languages().texts().msgNoUserFolder,
         "Nie odnaleźiono ściezki do \"Folderu danych użytkownika FM 2009\". Patrz plik pomocy.");
 }
 

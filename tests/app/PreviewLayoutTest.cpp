@@ -40,7 +40,7 @@ protected:
 
     QPoint storedPlace(std::size_t index)
     {
-        const SamplePosition place = window().state().samplePos[index];
+        const SamplePosition place = window().preview().position(index);
         return {place.left, place.top};
     }
 
@@ -127,7 +127,7 @@ TEST_F(PreviewLayoutTest, ResetPositionsReturnsEverySampleThatExistsAndTheStartP
         dragBy(sample(index), {30 - 20 * int(index), 5}, Qt::RightButton);
     dragBy(form.Image1, {5, 5});
     // A place set for a slot whose sample is still to be made.
-    form.state().samplePos[6] = {1, 2};
+    form.preview().setPosition(6, {1, 2});
     form.SampleClearAll();
 
     QTest::mouseClick(form.JvXPButton1, Qt::LeftButton);

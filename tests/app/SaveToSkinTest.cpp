@@ -74,7 +74,7 @@ TEST_F(SaveToSkinTest, AColourFilePickedInTheListIsReadAndWrittenBackThere)
     QTest::mouseClick(form.manrb, Qt::LeftButton);
     EXPECT_TRUE(form.preview().sample(7)->picture().isNull());
     EXPECT_EQ(form.slotModel().colour(1), SlotModel::kWhite);
-    EXPECT_EQ(form.state().sourcePath, "");
+    EXPECT_EQ(form.source().sourcePath, "");
 }
 
 TEST_F(SaveToSkinTest, APartlyReadFileCannotBeWrittenBack)

@@ -61,7 +61,7 @@ TEST_F(SkinCatalogueHandlersTest, SkinModeListsTheSkinsLastListedFirstAndTheStan
     EXPECT_EQ(
         lines(*form.lista1), (std::vector<QString> {"Gamma", "Beta ", "Alpha"} + kStandardLines));
     EXPECT_TRUE(form.lista1->selectedItems().empty());
-    EXPECT_EQ(form.state().skinsFolder, fm.withSlash() + "skins/");
+    EXPECT_EQ(form.catalogue().skinsFolder(), fm.withSlash() + "skins/");
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, false, false, false}));
     EXPECT_EQ(listColour(), QApplication::palette(form.lista1).color(QPalette::Base));
     EXPECT_NE(listColour(), kGrey);
@@ -116,7 +116,7 @@ TEST_F(SkinCatalogueHandlersTest, TheStandardSkinIsSetUpFromTheTemplatesWhenPick
     EXPECT_EQ(settingsFile("fm2009", "config.xml"), program.read("config.xml"));
     EXPECT_EQ(settingsFile("fm2009", "fm colours.xml"), program.read("fm colours09.xml"));
     EXPECT_EQ(lines(*form.ListBox2), std::vector<QString> {"fm colours.xml"});
-    EXPECT_EQ(form.state().selectedSkinFolder, "fm2009");
+    EXPECT_EQ(form.catalogue().selectedSkinFolder(), "fm2009");
     // The skins list is grey but can still be used.
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, false, false, false}));
     EXPECT_EQ(listColour(), kGrey);
@@ -156,8 +156,8 @@ TEST_F(SkinCatalogueHandlersTest, PickingAColourFileLoadsItForSavingBackIntoTheS
     TForm1& form = startInSkinMode();
     pick("FM 2009- standard");
     clickLine(*form.ListBox2, 0);
-    EXPECT_EQ(form.state().docFileName, "fm colours.xml");
-    EXPECT_EQ(form.state().sourcePath, fm.withSlash() + "skins/fm2009/settings/fm colours.xml");
+    EXPECT_EQ(form.source().docFileName, "fm colours.xml");
+    EXPECT_EQ(form.source().sourcePath, fm.withSlash() + "skins/fm2009/settings/fm colours.xml");
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, true, true, true}));
     for (QWidget* control : std::initializer_list<QWidget*> {
              form.plt, form.ge, form.be, form.alp, form.hex, form.sctbt, form.loadbt})
@@ -171,7 +171,7 @@ TEST_F(SkinCatalogueHandlersTest, PickingAColourFileLoadsItForSavingBackIntoTheS
 
     // Any other choice starts afresh.
     pick("FM 2008- standard");
-    EXPECT_EQ(form.state().sourcePath, "");
+    EXPECT_EQ(form.source().sourcePath, "");
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, true, false, false}));
     click(form.manrb);
     EXPECT_TRUE(lines(*form.ListBox2).empty());
@@ -189,7 +189,7 @@ TEST_F(SkinCatalogueHandlersTest, TheChosenFolderIsTheOneTheSkinModeReads)
     EXPECT_TRUE(lines(*form.lista1).empty());
     click(form.skinrb);
     EXPECT_EQ(lines(*form.lista1), (std::vector<QString> {"Other"} + kStandardLines));
-    EXPECT_EQ(form.state().skinsFolder, other.path().string() + "\\skins/");
+    EXPECT_EQ(form.catalogue().skinsFolder(), other.path().string() + "\\skins/");
 }
 
 // The game runs under Wine: the location file names a Windows folder inside the prefix.
@@ -206,7 +206,7 @@ TEST_F(SkinCatalogueHandlersTest, SkinsAreFoundAndPreparedInsideTheWinePrefix)
         R"(<colours><colour name="low attribute" red="1" green="2" blue="3"/></colours>)");
 
     TForm1& form = startInSkinMode();
-    EXPECT_EQ(form.state().userFolder, gameFolder + "/");
+    EXPECT_EQ(form.catalogue().userFolder(), gameFolder + "/");
     EXPECT_EQ(lines(*form.lista1), (std::vector<QString> {"Steel "} + kStandardLines));
     pick("FM 2009- standard");
     EXPECT_TRUE(fs::exists(local / "skins/fm2009/settings/fm colours.xml"));
@@ -214,7 +214,7 @@ TEST_F(SkinCatalogueHandlersTest, SkinsAreFoundAndPreparedInsideTheWinePrefix)
     pick("Steel ");
     EXPECT_EQ(lines(*form.ListBox2), std::vector<QString> {"steel colours.xml"});
     clickLine(*form.ListBox2, 0);
-    EXPECT_EQ(form.state().sourcePath, gameFolder + "/skins/Steel/settings/steel colours.xml");
+    EXPECT_EQ(form.source().sourcePath, gameFolder + "/skins/Steel/settings/steel colours.xml");
     EXPECT_TRUE(messages.shown().empty());
 }
 

@@ -3,6 +3,7 @@
 #include "app/Languages.h"
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
+#include "app/UpdateCheck.h"
 #include "platform/Errors.h"
 #include "support/ErrorText.h"
 
@@ -23,9 +24,9 @@ namespace fs = std::filesystem;
 TEST_F(MainWindowFixture, TheTempFolderLivesWhileTheWindowIsOpen)
 {
     TForm1& form = start();
-    EXPECT_EQ(form.state().programFolder, programFolder());
-    EXPECT_EQ(form.state().tempFolder, programFolder() + "\\temp");
-    EXPECT_EQ(form.state().programVersion, "2");
+    EXPECT_EQ(form.folders().program, programFolder());
+    EXPECT_EQ(form.folders().temp, programFolder() + "\\temp");
+    EXPECT_EQ(form.updateCheck().programVersion(), "2");
     ASSERT_TRUE(fs::is_directory(program / "temp"));
 
     // What the session left there, read-only or in sub-folders, goes with it.
@@ -57,9 +58,9 @@ TEST_F(MainWindowFixture, AnErrorInAStartUpStepEndsTheSequenceThereAndTheWindowS
     TForm1& form = start();
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Invalid data type for 'lang'"});
     // The folders of the first step are set; nothing after the failed step ran.
-    EXPECT_EQ(form.state().programFolder, programFolder());
+    EXPECT_EQ(form.folders().program, programFolder());
     EXPECT_TRUE(fs::is_directory(program / "temp"));
-    EXPECT_EQ(form.state().programVersion, "");
+    EXPECT_EQ(form.updateCheck().programVersion(), "");
     EXPECT_TRUE(form.logoimg->picture().isNull());
     EXPECT_EQ(form.GroupBox1->title(), "Colours manager");
 
@@ -89,7 +90,7 @@ public:
 TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
 {
     TForm1& form = start();
-    FailingUpdateCheck sequence(form);
+    FailingUpdateCheck sequence(form.startupParts());
     sequence.run();
     EXPECT_TRUE(sequence.picturesLoaded);
     EXPECT_TRUE(messages.shown().empty());

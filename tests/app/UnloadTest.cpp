@@ -38,9 +38,9 @@ ResetState stateOf(TForm1& form)
         state.alphas.push_back(form.slotModel().alpha(i));
     }
     state.selected = form.slotModel().selected();
-    state.sourcePath = form.state().sourcePath;
-    state.docFileName = form.state().docFileName;
-    state.lastOpenedXml = form.state().lastOpenedXml;
+    state.sourcePath = form.source().sourcePath;
+    state.docFileName = form.source().docFileName;
+    state.lastOpenedXml = form.source().lastOpenedXml;
     return state;
 }
 
@@ -62,9 +62,9 @@ void loadSomething(TForm1& form)
     form.hex->setText("102030");
     form.alp->setText("103");
     form.clr->setColour(0x302010);
-    form.state().sourcePath = "/skins/a/settings/fm colours.xml";
-    form.state().docFileName = "fm colours.xml";
-    form.state().lastOpenedXml = "/skins/a/settings/fm colours.xml";
+    form.source().sourcePath = "/skins/a/settings/fm colours.xml";
+    form.source().docFileName = "fm colours.xml";
+    form.source().lastOpenedXml = "/skins/a/settings/fm colours.xml";
 }
 
 TEST_F(MainWindowFixture, UnloadReturnsSlotsAndEditorsToTheirStartState)
@@ -130,7 +130,7 @@ TEST_F(MainWindowFixture, DataWritesTheWorkingFileBesideTheProgram)
     form.slotModel().setColour(0, 0x800000);
     form.slotModel().setAlpha(0, "7");
     form.data();
-    EXPECT_EQ(form.state().workFilePath, programFolder() + "dane.dat");
+    EXPECT_EQ(form.workingFile().path(), programFolder() + "dane.dat");
     const std::string bytes = program.read("dane.dat");
     ASSERT_EQ(bytes.size(), 536u);
     EXPECT_EQ(bytes.substr(51, 16),

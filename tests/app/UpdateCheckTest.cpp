@@ -79,15 +79,16 @@ protected:
     {
         const std::string text = m_form->StatusBar1->text().toStdString();
         const bool hand = m_form->StatusBar1->cursor().shape() == Qt::PointingHandCursor;
-        if (m_form->state().updateAvailable && hand && text == kOffer)
+        if (m_form->updateCheck().updateAvailable() && hand && text == kOffer)
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "status bar \"" << text << "\", hand " << hand
-                                             << ", available " << m_form->state().updateAvailable;
+        return ::testing::AssertionFailure()
+            << "status bar \"" << text << "\", hand " << hand << ", available "
+            << m_form->updateCheck().updateAvailable();
     }
 
     ::testing::AssertionResult notOffered()
     {
-        if (m_form->state().updateAvailable || m_form->StatusBar1->text() == kOffer
+        if (m_form->updateCheck().updateAvailable() || m_form->StatusBar1->text() == kOffer
             || m_form->StatusBar1->cursor().shape() != Qt::ArrowCursor)
             return ::testing::AssertionFailure() << "an update is offered";
         clickStatusBar();
@@ -110,7 +111,7 @@ TEST_F(UpdateCheckTest, TheSameVersionOffersNothingButTheFileAndAddressAreKept)
     TForm1& form = startChecked();
     EXPECT_EQ(server.requests(), std::vector<std::string> {"/orb.ini"});
     EXPECT_EQ(program.read("orb.ini"), updateIni("2"));
-    EXPECT_EQ(form.state().updateUrl, kPage);
+    EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
     EXPECT_TRUE(notOffered());
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -138,7 +139,7 @@ TEST_F(UpdateCheckTest, TheOfferSpeaksTheLanguageInForce)
     serve(updateIni("3"));
     TForm1& form = startChecked();
     EXPECT_EQ(form.StatusBar1->text(), "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
-    EXPECT_TRUE(form.state().updateAvailable);
+    EXPECT_TRUE(form.updateCheck().updateAvailable());
 }
 
 TEST_F(UpdateCheckTest, AnOfferWithoutAnAddressOpensNothing)
@@ -146,7 +147,7 @@ TEST_F(UpdateCheckTest, AnOfferWithoutAnAddressOpensNothing)
     serve(updateIni("3", ""));
     TForm1& form = startChecked();
     EXPECT_TRUE(offered());
-    EXPECT_EQ(form.state().updateUrl, "");
+    EXPECT_EQ(form.updateCheck().updateUrl(), "");
     clickStatusBar();
     EXPECT_TRUE(shell.opened().empty());
 }
@@ -159,7 +160,7 @@ TEST_F(UpdateCheckTest, OnlyWebAddressesAreHandedToTheShell)
         serve(updateIni("3", address));
         TForm1& form = startChecked();
         EXPECT_TRUE(offered());
-        EXPECT_EQ(form.state().updateUrl, address);
+        EXPECT_EQ(form.updateCheck().updateUrl(), address);
         clickStatusBar();
         EXPECT_TRUE(shell.opened().empty());
     }
@@ -188,7 +189,7 @@ TEST_F(UpdateCheckTest, VersionsAreReadByTheIntegerTextRule)
         TForm1& form = startChecked();
         EXPECT_TRUE(notOffered());
         // The address is taken before the version is read.
-        EXPECT_EQ(form.state().updateUrl, kPage);
+        EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
     }
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -199,7 +200,7 @@ TEST_F(UpdateCheckTest, AnUnreachableServerLeavesAnOldFileUnreadAndInPlace)
     pointAt("http://127.0.0.1:" + std::to_string(HttpTestServer::refusedPort()));
     TForm1& form = startChecked();
     EXPECT_TRUE(notOffered());
-    EXPECT_EQ(form.state().updateUrl, "");
+    EXPECT_EQ(form.updateCheck().updateUrl(), "");
     EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -209,13 +210,13 @@ TEST_F(UpdateCheckTest, AServerThatAnswersWithAnErrorLeavesTheOldFileToBeRead)
     // Nothing served: 404.
     startChecked();
     EXPECT_TRUE(notOffered());
-    EXPECT_EQ(form().state().updateUrl, "");
+    EXPECT_EQ(form().updateCheck().updateUrl(), "");
     EXPECT_TRUE(messages.shown().empty());
 
     program.write("orb.ini", updateIni("3"));
     TForm1& form = startChecked();
     EXPECT_TRUE(offered());
-    EXPECT_EQ(form.state().updateUrl, kPage);
+    EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
     EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
 }
 

@@ -47,8 +47,8 @@ protected:
         form.unload();
         form.savebt->setEnabled(true);
         form.sxmlbt->setEnabled(true);
-        form.state().docFileName = fs::path(path).filename().string();
-        form.state().sourcePath = path;
+        form.source().docFileName = fs::path(path).filename().string();
+        form.source().sourcePath = path;
         form.load(path);
     }
 
@@ -88,8 +88,8 @@ TEST_F(XmlFileActionsTest, LoadingByHandFillsTheSlotsAndOpensTheEditors)
     EXPECT_EQ(dialogs.asked()[0].request.name, "od");
     EXPECT_EQ(dialogs.asked()[0].request.filter, "XML|*.xml");
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(form.state().sourcePath, source);
-    EXPECT_EQ(form.state().docFileName, "fm colours.xml");
+    EXPECT_EQ(form.source().sourcePath, source);
+    EXPECT_EQ(form.source().docFileName, "fm colours.xml");
     EXPECT_EQ(workingCopy(), kTwoEntries);
     EXPECT_EQ(form.ListBox2->count(), 0);
 
@@ -130,7 +130,7 @@ TEST_F(XmlFileActionsTest, CancellingTheOpenDialogLeavesTheResetAndNothingElse)
     EXPECT_EQ(form.slotModel().colour(0), SlotModel::kWhite);
     EXPECT_FALSE(form.larb->isEnabled());
     EXPECT_FALSE(form.re->isEnabled());
-    EXPECT_EQ(form.state().sourcePath, "");
+    EXPECT_EQ(form.source().sourcePath, "");
     EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -148,8 +148,8 @@ TEST_F(XmlFileActionsTest, AFileThatIsNoColourDocumentIsRefusedInTheCurrentLangu
 
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Nieobsługiwany plik XML."});
     EXPECT_TRUE(form.manrb->isChecked());
-    EXPECT_EQ(form.state().sourcePath, "");
-    EXPECT_EQ(form.state().docFileName, "");
+    EXPECT_EQ(form.source().sourcePath, "");
+    EXPECT_EQ(form.source().docFileName, "");
     EXPECT_FALSE(form.larb->isEnabled());
     EXPECT_FALSE(fs::exists(program / "temp/other.xml"));
 }
@@ -161,7 +161,7 @@ TEST_F(XmlFileActionsTest, AFileThatIsNotWellFormedShowsTheParsersMessage)
     ASSERT_EQ(messages.errors().size(), 1u);
     EXPECT_NE(messages.errors()[0].find("\nLine: 3\n</c>"), std::string::npos)
         << messages.errors()[0];
-    EXPECT_EQ(form.state().sourcePath, "");
+    EXPECT_EQ(form.source().sourcePath, "");
     EXPECT_FALSE(editorsEnabled());
 }
 
@@ -187,7 +187,7 @@ TEST_F(XmlFileActionsTest, ASourceThatCannotBeCopiedIsNamedAndTheOlderCopyIsNotR
     const std::string source = userFile("fm colours.xml",
         replaced(kTwoEntries, "red=\"10\" green=\"20\" blue=\"30\"",
             "red=\"1\" green=\"2\" blue=\"3\""));
-    files.refuseWrites(form.state().tempFolder + "\\fm colours.xml");
+    files.refuseWrites(form.folders().temp + "\\fm colours.xml");
     loadByHand(source);
 
     ASSERT_EQ(messages.errors().size(), 1u);
