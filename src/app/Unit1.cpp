@@ -91,76 +91,6 @@ constexpr int kRadioHeight = 17;
 constexpr int kSlotRowTop = 89;
 constexpr int kSlotRowStep = 20;
 
-const LabelRow kLabels[] = {
-    {&TForm1::Label1, "Label1", Parent::Colours, {8, 16, 0, 0}, "R", qRgb(255, 0, 0), 13},
-    {&TForm1::Label2, "Label2", Parent::Colours, {64, 16, 0, 0}, "G", qRgb(0, 128, 0), 13},
-    {&TForm1::Label3, "Label3", Parent::Colours, {120, 16, 0, 0}, "B", qRgb(0, 0, 255), 13},
-    {&TForm1::Label7, "Label7", Parent::Colours, {176, 16, 0, 0}, "A", qRgb(0, 0, 0), 13},
-    {&TForm1::Label4, "Label4", Parent::Colours, {8, 43, 0, 0}, "#"},
-    {&TForm1::Label5, "Label5", Parent::Colours, {8, 72, 0, 0}, "Simple preview with alpha: "},
-    {&TForm1::Label6, "Label6", Parent::Colours, {168, 72, 0, 0}, "Colours"},
-    {&TForm1::sllb, "sllb", Parent::XmlFiles, {8, 108, 0, 0}, "Skins list:"},
-    {&TForm1::ctllb, "ctllb", Parent::XmlFiles, {128, 108, 0, 0}, "(click to load settings.xml)"},
-    {&TForm1::Label8, "Label8", Parent::Window, {24, 320, 0, 0}, ""},
-};
-
-const ButtonRow<QPushButton> kButtons[] = {
-    {&TForm1::plt, "plt", Parent::Colours, {240, 16, kDefaultWidth, 29}, "Palett", false},
-    {&TForm1::sctbt, "sctbt", Parent::Colours, {8, 274, 129, 23}, "Save Colour Scheme", false},
-    {&TForm1::loadbt, "loadbt", Parent::Colours, {144, 273, 113, 23}, "Load...", false},
-    {&TForm1::JvXPButton1, "JvXPButton1", Parent::Colours, {8, 250, 89, kButtonHeight},
-        "Reset positions"},
-    {&TForm1::JvXPButton2, "JvXPButton2", Parent::Colours, {100, 250, 101, kButtonHeight},
-        "Wczytaj tlo"},
-    {&TForm1::helbp1bt, "helbp1bt", Parent::Colours, {312, 16, 17, 17}, "?", true, false},
-    {&TForm1::spbt, "spbt", Parent::Options, {8, 52, 161, kButtonHeight},
-        "Set path to \"FM user folder\""},
-    {&TForm1::resbt, "resbt", Parent::Options, {176, 52, 57, kButtonHeight}, "<<reset"},
-    {&TForm1::helpbt, "helpbt", Parent::Options, {8, 80, 65, kButtonHeight}, "Help"},
-    {&TForm1::aboutbt, "aboutbt", Parent::Options, {80, 80, kDefaultWidth, kButtonHeight}, "About"},
-    {&TForm1::exitbt, "exitbt", Parent::Options, {160, 80, kDefaultWidth, kButtonHeight}, "Exit"},
-    {&TForm1::help2bt, "help2bt", Parent::Options, {236, 52, 17, 17}, "?", true, false},
-    {&TForm1::lsbt, "lsbt", Parent::XmlFiles, {8, 16, 137, 25}, "Load XML"},
-    {&TForm1::savebt, "savebt", Parent::XmlFiles, {8, 40, 137, 25}, "Save to XML file", false},
-    {&TForm1::sxmlbt, "sxmlbt", Parent::XmlFiles, {160, 170, 89, kButtonHeight}, "Save XML to skin",
-        false},
-    {&TForm1::helbp3bt, "helbp3bt", Parent::XmlFiles, {236, 16, 17, 17}, "?", true, false},
-    {&TForm1::Button1, "Button1", Parent::Window, {0, 0, 75, 25}, "Button1", true, false},
-};
-
-const ButtonRow<QRadioButton> kRadios[] = {
-    {&TForm1::cbfm2009, "cbfm2009", Parent::Options, {16, 24, 113, kRadioHeight}, "FM 2009", true,
-        true, true},
-    {&TForm1::cbfm2008, "cbfm2008", Parent::Options, {16, 33, 113, kRadioHeight},
-        "FM 2008 (in future version)", false, false},
-    {&TForm1::manrb, "manrb", Parent::XmlFiles, {8, 72, 169, kRadioHeight}, "Load XML manual", true,
-        true, true},
-    {&TForm1::skinrb, "skinrb", Parent::XmlFiles, {8, 88, 169, kRadioHeight}, "Load XML from skin",
-        false},
-};
-
-const EditRow kEditors[] = {
-    {&TForm1::re, "re", {24, 16, 33, 19}, "0"},
-    {&TForm1::ge, "ge", {80, 16, 33, 19}, "0"},
-    {&TForm1::be, "be", {136, 16, 33, 19}, "0"},
-    {&TForm1::alp, "alp", {192, 16, 33, 19}, "255"},
-    {&TForm1::hex, "hex", {16, 40, 49, 19}, ""},
-};
-
-const ListRow kLists[] = {
-    {&TForm1::lista1, "lista1", {8, 120, 113, 49}},
-    {&TForm1::ListBox2, "ListBox2", {128, 120, 121, 49}},
-    {&TForm1::lista2, "lista2", {}, false},
-    {&TForm1::lista3, "lista3", {}, false},
-    {&TForm1::lista10, "lista10", {}, false},
-};
-
-// The slot rows, in slot order; their names come from the slot table.
-constexpr ColourSwatch* TForm1::*kSwatches[kSlotCount] = {&TForm1::lae, &TForm1::nae, &TForm1::gae,
-    &TForm1::eae, &TForm1::sae, &TForm1::ale, &TForm1::sale, &TForm1::pete};
-constexpr QRadioButton* TForm1::*kSlotButtons[kSlotCount] = {&TForm1::larb, &TForm1::narb,
-    &TForm1::garb, &TForm1::earb, &TForm1::sarb, &TForm1::alrb, &TForm1::salrb, &TForm1::petrb};
-
 template<class Control> Control* place(Control* control, const char* name, QRect geometry)
 {
     control->setObjectName(QString::fromLatin1(name));
@@ -187,6 +117,76 @@ QGroupBox* makeGroup(QWidget* parent, const char* name, QRect geometry, const ch
 }
 
 } // namespace
+
+// A nested class, so that its tables may name the private controls.
+struct TForm1::Design {
+    static inline const LabelRow kLabels[] = {
+        {&TForm1::Label1, "Label1", Parent::Colours, {8, 16, 0, 0}, "R", qRgb(255, 0, 0), 13},
+        {&TForm1::Label2, "Label2", Parent::Colours, {64, 16, 0, 0}, "G", qRgb(0, 128, 0), 13},
+        {&TForm1::Label3, "Label3", Parent::Colours, {120, 16, 0, 0}, "B", qRgb(0, 0, 255), 13},
+        {&TForm1::Label7, "Label7", Parent::Colours, {176, 16, 0, 0}, "A", qRgb(0, 0, 0), 13},
+        {&TForm1::Label4, "Label4", Parent::Colours, {8, 43, 0, 0}, "#"},
+        {&TForm1::Label5, "Label5", Parent::Colours, {8, 72, 0, 0}, "Simple preview with alpha: "},
+        {&TForm1::Label6, "Label6", Parent::Colours, {168, 72, 0, 0}, "Colours"},
+        {&TForm1::sllb, "sllb", Parent::XmlFiles, {8, 108, 0, 0}, "Skins list:"},
+        {&TForm1::ctllb, "ctllb", Parent::XmlFiles, {128, 108, 0, 0},
+            "(click to load settings.xml)"},
+        {&TForm1::Label8, "Label8", Parent::Window, {24, 320, 0, 0}, ""},
+    };
+
+    static inline const ButtonRow<QPushButton> kButtons[] = {
+        {&TForm1::plt, "plt", Parent::Colours, {240, 16, kDefaultWidth, 29}, "Palett", false},
+        {&TForm1::sctbt, "sctbt", Parent::Colours, {8, 274, 129, 23}, "Save Colour Scheme", false},
+        {&TForm1::loadbt, "loadbt", Parent::Colours, {144, 273, 113, 23}, "Load...", false},
+        {&TForm1::JvXPButton1, "JvXPButton1", Parent::Colours, {8, 250, 89, kButtonHeight},
+            "Reset positions"},
+        {&TForm1::JvXPButton2, "JvXPButton2", Parent::Colours, {100, 250, 101, kButtonHeight},
+            "Wczytaj tlo"},
+        {&TForm1::helbp1bt, "helbp1bt", Parent::Colours, {312, 16, 17, 17}, "?", true, false},
+        {&TForm1::spbt, "spbt", Parent::Options, {8, 52, 161, kButtonHeight},
+            "Set path to \"FM user folder\""},
+        {&TForm1::resbt, "resbt", Parent::Options, {176, 52, 57, kButtonHeight}, "<<reset"},
+        {&TForm1::helpbt, "helpbt", Parent::Options, {8, 80, 65, kButtonHeight}, "Help"},
+        {&TForm1::aboutbt, "aboutbt", Parent::Options, {80, 80, kDefaultWidth, kButtonHeight},
+            "About"},
+        {&TForm1::exitbt, "exitbt", Parent::Options, {160, 80, kDefaultWidth, kButtonHeight},
+            "Exit"},
+        {&TForm1::help2bt, "help2bt", Parent::Options, {236, 52, 17, 17}, "?", true, false},
+        {&TForm1::lsbt, "lsbt", Parent::XmlFiles, {8, 16, 137, 25}, "Load XML"},
+        {&TForm1::savebt, "savebt", Parent::XmlFiles, {8, 40, 137, 25}, "Save to XML file", false},
+        {&TForm1::sxmlbt, "sxmlbt", Parent::XmlFiles, {160, 170, 89, kButtonHeight},
+            "Save XML to skin", false},
+        {&TForm1::helbp3bt, "helbp3bt", Parent::XmlFiles, {236, 16, 17, 17}, "?", true, false},
+        {&TForm1::Button1, "Button1", Parent::Window, {0, 0, 75, 25}, "Button1", true, false},
+    };
+
+    static inline const ButtonRow<QRadioButton> kRadios[] = {
+        {&TForm1::cbfm2009, "cbfm2009", Parent::Options, {16, 24, 113, kRadioHeight}, "FM 2009",
+            true, true, true},
+        {&TForm1::cbfm2008, "cbfm2008", Parent::Options, {16, 33, 113, kRadioHeight},
+            "FM 2008 (in future version)", false, false},
+        {&TForm1::manrb, "manrb", Parent::XmlFiles, {8, 72, 169, kRadioHeight}, "Load XML manual",
+            true, true, true},
+        {&TForm1::skinrb, "skinrb", Parent::XmlFiles, {8, 88, 169, kRadioHeight},
+            "Load XML from skin", false},
+    };
+
+    static inline const EditRow kEditors[] = {
+        {&TForm1::re, "re", {24, 16, 33, 19}, "0"},
+        {&TForm1::ge, "ge", {80, 16, 33, 19}, "0"},
+        {&TForm1::be, "be", {136, 16, 33, 19}, "0"},
+        {&TForm1::alp, "alp", {192, 16, 33, 19}, "255"},
+        {&TForm1::hex, "hex", {16, 40, 49, 19}, ""},
+    };
+
+    static inline const ListRow kLists[] = {
+        {&TForm1::lista1, "lista1", {8, 120, 113, 49}},
+        {&TForm1::ListBox2, "ListBox2", {128, 120, 121, 49}},
+        {&TForm1::lista2, "lista2", {}, false},
+        {&TForm1::lista3, "lista3", {}, false},
+        {&TForm1::lista10, "lista10", {}, false},
+    };
+};
 
 TForm1::TForm1(Services& services, QWidget* parent)
     : QWidget(parent)
@@ -344,7 +344,7 @@ void TForm1::createControls()
         Image1->setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/background.png")));
     });
 
-    for (const LabelRow& row : kLabels) {
+    for (const LabelRow& row : Design::kLabels) {
         auto* label = place(
             new QLabel(QString::fromUtf8(row.caption), parentOf(row.parent)), row.name, row.place);
         if (row.fontPixels) {
@@ -362,7 +362,7 @@ void TForm1::createControls()
     }
     Label8->hide();
 
-    for (const EditRow& row : kEditors) {
+    for (const EditRow& row : Design::kEditors) {
         auto* editor
             = place(new QLineEdit(QString::fromLatin1(row.text), GroupBox1), row.name, row.place);
         editor->setEnabled(false);
@@ -373,9 +373,9 @@ void TForm1::createControls()
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         const ColourSlot& slot = kColourSlots[index];
         const int top = kSlotRowTop + kSlotRowStep * static_cast<int>(index);
-        swatches[index] = this->*kSwatches[index]
+        swatches[index]
             = place(new ColourSwatch(GroupBox1), slot.swatch.data(), {168, top, 33, 19});
-        slotButtons[index] = this->*kSlotButtons[index] = place(
+        slotButtons[index] = place(
             new QRadioButton(
                 QString::fromLatin1(slot.displayName.data(), slot.displayName.size()), GroupBox1),
             slot.radioButton.data(), {208, top + 1, 121, kRadioHeight});
@@ -392,10 +392,10 @@ void TForm1::createControls()
             this->*row.control = button;
         }
     };
-    makeButtons(kButtons);
-    makeButtons(kRadios);
+    makeButtons(Design::kButtons);
+    makeButtons(Design::kRadios);
 
-    for (const ListRow& row : kLists) {
+    for (const ListRow& row : Design::kLists) {
         auto* list = place(new QListWidget(GroupBox3), row.name, row.place);
         list->setVisible(row.visible);
         this->*row.control = list;

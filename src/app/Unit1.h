@@ -48,8 +48,8 @@ class XmlFileActions;
 struct Services;
 
 // The main window. It owns the controls, which carry their designed names (also as object names,
-// so tests find them with findChild), and hands every handler to the class of the part of the
-// program that does the work. Creating it runs the start-up sequence; an error there is shown and
+// by which tests find them), and hands every handler to the class of the part of the program that
+// does the work. Creating it runs the start-up sequence; an error there is shown and
 // the window still opens.
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -95,6 +95,33 @@ public:
     // named after docFileName.
     void load(const std::string& path);
 
+    // The colour picker of the palette button.
+    std::unique_ptr<ColorPickerDialog> ColorPickerDialog1;
+
+    // The file dialogs, as they are shown.
+    FileDialogRequest od;
+    FileDialogRequest sv;
+    FileDialogRequest JvSaveDialog1;
+    FileDialogRequest j2;
+    FileDialogRequest opimg;
+
+signals:
+    // Emitted when a press asks to move the window, just before the system takes over the move.
+    void moveRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The designed controls in tables.
+    struct Design;
+
+    void createControls();
+    void connectHandlers();
+    void startWindowMove();
+
     // Window, left to right.
     ImageControl* logoimg;
     QLabel* Label8; // hidden; holds userFolder
@@ -117,22 +144,6 @@ public:
     QLineEdit* alp;
     QLineEdit* hex;
     ColourSwatch* clr;
-    ColourSwatch* lae;
-    ColourSwatch* nae;
-    ColourSwatch* gae;
-    ColourSwatch* eae;
-    ColourSwatch* sae;
-    ColourSwatch* ale;
-    ColourSwatch* sale;
-    ColourSwatch* pete;
-    QRadioButton* larb;
-    QRadioButton* narb;
-    QRadioButton* garb;
-    QRadioButton* earb;
-    QRadioButton* sarb;
-    QRadioButton* alrb;
-    QRadioButton* salrb;
-    QRadioButton* petrb;
     QPushButton* plt;
     QPushButton* sctbt;
     QPushButton* loadbt;
@@ -169,33 +180,9 @@ public:
     QListWidget* lista10;
     QPushButton* helbp3bt; // hidden
 
-    // The slot rows in slot order: the same controls as lae ... pete and larb ... petrb.
+    // The slot rows in slot order, named after the slot table (lae ... pete, larb ... petrb).
     std::array<ColourSwatch*, kSlotCount> swatches {};
     std::array<QRadioButton*, kSlotCount> slotButtons {};
-
-    // The colour picker of the palette button.
-    std::unique_ptr<ColorPickerDialog> ColorPickerDialog1;
-
-    // The file dialogs, as they are shown.
-    FileDialogRequest od;
-    FileDialogRequest sv;
-    FileDialogRequest JvSaveDialog1;
-    FileDialogRequest j2;
-    FileDialogRequest opimg;
-
-signals:
-    // Emitted when a press asks to move the window, just before the system takes over the move.
-    void moveRequested();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void createControls();
-    void connectHandlers();
-    void startWindowMove();
 
     Services& m_services;
     const ProgramFolders m_folders;

@@ -34,7 +34,10 @@ class PreviewTest : public EditorsFixture {
 protected:
     QImage preview()
     {
-        return window().GroupBox1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return named<QGroupBox>(window(), "GroupBox1")
+            ->grab()
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     }
 
     // The part of the preview a sample at place covers.
@@ -47,7 +50,7 @@ protected:
     {
         QImage flat(150, 160, QImage::Format_RGB32);
         flat.fill(kDarkBand);
-        form.Image1->setPicture(flat);
+        named<ImageControl>(form, "Image1")->setPicture(flat);
     }
 
     void render(std::size_t index, ColourValue colour, std::int32_t alpha)
@@ -95,7 +98,7 @@ TEST_F(PreviewTest, SamplesAreMadeByTheirFirstRenderAtTheirStartPlaces)
     const PreviewSample* sample = form.findChild<PreviewSample*>("salea");
     ASSERT_NE(sample, nullptr);
     EXPECT_EQ(sample, form.preview().sample(6));
-    EXPECT_EQ(sample->parentWidget(), form.GroupBox1);
+    EXPECT_EQ(sample->parentWidget(), named<QGroupBox>(form, "GroupBox1"));
     EXPECT_EQ(sample->geometry(), QRect(110, 211, 16, 15));
     EXPECT_EQ(sample->toolTip(), "special attribute label ");
     EXPECT_EQ(sample->statusTip(), " special attribute label");
@@ -157,8 +160,8 @@ TEST_F(PreviewTest, SamplesLieOverLabelsAndUnderInputControls)
 {
     TForm1& form = loaded();
     form.SampleClearAll();
-    const QPoint overLabel = form.Label5->pos() + QPoint(2, 0);
-    const QPoint underEditor = form.re->pos() + QPoint(4, 2);
+    const QPoint overLabel = named<QLabel>(form, "Label5")->pos() + QPoint(2, 0);
+    const QPoint underEditor = named<QLineEdit>(form, "re")->pos() + QPoint(4, 2);
     const QImage before = preview();
     // The label's letters are there to be seen through the sample.
     const QImage label = area(before, overLabel);
@@ -234,7 +237,7 @@ TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
                        ->grabWindow(form.winId())
                        .toImage()
                        .convertToFormat(QImage::Format_RGB32)
-                       .copy(samples.translated(form.GroupBox1->pos()))
+                       .copy(samples.translated(named<QGroupBox>(form, "GroupBox1")->pos()))
                 == expected;
         });
     };
@@ -250,7 +253,7 @@ TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
 
     QImage flat(150, 160, QImage::Format_RGB32);
     flat.fill(Qt::black);
-    form.Image1->setPicture(flat);
+    named<ImageControl>(form, "Image1")->setPicture(flat);
     const QImage overBlack = preview().copy(samples);
     EXPECT_NE(overBlack, redOnTop);
     EXPECT_TRUE(screenShows(overBlack));

@@ -73,12 +73,16 @@ protected:
     }
 
     TForm1& form() { return *m_form; }
-    void clickStatusBar() { QTest::mouseClick(m_form->StatusBar1, Qt::LeftButton); }
+    void clickStatusBar()
+    {
+        QTest::mouseClick(named<StatusBar>(*m_form, "StatusBar1"), Qt::LeftButton);
+    }
 
     ::testing::AssertionResult offered()
     {
-        const std::string text = m_form->StatusBar1->text().toStdString();
-        const bool hand = m_form->StatusBar1->cursor().shape() == Qt::PointingHandCursor;
+        const std::string text = named<StatusBar>(*m_form, "StatusBar1")->text().toStdString();
+        const bool hand
+            = named<StatusBar>(*m_form, "StatusBar1")->cursor().shape() == Qt::PointingHandCursor;
         if (m_form->updateCheck().updateAvailable() && hand && text == kOffer)
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure()
@@ -88,8 +92,9 @@ protected:
 
     ::testing::AssertionResult notOffered()
     {
-        if (m_form->updateCheck().updateAvailable() || m_form->StatusBar1->text() == kOffer
-            || m_form->StatusBar1->cursor().shape() != Qt::ArrowCursor)
+        if (m_form->updateCheck().updateAvailable()
+            || named<StatusBar>(*m_form, "StatusBar1")->text() == kOffer
+            || named<StatusBar>(*m_form, "StatusBar1")->cursor().shape() != Qt::ArrowCursor)
             return ::testing::AssertionFailure() << "an update is offered";
         clickStatusBar();
         if (!shell.opened().empty())
@@ -127,7 +132,7 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndAClickOpensItsPageMaximised)
     EXPECT_EQ(shell.opened()[0].show, ShowWindow::Maximised);
 
     // A hint may have replaced the offer: the click still opens the page.
-    form().StatusBar1->setText("| Current path (FM 2009) is /");
+    named<StatusBar>(form(), "StatusBar1")->setText("| Current path (FM 2009) is /");
     clickStatusBar();
     EXPECT_EQ(shell.opened().size(), 2u);
     EXPECT_TRUE(messages.shown().empty());
@@ -138,7 +143,8 @@ TEST_F(UpdateCheckTest, TheOfferSpeaksTheLanguageInForce)
     registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, Languages::kValue, "Polish");
     serve(updateIni("3"));
     TForm1& form = startChecked();
-    EXPECT_EQ(form.StatusBar1->text(), "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(),
+        "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
     EXPECT_TRUE(form.updateCheck().updateAvailable());
 }
 
