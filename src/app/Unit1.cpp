@@ -455,15 +455,11 @@ void TForm1::connectHandlers()
     onLineClick(lista1, [this](int row) { m_catalogue->lista1Click(row); });
     onLineClick(ListBox2, [this](int row) { m_catalogue->ListBox2Click(row); });
 
-    // The user's clicks on the slots' radio buttons; selecting from code goes through selectSlot.
-    constexpr void (SlotSelection::*kSlotClicks[kSlotCount])()
-        = {&SlotSelection::larbClick, &SlotSelection::narbClick, &SlotSelection::garbClick,
-            &SlotSelection::earbClick, &SlotSelection::sarbClick, &SlotSelection::alrbClick,
-            &SlotSelection::salrbClick, &SlotSelection::petrbClick};
+    // The user's clicks on the slots' radio buttons, named larb ... petrb after the slot table;
+    // selecting from code goes through selectSlot.
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         connect(slotButtons[index], &QRadioButton::clicked, this,
-            guarded(
-                messages, [this, click = kSlotClicks[index]](bool) { (*m_selection.*click)(); }));
+            guarded(messages, [this, index](bool) { m_selection->click(index); }));
     }
     onClick(plt, [this] {
         clr->setColour(m_editors->colourOfTexts());

@@ -31,34 +31,11 @@ public:
     void Image1MouseMove(QPoint at);
     void Image1MouseUp();
 
+    // One handler per event serves the eight samples (laeaMouseDown ... peteaMouseUp), indexed in
+    // slot order; the samples carry their names from the slot table.
     void sampleMouseDown(std::size_t index, QPoint at);
     void sampleMouseMove(std::size_t index, QPoint at);
     void sampleMouseUp(std::size_t index);
-
-    void laeaMouseDown(QPoint at) { sampleMouseDown(0, at); }
-    void laeaMouseMove(QPoint at) { sampleMouseMove(0, at); }
-    void laeaMouseUp() { sampleMouseUp(0); }
-    void naeaMouseDown(QPoint at) { sampleMouseDown(1, at); }
-    void naeaMouseMove(QPoint at) { sampleMouseMove(1, at); }
-    void naeaMouseUp() { sampleMouseUp(1); }
-    void gaeaMouseDown(QPoint at) { sampleMouseDown(2, at); }
-    void gaeaMouseMove(QPoint at) { sampleMouseMove(2, at); }
-    void gaeaMouseUp() { sampleMouseUp(2); }
-    void eaeaMouseDown(QPoint at) { sampleMouseDown(3, at); }
-    void eaeaMouseMove(QPoint at) { sampleMouseMove(3, at); }
-    void eaeaMouseUp() { sampleMouseUp(3); }
-    void saeaMouseDown(QPoint at) { sampleMouseDown(4, at); }
-    void saeaMouseMove(QPoint at) { sampleMouseMove(4, at); }
-    void saeaMouseUp() { sampleMouseUp(4); }
-    void aleaMouseDown(QPoint at) { sampleMouseDown(5, at); }
-    void aleaMouseMove(QPoint at) { sampleMouseMove(5, at); }
-    void aleaMouseUp() { sampleMouseUp(5); }
-    void saleaMouseDown(QPoint at) { sampleMouseDown(6, at); }
-    void saleaMouseMove(QPoint at) { sampleMouseMove(6, at); }
-    void saleaMouseUp() { sampleMouseUp(6); }
-    void peteaMouseDown(QPoint at) { sampleMouseDown(7, at); }
-    void peteaMouseMove(QPoint at) { sampleMouseMove(7, at); }
-    void peteaMouseUp() { sampleMouseUp(7); }
 
     // "Reset positions": the background and every sample back at their start places, the places
     // of samples not yet made too. Nothing is shown.
