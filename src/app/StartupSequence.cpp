@@ -4,6 +4,7 @@
 #include "app/FmUserFolder.h"
 #include "app/ImageControl.h"
 #include "app/Languages.h"
+#include "app/LogCategories.h"
 #include "app/ProgramFolders.h"
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
@@ -29,6 +30,7 @@ void StartupSequence::run()
             checkForUpdate();
         } catch (...) {
             // The server may be away or answer nonsense; that is never the user's concern.
+            logCurrentFailure(logUpdate(), "The update check");
         }
         readFolderSettings();
         setSamplePositions();

@@ -15,7 +15,8 @@ struct Services;
 
 // What the main window does once its controls exist, one method per step, in this order. An error
 // in a step ends the sequence at that step and is shown in the general error box; the window opens
-// all the same, with what the steps before it did. The update check alone swallows its errors.
+// all the same, with what the steps before it did. The update check alone keeps its errors from the
+// user: they only go to the log.
 class StartupSequence {
 public:
     struct Parts {

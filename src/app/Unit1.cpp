@@ -8,6 +8,7 @@
 #include "app/ImageControl.h"
 #include "app/InterfaceFont.h"
 #include "app/Languages.h"
+#include "app/LogCategories.h"
 #include "app/PreviewBackground.h"
 #include "app/SecondaryWindows.h"
 #include "app/SkinCatalogueHandlers.h"
@@ -537,10 +538,13 @@ void TForm1::startWindowMove()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // The temporary folder is only a scratch area: a failure to remove it is of no concern.
+    // The temporary folder is only a scratch area: a failure to remove it is of no concern to the
+    // user.
     try {
-        m_services.files.deleteTree(m_folders.program, "temp");
+        if (!m_services.files.deleteTree(m_folders.program, "temp"))
+            qCWarning(logFiles) << "The temp folder could not be removed whole";
     } catch (...) {
+        logCurrentFailure(logFiles(), "Removing the temp folder");
     }
     event->accept();
 }

@@ -21,6 +21,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The warnings logged while it lives, as "category: text".
+class WarningLog {
+public:
+    WarningLog()
+        : m_previous(qInstallMessageHandler(&WarningLog::record))
+    {
+        s_lines.clear();
+    }
+    ~WarningLog() { qInstallMessageHandler(m_previous); }
+    const std::vector<std::string>& lines() const { return s_lines; }
+
+private:
+    static void record(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtWarningMsg)
+            s_lines.push_back(std::string(context.category) + ": " + text.toStdString());
+    }
+
+    static inline std::vector<std::string> s_lines;
+    QtMessageHandler m_previous;
+};
+
 TEST_F(MainWindowFixture, TheTempFolderLivesWhileTheWindowIsOpen)
 {
     TForm1& form = start();
@@ -46,9 +68,12 @@ TEST_F(MainWindowFixture, AFailureToRemoveTheTempFolderPassesSilently)
     start();
     files.refuseWrites(programFolder() + "temp");
     program.write("temp/kept.xml", "<x/>");
+    const WarningLog log;
     close();
     EXPECT_TRUE(fs::exists(program / "temp/kept.xml"));
     EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(log.lines(),
+        std::vector<std::string> {"tintabel.files: The temp folder could not be removed whole"});
 }
 
 TEST_F(MainWindowFixture, AnErrorInAStartUpStepEndsTheSequenceThereAndTheWindowStillOpens)
@@ -91,9 +116,12 @@ TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
 {
     TForm1& form = start();
     FailingUpdateCheck sequence(form.startupParts());
+    const WarningLog log;
     sequence.run();
     EXPECT_TRUE(sequence.picturesLoaded);
     EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(log.lines(),
+        std::vector<std::string> {"tintabel.update: The update check failed: " + notAnInteger("")});
 }
 
 TEST_F(MainWindowFixture, TheStatusBarFollowsTheLongHintOfTheControlUnderTheMouse)
