@@ -1,8 +1,8 @@
-#include "MainWindowFixture.h"
 #include "app/BuildSettings.h"
 #include "app/SecondaryWindows.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
+#include "support/MainWindowFixture.h"
 
 #include <QLabel>
 #include <QPushButton>

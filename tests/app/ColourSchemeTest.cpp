@@ -1,5 +1,5 @@
-#include "EditorsFixture.h"
 #include "platform/LocalFileSystem.h"
+#include "support/EditorsFixture.h"
 #include "support/ErrorText.h"
 #include "support/SchemeRecord.h"
 

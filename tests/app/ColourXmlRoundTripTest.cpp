@@ -1,5 +1,5 @@
-#include "MainWindowFixture.h"
 #include "platform/XmlDocument.h"
+#include "support/MainWindowFixture.h"
 #include "support/XmlTestDocuments.h"
 
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "app/Languages.h"
 
-#include "MainWindowFixture.h"
 #include "app/ImageControl.h"
 #include "app/LanguageTexts.h"
 #include "app/StatusBar.h"
+#include "support/MainWindowFixture.h"
 
 #include <QGroupBox>
 #include <QLabel>

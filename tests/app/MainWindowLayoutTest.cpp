@@ -1,7 +1,7 @@
-#include "MainWindowFixture.h"
 #include "app/ImageControl.h"
 #include "app/StatusBar.h"
 #include "editor/ColourSwatch.h"
+#include "support/MainWindowFixture.h"
 
 #include <QGroupBox>
 #include <QLabel>

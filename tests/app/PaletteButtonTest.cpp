@@ -1,8 +1,8 @@
-#include "EditorsFixture.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/SpinField.h"
 #include "picker/UColorForm.h"
 #include "picker/UPSPFrame.h"
+#include "support/EditorsFixture.h"
 #include "support/ErrorText.h"
 
 #include <QPushButton>

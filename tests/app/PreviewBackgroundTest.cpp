@@ -1,7 +1,7 @@
-#include "MainWindowFixture.h"
 #include "app/ImageControl.h"
 #include "platform/Errors.h"
 #include "support/ErrorText.h"
+#include "support/MainWindowFixture.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -1,4 +1,3 @@
-#include "MainWindowFixture.h"
 #include "app/ImageControl.h"
 #include "app/Languages.h"
 #include "app/StartupSequence.h"
@@ -6,6 +5,7 @@
 #include "app/UpdateCheck.h"
 #include "platform/Errors.h"
 #include "support/ErrorText.h"
+#include "support/MainWindowFixture.h"
 
 #include <QEnterEvent>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "MainWindowFixture.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
+#include "support/MainWindowFixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #include "app/UpdateCheck.h"
 
-#include "MainWindowFixture.h"
 #include "app/Languages.h"
 #include "app/StatusBar.h"
 #include "platform/CurlDownloader.h"
 #include "support/HttpTestServer.h"
+#include "support/MainWindowFixture.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "MainWindowFixture.h"
 #include "app/Languages.h"
 #include "colours/ColourSlot.h"
+#include "support/MainWindowFixture.h"
 #include "support/XmlTestDocuments.h"
 
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "EditorsFixture.h"
+#include "support/EditorsFixture.h"
 #include "support/ErrorText.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "EditorsFixture.h"
 #include "app/ImageControl.h"
 #include "editor/SampleCompositor.h"
+#include "support/EditorsFixture.h"
 
 #include <QApplication>
 #include <QGroupBox>

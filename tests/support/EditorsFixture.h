@@ -1,12 +1,12 @@
 #pragma once
 
-#include "MainWindowFixture.h"
 #include "colours/SlotModel.h"
 #include "colours/WorkingColourFile.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
 #include "editor/PreviewSample.h"
 #include "editor/PreviewSamples.h"
+#include "support/MainWindowFixture.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
