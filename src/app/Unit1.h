@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/ColourSource.h"
+#include "app/MainWindowControls.h"
 #include "app/ProgramFolders.h"
 #include "app/StartupSequence.h"
-#include "colours/ColourSlot.h"
 #include "colours/ColourXmlReader.h"
 #include "colours/SlotModel.h"
 #include "colours/WorkingColourFile.h"
@@ -12,18 +12,10 @@
 
 #include <QWidget>
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
-
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
 
 namespace tintabel {
 
@@ -31,10 +23,8 @@ class ChannelEditors;
 class ColourSchemeActions;
 class ColorPickerDialog;
 class ColourSourceReset;
-class ColourSwatch;
 class FmUserFolder;
 class Languages;
-class ImageControl;
 class PreviewBackground;
 class PreviewLayout;
 class PreviewSamples;
@@ -42,15 +32,14 @@ class SecondaryWindows;
 class SkinCatalogueHandlers;
 class SlotSelection;
 class SlotViews;
-class StatusBar;
 class UpdateCheck;
 class XmlFileActions;
 struct Services;
 
-// The main window. It owns the controls, which carry their designed names (also as object names,
-// by which tests find them), and hands every handler to the class of the part of the program that
-// does the work. Creating it runs the start-up sequence; an error there is shown and
-// the window still opens.
+// The main window. It owns its controls (MainWindowControls) and the parts of the program, and
+// hands every handler to the part that does the work, giving each part the controls and
+// collaborators it uses. Creating it runs the start-up sequence; an error there is shown and the
+// window still opens.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -115,74 +104,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The designed controls in tables.
-    struct Design;
-
-    void createControls();
     void connectHandlers();
     void startWindowMove();
 
-    // Window, left to right.
-    ImageControl* logoimg;
-    QLabel* Label8; // hidden; holds userFolder
-    QPushButton* Button1; // hidden
-    StatusBar* StatusBar1;
-
-    // "Colours manager".
-    QGroupBox* GroupBox1;
-    ImageControl* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLineEdit* re;
-    QLineEdit* ge;
-    QLineEdit* be;
-    QLineEdit* alp;
-    QLineEdit* hex;
-    ColourSwatch* clr;
-    QPushButton* plt;
-    QPushButton* sctbt;
-    QPushButton* loadbt;
-    QPushButton* JvXPButton1;
-    QPushButton* JvXPButton2;
-    QPushButton* helbp1bt; // hidden
-
-    // "Options".
-    QGroupBox* GroupBox2;
-    ImageControl* engimg;
-    ImageControl* polimg;
-    QRadioButton* cbfm2009;
-    QRadioButton* cbfm2008;
-    QPushButton* spbt;
-    QPushButton* resbt;
-    QPushButton* helpbt;
-    QPushButton* aboutbt;
-    QPushButton* exitbt;
-    QPushButton* help2bt; // hidden
-
-    // "Load/Save XML".
-    QGroupBox* GroupBox3;
-    QPushButton* lsbt;
-    QPushButton* savebt;
-    QRadioButton* manrb;
-    QRadioButton* skinrb;
-    QLabel* sllb;
-    QLabel* ctllb;
-    QListWidget* lista1;
-    QListWidget* ListBox2;
-    QPushButton* sxmlbt;
-    QListWidget* lista2; // hidden working lists of the skin catalogue
-    QListWidget* lista3;
-    QListWidget* lista10;
-    QPushButton* helbp3bt; // hidden
-
-    // The slot rows in slot order, named after the slot table (lae ... pete, larb ... petrb).
-    std::array<ColourSwatch*, kSlotCount> swatches {};
-    std::array<QRadioButton*, kSlotCount> slotButtons {};
+    MainWindowControls m_controls;
 
     Services& m_services;
     const ProgramFolders m_folders;
