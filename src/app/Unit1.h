@@ -50,14 +50,12 @@ public:
     explicit TForm1(Services& services, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    Services& services() const { return m_services; }
     const ProgramFolders& folders() const { return m_folders; }
     ColourSource& source() { return m_source; }
     SlotModel& slotModel() { return m_slots; }
     const WorkingColourFile& workingFile() const { return m_workingFile; }
     ChannelEditors& editors() const { return *m_editors; }
     PreviewSamples& preview() const { return *m_preview; }
-    SlotSelection& slotSelection() const { return *m_selection; }
     Languages& languages() const { return *m_languages; }
     FmUserFolder& fmUserFolder() const { return *m_fmUserFolder; }
     SkinCatalogueHandlers& catalogue() const { return *m_catalogue; }
