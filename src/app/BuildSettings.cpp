@@ -1,14 +1,10 @@
 #include "app/BuildSettings.h"
 
-#include <cstdlib>
-
 namespace tintabel {
 
-std::string updateServerAddress()
+std::string updateServerAddress(const Environment& environment)
 {
-    if (const char* address = std::getenv("TINTABEL_UPDATE_URL"); address && *address)
-        return address;
-    return TINTABEL_UPDATE_URL;
+    return environment.updateServer.empty() ? TINTABEL_UPDATE_URL : environment.updateServer;
 }
 
 std::string siteAddress()

@@ -28,7 +28,8 @@ UpdateCheck::UpdateCheck(Services& services, StatusBar& statusBar, const Interfa
 void UpdateCheck::update()
 {
     const std::string file = m_programFolder + "\\orb.ini";
-    if (m_services.downloader.download(updateServerAddress() + "/orb.ini", file)
+    if (m_services.downloader.download(
+            updateServerAddress(m_services.environment) + "/orb.ini", file)
         == Downloader::kCannotConnect)
         return;
 

@@ -24,12 +24,6 @@ ColourValue HexToColour(std::string_view hex)
     return makeColour(red, green, blue);
 }
 
-std::array<std::uint8_t, 3> ColourToTriple(ColourValue colour)
-{
-    return {static_cast<std::uint8_t>(blueOf(colour)), static_cast<std::uint8_t>(greenOf(colour)),
-        static_cast<std::uint8_t>(redOf(colour))};
-}
-
 std::string RgbToHex(int red, int green, int blue)
 {
     static constexpr char digits[] = "0123456789ABCDEF";

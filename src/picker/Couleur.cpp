@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace tintabel {
 
@@ -43,25 +42,6 @@ int nearest(double x)
 int nearest(float x)
 {
     return static_cast<int>(std::nearbyint(x));
-}
-
-std::uint32_t packColour(RvbBytes rvb)
-{
-    return rvb.red + 256u * rvb.green + 65536u * rvb.blue;
-}
-
-RvbBytes unpackColour(std::uint32_t colour)
-{
-    return {static_cast<std::uint8_t>(colour & 0xFF), static_cast<std::uint8_t>(colour >> 8 & 0xFF),
-        static_cast<std::uint8_t>(colour >> 16 & 0xFF)};
-}
-
-std::string hexaOf(std::uint32_t colour)
-{
-    const RvbBytes rvb = unpackColour(colour);
-    char text[7];
-    std::snprintf(text, sizeof text, "%02X%02X%02X", rvb.red, rvb.green, rvb.blue);
-    return text;
 }
 
 TslFractions rgbToTsl(RvbBytes rvb)
@@ -193,13 +173,12 @@ void TCouleur::SetTSV(std::int32_t hue, float saturation, float value)
     m_rvb = tsvToRgb(m_tsv);
     m_tsl = rgbToTsl(m_rvb);
     m_tslPsp = tslToPsp(m_tsl);
-    m_color = packColour(m_rvb);
-    m_hexa = hexaOf(m_color);
+    packRvb();
 }
 
-void TCouleur::SetColor(std::uint32_t colour)
+void TCouleur::SetColor(ColourValue colour)
 {
-    m_rvb = unpackColour(colour);
+    m_rvb = channelsOf(colour);
     m_tsl = rgbToTsl(m_rvb);
     deriveFromRvbAndTsl();
     m_color = colour;
@@ -211,8 +190,13 @@ void TCouleur::deriveFromRvbAndTsl()
     m_tsv = rgbToTsv(m_rvb, m_tsv.hue);
     applyTsvHueRule();
     m_tslPsp = tslToPsp(m_tsl);
-    m_color = packColour(m_rvb);
-    m_hexa = hexaOf(m_color);
+    packRvb();
+}
+
+void TCouleur::packRvb()
+{
+    m_color = makeColour(m_rvb);
+    m_hexa = RgbToHex(m_rvb.red, m_rvb.green, m_rvb.blue);
 }
 
 void TCouleur::applyTsvHueRule()

@@ -1,17 +1,11 @@
 #pragma once
 
+#include "colours/ColourValue.h"
+
 #include <cstdint>
 #include <string>
 
 namespace tintabel {
-
-// Red, green and blue bytes.
-struct RvbBytes {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const RvbBytes&, const RvbBytes&) = default;
-};
 
 // Hue, saturation and lightness as fractions from 0 to 1.
 struct TslFractions {
@@ -42,12 +36,6 @@ struct TslBytes {
 int nearest(double x);
 int nearest(float x);
 
-// Red in bits 0 to 7, green in 8 to 15, blue in 16 to 23.
-std::uint32_t packColour(RvbBytes rvb);
-RvbBytes unpackColour(std::uint32_t colour);
-// Six upper-case hexadecimal digits, red first.
-std::string hexaOf(std::uint32_t colour);
-
 TslFractions rgbToTsl(RvbBytes rvb);
 RvbBytes tslToRgb(const TslFractions& tsl);
 // A grey has no hue of its own: it keeps previousHue. Otherwise the hue is left at previousHue
@@ -66,25 +54,26 @@ public:
     void SetTSL(double hue, double saturation, double lightness);
     void SetTSLPSP(std::uint8_t hue, std::uint8_t saturation, std::uint8_t lightness);
     void SetTSV(std::int32_t hue, float saturation, float value);
-    void SetColor(std::uint32_t colour);
+    void SetColor(ColourValue colour);
     void Assign(const TCouleur& other) { *this = other; }
 
     const RvbBytes& RVB() const { return m_rvb; }
     const TslFractions& TSL() const { return m_tsl; }
     const TsvDegrees& TSV() const { return m_tsv; }
     const TslBytes& TSLPSP() const { return m_tslPsp; }
-    std::uint32_t Color() const { return m_color; }
+    ColourValue Color() const { return m_color; }
     const std::string& Hexa() const { return m_hexa; }
 
 private:
     void deriveFromRvbAndTsl();
+    void packRvb();
     void applyTsvHueRule();
 
     RvbBytes m_rvb;
     TslFractions m_tsl;
     TsvDegrees m_tsv;
     TslBytes m_tslPsp;
-    std::uint32_t m_color = 0;
+    ColourValue m_color = 0;
     std::string m_hexa;
 };
 

@@ -307,7 +307,7 @@ void TFramePSP::paintPreviewBoxes()
 {
     QImage& preview = ImgCoulPSP->picture();
     const auto fillBox = [&preview](QRect box, std::uint32_t colour) {
-        const RvbBytes rvb = unpackColour(colour);
+        const RvbBytes rvb = channelsOf(colour);
         QPainter painter(&preview);
         painter.fillRect(box, Qt::black);
         painter.fillRect(box.adjusted(1, 1, -1, -1), QColor(rvb.red, rvb.green, rvb.blue));

@@ -116,7 +116,7 @@ TFramePerso::TFramePerso(
     GBGen = addGroup("Communes", Group::General);
     GBSpe = addGroup("Spécifique Application", Group::Application);
     for (int i = 0; i < kCellsPerGroup; ++i)
-        setCell(cellIndex(Group::Fixed, i), kEmpty, packColour(kFixedColours[i]), true);
+        setCell(cellIndex(Group::Fixed, i), kEmpty, makeColour(kFixedColours[i]), true);
     const PersoColourStore::Groups stored = m_store.load();
     fillGroup(Group::General, stored.general);
     fillGroup(Group::Application, stored.application);
@@ -147,7 +147,7 @@ void TFramePerso::fillGroup(Group group, const PersoColourStore::CellValues& val
         const std::int32_t value = values[i];
         const bool used = value != kEmpty;
         setCell(cellIndex(group, i), value,
-            used ? static_cast<std::uint32_t>(value) : packColour({255, 255, 255}), used);
+            used ? static_cast<std::uint32_t>(value) : makeColour(255, 255, 255), used);
     }
 }
 
@@ -193,7 +193,7 @@ void TFramePerso::deleteSelected()
     if (!m_selected || groupOf(*m_selected) == Group::Fixed)
         return;
     const int cell = *m_selected;
-    setCell(cell, kEmpty, packColour({255, 255, 255}), false);
+    setCell(cell, kEmpty, makeColour(255, 255, 255), false);
     paintCell(cell, false);
     m_selected.reset();
 }
@@ -232,7 +232,7 @@ void TFramePerso::paintCell(int cell, bool selected)
     const int w = picture.width();
     const int h = picture.height();
     const QRgb face = palette().color(QPalette::Button).rgb();
-    const QRgb colour = rgbOf(unpackColour(target.fill));
+    const QRgb colour = rgbOf(channelsOf(target.fill));
     drawRectangle(picture, edges(0, 0, w, h), selected ? kBlack : face, face);
     drawRectangle(picture, edges(1, 1, w - 1, h - 1), kWhite, face);
     drawRectangle(picture, edges(1, 1, w - 2, h - 2), kShadow, face);

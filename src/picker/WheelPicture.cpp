@@ -1,15 +1,8 @@
 #include "picker/WheelPicture.h"
 
+#include "picker/PictureDrawing.h"
+
 namespace tintabel {
-
-namespace {
-
-QRgb rgbOf(RvbBytes rvb)
-{
-    return qRgb(rvb.red, rvb.green, rvb.blue);
-}
-
-} // namespace
 
 WheelPicture::WheelPicture(QImage& picture, const WheelGeometry& geometry)
     : m_picture(picture)

@@ -1,11 +1,13 @@
 #include "platform/Environment.h"
 
+#include "platform/Errors.h"
+#include "platform/LocalRecordFile.h"
 #include "platform/Paths.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <pwd.h>
+#include <ranges>
 #include <unistd.h>
 
 namespace tintabel {
@@ -16,12 +18,17 @@ namespace {
 // that is either absolute or starts with "$HOME".
 std::optional<std::string> documentsFromUserDirs(const std::string& file, const std::string& home)
 {
-    std::ifstream in(file);
-    std::string line;
+    std::string content;
+    try {
+        content = LocalRecordFile::readWhole(file);
+    } catch (const InOutError&) {
+        // Most users have no such file; an unreadable one gives the default folder as well.
+        return std::nullopt;
+    }
     std::optional<std::string> result;
     const std::string_view key = "XDG_DOCUMENTS_DIR=";
-    while (std::getline(in, line)) {
-        std::string_view text = line;
+    for (const auto line : std::views::split(content, '\n')) {
+        std::string_view text(line.begin(), line.end());
         while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
             text.remove_prefix(1);
         if (!text.starts_with(key))
@@ -93,6 +100,7 @@ Environment Environment::fromVariables(const VariableLookup& variable)
     env.documentsFolder = documents.value_or(env.home + "/Documents");
     env.winePrefix = either("WINEPREFIX", env.home + "/.wine");
     env.userName = either("USER", either("LOGNAME", ""));
+    env.updateServer = either("TINTABEL_UPDATE_URL", "");
     return env;
 }
 

@@ -18,6 +18,7 @@ struct Environment {
         documentsFolder; // $XDG_DOCUMENTS_DIR, else user-dirs.dirs, else home + "/Documents"
     std::string winePrefix; // $WINEPREFIX, else home + "/.wine" (it need not exist)
     std::string userName; // $USER, else $LOGNAME
+    std::string updateServer; // $TINTABEL_UPDATE_URL, else "" (the build's address)
 
     static Environment fromProcess();
     // The same rules over any source of variables (an unset or empty variable gives nothing);

@@ -243,10 +243,7 @@ std::string LocalFileSystem::readFile(std::string_view path)
     const auto file = local(path);
     if (!file)
         throw InOutError(ioReason(ENOTDIR));
-    const auto opened = LocalRecordFile::open(*file, 1, RecordAccess::ReadOnly);
-    std::string bytes = opened->readAll();
-    opened->close();
-    return bytes;
+    return LocalRecordFile::readWhole(*file);
 }
 
 void LocalFileSystem::writeFileAtomically(

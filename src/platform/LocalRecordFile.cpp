@@ -76,6 +76,14 @@ std::unique_ptr<LocalRecordFile> LocalRecordFile::open(
     return std::unique_ptr<LocalRecordFile>(new LocalRecordFile(descriptor, recordSize));
 }
 
+std::string LocalRecordFile::readWhole(const std::filesystem::path& path)
+{
+    const auto file = open(path, 1, RecordAccess::ReadOnly);
+    std::string bytes = file->readAll();
+    file->close();
+    return bytes;
+}
+
 LocalRecordFile::LocalRecordFile(int descriptor, std::size_t recordSize)
     : m_descriptor(descriptor)
     , m_recordSize(recordSize)

@@ -16,6 +16,8 @@ public:
     // Raises InOutError with the reason when the file cannot be opened as asked.
     static std::unique_ptr<LocalRecordFile> open(
         const std::filesystem::path& path, std::size_t recordSize, RecordAccess access);
+    // The whole content of a file, however many bytes it holds. Raises InOutError with the reason.
+    static std::string readWhole(const std::filesystem::path& path);
     ~LocalRecordFile() override;
     LocalRecordFile(const LocalRecordFile&) = delete;
     LocalRecordFile& operator=(const LocalRecordFile&) = delete;
@@ -25,13 +27,12 @@ public:
     void read(std::uint64_t index, std::span<std::uint8_t> record) override;
     void write(std::uint64_t index, std::span<const std::uint8_t> record) override;
     void close() override;
-    // The whole content, however many records it holds.
-    std::string readAll();
 
 private:
     LocalRecordFile(int descriptor, std::size_t recordSize);
     int openDescriptor() const;
     off_t offsetOf(std::uint64_t index, std::size_t size) const;
+    std::string readAll();
 
     int m_descriptor;
     std::size_t m_recordSize;

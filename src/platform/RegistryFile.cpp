@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -24,28 +25,16 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
         && RegistryTree::foldCase(text.substr(0, prefix.size())) == prefix;
 }
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
+// Digits only, of either case: from_chars takes no sign, prefix or blank for an unsigned number.
 std::optional<std::uint32_t> hexNumber(std::string_view digits, std::size_t maxDigits)
 {
     if (digits.empty() || digits.size() > maxDigits)
         return std::nullopt;
     std::uint32_t number = 0;
-    for (const char c : digits) {
-        const int digit = hexDigit(c);
-        if (digit < 0)
-            return std::nullopt;
-        number = number << 4 | static_cast<std::uint32_t>(digit);
-    }
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, number, 16);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
     return number;
 }
 
@@ -129,7 +118,7 @@ private:
         else
             fail("unknown root key \"" + std::string(rootName) + "\"");
         m_key = std::string(name.substr(rootName.size()));
-        guarded([&] { m_tree.createKey(m_root, *m_key); });
+        atCurrentLine([&] { m_tree.createKey(m_root, *m_key); });
     }
 
     void value(std::string_view line)
@@ -164,7 +153,7 @@ private:
         } else {
             fail("unknown value type");
         }
-        guarded([&] { m_tree.setValue(m_root, *m_key, std::move(value)); });
+        atCurrentLine([&] { m_tree.setValue(m_root, *m_key, std::move(value)); });
     }
 
     // The text of a quoted string that starts at text[position - 1]; position ends after the
@@ -228,7 +217,8 @@ private:
             value.data = std::move(bytes);
     }
 
-    template<class Change> void guarded(Change&& change)
+    // A change the tree refuses is a fault of the text at the line being read.
+    template<class Change> void atCurrentLine(Change&& change)
     {
         try {
             change();

@@ -1,19 +1,20 @@
 #pragma once
 
+#include "platform/Errors.h"
 #include "platform/RegistryTree.h"
 
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace tintabel {
 
-// A store text that cannot be read, with the line (from 1) where reading stopped.
-class RegistryFormatError : public std::runtime_error {
+// A store text that cannot be read, with the line (from 1) where reading stopped; the text is
+// the reason, which the store puts into its message after the line.
+class RegistryFormatError : public Error {
 public:
     RegistryFormatError(std::size_t line, const std::string& reason)
-        : std::runtime_error(reason)
+        : Error(reason)
         , m_line(line)
     {
     }

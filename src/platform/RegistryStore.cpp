@@ -2,6 +2,7 @@
 
 #include "platform/AtomicWrite.h"
 #include "platform/Errors.h"
+#include "platform/LocalRecordFile.h"
 #include "platform/RegistryFile.h"
 
 #include <cerrno>
@@ -37,29 +38,6 @@ public:
 private:
     int m_descriptor;
 };
-
-// 0, or the error number of the failed step.
-int readWhole(const std::filesystem::path& file, std::string& text)
-{
-    const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
-        return errno;
-    char buffer[65536];
-    int error = 0;
-    for (;;) {
-        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
-        if (count > 0) {
-            text.append(buffer, static_cast<std::size_t>(count));
-        } else if (count == 0) {
-            break;
-        } else if (errno != EINTR) {
-            error = errno;
-            break;
-        }
-    }
-    ::close(descriptor);
-    return error;
-}
 
 std::string saveFailure(const std::filesystem::path& file, std::string_view reason)
 {
@@ -111,9 +89,11 @@ void RegistryStore::refresh()
         return;
 
     std::string text;
-    if (const int error = readWhole(m_file, text)) {
+    try {
+        text = LocalRecordFile::readWhole(m_file);
+    } catch (const InOutError& error) {
         m_fault = formatMessage("The settings file '%s' cannot be read: %s. It was left unchanged.",
-            {m_file.string(), ioReason(error)});
+            {m_file.string(), error.what()});
         return;
     }
     try {

@@ -4,10 +4,12 @@
 
 namespace tintabel {
 
-// Blanks as the text formats we read treat them: spaces, tabs and the carriage return of a CRLF.
+// Blanks as the text formats we read treat them: spaces, tabs, line breaks (with the carriage
+// return of a CRLF), vertical tabs and form feeds. Not std::isspace, which follows the locale.
+// XML allows only the first four between attributes, so the others never reach its scanner.
 constexpr bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
 constexpr std::string_view trimBlanks(std::string_view text)

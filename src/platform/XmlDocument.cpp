@@ -64,15 +64,6 @@ bool isStorableValue(std::string_view value)
     });
 }
 
-class StringWriter : public pugi::xml_writer {
-public:
-    void write(const void* data, std::size_t size) override
-    {
-        text.append(static_cast<const char*>(data), size);
-    }
-    std::string text;
-};
-
 } // namespace
 
 struct XmlDocument::State {
@@ -87,7 +78,7 @@ struct XmlDocument::State {
 
     std::string original;
     pugi::xml_document dom;
-    pugi::xml_encoding encoding = pugi::encoding_utf8;
+    XmlEncoding encoding {pugi::encoding_utf8};
     bool changed = false;
     std::unordered_map<pugi::xml_node_struct*, ElementEdits> edits;
     // The tree's shape never changes, and the parser keeps children as a list; indexing through
@@ -133,11 +124,9 @@ struct XmlDocument::State {
         });
     }
 
-    // Nothing when an element is not where the parser said, so the caller falls back to the
-    // serialiser rather than writing a damaged document.
-    std::optional<std::string> splice() const
+    std::string splice() const
     {
-        XmlSplicer splicer(original);
+        XmlSplicer splicer(original, encoding);
         for (const auto& [element, record] : edits) {
             XmlSplicer::StartTagEdit edit;
             for (const SetAttribute& set : record.attributes) {
@@ -147,29 +136,17 @@ struct XmlDocument::State {
             }
             if (edit.attributes.empty())
                 continue;
-            if (record.nameOffset < 0)
-                return std::nullopt;
-            edit.nameOffset = static_cast<std::size_t>(record.nameOffset);
             edit.elementName = pugi::xml_node(element).name();
+            // The parser's -1 for a tag it cannot place becomes a position past every document.
+            edit.nameOffset = static_cast<std::size_t>(record.nameOffset);
+            // The parser found the tag there, so a miss would be a fault of ours; writing on
+            // might damage the user's file.
             if (!splicer.edit(edit))
-                return std::nullopt;
+                throw XmlError(formatMessage(
+                    "Cannot write the changes: the tag <%s> was not found where it was read",
+                    {edit.elementName}));
         }
         return splicer.result();
-    }
-
-    std::string reserialize() const
-    {
-        unsigned flags = pugi::format_raw | pugi::format_no_declaration;
-        if (byteOrderMarkLength(original) > 0)
-            flags |= pugi::format_write_bom;
-        const bool latin1 = encoding == pugi::encoding_latin1;
-        StringWriter writer;
-        dom.save(writer, "", flags, latin1 ? pugi::encoding_utf8 : encoding);
-        std::string out = latin1 ? encodeLatin1(writer.text) : std::move(writer.text);
-        // The serialiser drops the blanks outside the document element; a final line break at
-        // least is worth keeping.
-        out.append(original, original.size() - trailingBlankBytes(original, encoding));
-        return out;
     }
 };
 
@@ -190,10 +167,11 @@ XmlDocument XmlDocument::parse(std::string bytes)
     const unsigned options = (pugi::parse_full | pugi::parse_ws_pcdata) & ~pugi::parse_eol;
     const pugi::xml_parse_result result = state->dom.load_buffer(
         state->original.data(), state->original.size(), options, pugi::encoding_auto);
-    state->encoding = result.encoding;
+    state->encoding = XmlEncoding(result.encoding);
     if (!result) {
+        std::string decoded;
         throw XmlError(
-            parseMessage(result.description(), decodeToUtf8(state->original, result.encoding),
+            parseMessage(result.description(), state->encoding.utf8Form(state->original, decoded),
                 static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0))));
     }
     return XmlDocument(std::move(state));
@@ -224,11 +202,7 @@ std::string XmlDocument::serialize() const
 {
     if (!m_state->anyDifference())
         return m_state->original;
-    if (m_state->encoding == pugi::encoding_utf8) {
-        if (std::optional<std::string> spliced = m_state->splice())
-            return std::move(*spliced);
-    }
-    return m_state->reserialize();
+    return m_state->splice();
 }
 
 void XmlDocument::save(FileSystem& files, std::string_view path) const
@@ -283,7 +257,7 @@ void XmlNode::setAttribute(std::string_view name, std::string_view value)
 {
     if (!isElement())
         throw XmlError("Only an element has attributes");
-    if (!isAttributeName(name))
+    if (!isAttributeName(name) || !m_state->encoding.carries(name))
         throw XmlError(formatMessage("'%s' is not a valid attribute name", {name}));
     if (!isStorableValue(value))
         throw XmlError("An attribute value cannot hold control characters");

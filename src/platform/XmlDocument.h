@@ -17,16 +17,14 @@ class XmlNode;
 
 // An XML document read whole into memory, as the program reads skin files: any encoding that
 // the parser knows (UTF-8, UTF-16 and UTF-32 with or without a byte order mark, ISO-8859-1 named
-// in the declaration), every byte kept (carriage returns too).
+// in the declaration), every byte kept (carriage returns too). A code page the parser does not
+// know (windows-1250, say) is read as UTF-8, and its bytes stay as they are.
 //
 // Writing back: a document in which nothing changed, or whose values were only set to what they
-// were, comes back byte for byte. In a UTF-8 document only the bytes of the attribute values that
-// changed are replaced and added attributes are inserted after the last attribute of their tag
-// as name="value"; every other byte stays as it was. A document in another encoding is written by
-// the parser's serialiser in its own encoding (with its byte order mark if it had one): the
-// declaration, comments, elements, attributes and trailing line break stay, but quoting and the
-// blanks between top-level nodes take the serialiser's form; in ISO-8859-1 a character beyond it
-// is written as a character reference.
+// were, comes back byte for byte. Otherwise only the bytes of the attribute values that changed
+// are replaced, and added attributes are inserted after the last attribute of their tag as
+// name="value"; every other byte stays as it was. New values are written in the document's own
+// encoding, a character it cannot carry (beyond ISO-8859-1, say) as a character reference.
 class XmlDocument {
 public:
     // Raises XmlError: "<reason>\nLine: <n>\n<the first 40 characters of that line>". An empty
@@ -71,8 +69,9 @@ public:
     // Nothing when the element has no such attribute; "" when it is present and empty.
     std::optional<std::string> attribute(std::string_view name) const;
     // Replaces the value of the attribute, or adds it after the others. Raises XmlError on a node
-    // that is not an element, for a name that cannot stand in a tag, and for a value holding a
-    // character that XML cannot carry (control characters other than tab, CR and LF).
+    // that is not an element, for a name that cannot stand in a tag (or that the document's
+    // encoding cannot carry), and for a value holding a character that XML cannot carry (control
+    // characters other than tab, CR and LF).
     void setAttribute(std::string_view name, std::string_view value);
 
 private:

@@ -1,29 +1,46 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tintabel {
 
-// Byte-level helpers for documents in the encodings the XML parser reads. The parser works on
-// UTF-8 internally, so its positions are positions in the UTF-8 form of a document.
+// The encoding in which the XML parser read a document, and the way between the document's own
+// bytes and the UTF-8 form in which the parser keeps it and reports positions. UTF-8 is the
+// trivial case: its form is the bytes themselves, even where they are no valid UTF-8 (a code page
+// the parser does not know is read, and written back, as it stands).
+class XmlEncoding {
+public:
+    explicit XmlEncoding(pugi::xml_encoding encoding);
 
-// The length of the byte order mark the bytes start with (UTF-8, UTF-16 or UTF-32), else 0.
-std::size_t byteOrderMarkLength(std::string_view bytes);
+    // The bytes in UTF-8, converted as the parser converts them (a byte order mark becomes
+    // U+FEFF, lone UTF-16 surrogates are dropped), so that the parser's positions point into it.
+    // For UTF-8 this is the bytes themselves, without a copy; storage holds the text otherwise.
+    std::string_view utf8Form(std::string_view bytes, std::string& storage) const;
+    // The positions in the bytes at which the given positions of their UTF-8 form lie. The
+    // positions must not decrease, and each must start a character.
+    std::vector<std::size_t> bytePositions(
+        std::string_view bytes, const std::vector<std::size_t>& utf8Positions) const;
 
-// The bytes of a document in the given encoding, as UTF-8 the way the parser converts them
-// (a byte order mark becomes U+FEFF; lone UTF-16 surrogates are dropped), so that its positions
-// can be looked up.
-std::string decodeToUtf8(std::string_view bytes, pugi::xml_encoding encoding);
+    // UTF-8 text written in this encoding, with a character reference ("&#8364;") for each
+    // character the encoding cannot carry; so only for attribute values and text, where such a
+    // reference stands for its character. A byte that is no UTF-8 is taken as the character of
+    // that number.
+    std::string encode(std::string_view utf8) const;
+    // Whether the encoding carries every character of the UTF-8 text as itself.
+    bool carries(std::string_view utf8) const;
 
-// UTF-8 text of a document as ISO-8859-1. The parser's own conversion writes "?" for a character
-// beyond U+00FF, losing it; such a character can only come from a character reference in text or
-// in an attribute value, so it is written back as one ("&#8364;").
-std::string encodeLatin1(std::string_view utf8);
+private:
+    void appendEncoded(std::string& out, std::uint32_t code) const;
 
-// How many bytes at the end of a document in the given encoding are blanks (space, tab, CR, LF).
-std::size_t trailingBlankBytes(std::string_view bytes, pugi::xml_encoding encoding);
+    // UTF-8, and whatever the parser reads as UTF-8.
+    bool m_asItStands;
+    std::size_t m_unitSize;
+    bool m_bigEndian;
+};
 
 } // namespace tintabel

@@ -1,25 +1,21 @@
 #include "platform/XmlSplicer.h"
 
+#include "platform/TextTrim.h"
+
 #include <algorithm>
 
 namespace tintabel {
-namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-} // namespace
-
-XmlSplicer::XmlSplicer(std::string_view original)
+XmlSplicer::XmlSplicer(std::string_view original, XmlEncoding encoding)
     : m_original(original)
+    , m_encoding(encoding)
+    , m_text(m_encoding.utf8Form(original, m_decoded))
 {
 }
 
 std::size_t XmlSplicer::skipBlanks(std::size_t position) const
 {
-    while (position < m_original.size() && isBlank(m_original[position]))
+    while (position < m_text.size() && isBlank(m_text[position]))
         ++position;
     return position;
 }
@@ -27,9 +23,9 @@ std::size_t XmlSplicer::skipBlanks(std::size_t position) const
 std::optional<XmlSplicer::StartTag> XmlSplicer::scanStartTag(
     std::size_t nameOffset, std::string_view name) const
 {
-    const std::string_view text = m_original;
-    if (nameOffset == 0 || nameOffset + name.size() >= text.size() || text[nameOffset - 1] != '<'
-        || text.substr(nameOffset, name.size()) != name)
+    const std::string_view text = m_text;
+    if (nameOffset == 0 || nameOffset >= text.size() || name.size() >= text.size() - nameOffset
+        || text[nameOffset - 1] != '<' || text.substr(nameOffset, name.size()) != name)
         return std::nullopt;
 
     StartTag tag {{}, nameOffset + name.size()};
@@ -96,14 +92,21 @@ std::string XmlSplicer::result() const
     }
     std::stable_sort(ordered.begin(), ordered.end(),
         [](const Replacement* a, const Replacement* b) { return a->begin < b->begin; });
+    std::vector<std::size_t> bounds;
+    bounds.reserve(2 * ordered.size());
+    for (const Replacement* replacement : ordered) {
+        bounds.push_back(replacement->begin);
+        bounds.push_back(replacement->end);
+    }
+    bounds = m_encoding.bytePositions(m_original, bounds);
 
     std::string out;
-    out.reserve(m_original.size() + growth);
+    out.reserve(m_original.size() + 4 * growth);
     std::size_t copied = 0;
-    for (const Replacement* replacement : ordered) {
-        out.append(m_original.substr(copied, replacement->begin - copied));
-        out += replacement->text;
-        copied = replacement->end;
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+        out.append(m_original.substr(copied, bounds[2 * i] - copied));
+        out += m_encoding.encode(ordered[i]->text);
+        copied = bounds[2 * i + 1];
     }
     out.append(m_original.substr(copied));
     return out;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/XmlEncoding.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -9,20 +11,25 @@
 
 namespace tintabel {
 
-// Writes attribute changes into the original bytes of a UTF-8 document, so that everything else
-// (quotes, entities, blanks and line breaks inside and between tags) stays byte for byte, which
-// no serialiser of a parsed tree can promise.
+// Writes attribute changes into the original bytes of a document, in its own encoding, so that
+// everything else (byte order mark, quotes, entities, blanks and line breaks inside and between
+// tags) stays byte for byte, which no serialiser of a parsed tree can promise. Tags are found in
+// the UTF-8 form of the document, where the parser's positions point.
 class XmlSplicer {
 public:
     struct StartTagEdit {
-        // Where the element's name starts, just after its "<".
+        // Where the element's name starts in the UTF-8 form, just after its "<".
         std::size_t nameOffset = 0;
         std::string elementName;
         // Values to write, in the order they were set; a name the tag lacks is added.
         std::vector<std::pair<std::string, std::string>> attributes;
     };
 
-    explicit XmlSplicer(std::string_view original);
+    // The original must outlive the splicer.
+    XmlSplicer(std::string_view original, XmlEncoding encoding);
+    // It points into itself.
+    XmlSplicer(const XmlSplicer&) = delete;
+    XmlSplicer& operator=(const XmlSplicer&) = delete;
 
     // False, recording nothing, when no well-formed start tag of that name starts there. Each
     // start tag takes one edit holding all of its changes.
@@ -36,6 +43,7 @@ public:
 
 private:
     struct Replacement {
+        // Positions in the UTF-8 form; the text in UTF-8 too.
         std::size_t begin;
         std::size_t end;
         std::string text;
@@ -56,6 +64,10 @@ private:
     std::size_t skipBlanks(std::size_t position) const;
 
     std::string_view m_original;
+    XmlEncoding m_encoding;
+    std::string m_decoded;
+    // The UTF-8 form of the original: the original itself, or m_decoded.
+    std::string_view m_text;
     std::vector<Replacement> m_replacements;
 };
 

@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 
 namespace tintabel::testing {
@@ -52,16 +51,9 @@ protected:
             "Path", home.path().string());
     }
 
-    ~UpdateCheckTest() override
-    {
-        m_form.reset();
-        ::unsetenv("TINTABEL_UPDATE_URL");
-    }
+    ~UpdateCheckTest() override { m_form.reset(); }
 
-    static void pointAt(const std::string& address)
-    {
-        ::setenv("TINTABEL_UPDATE_URL", address.c_str(), 1);
-    }
+    void pointAt(const std::string& address) { web.environment.updateServer = address; }
 
     void serve(const std::string& ini) { server.respond("/orb.ini", {200, ini}); }
 

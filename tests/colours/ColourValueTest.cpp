@@ -11,41 +11,42 @@ namespace {
 TEST(ColourValue, PacksRedLowBlueHigh)
 {
     constexpr ColourValue colour = makeColour(0x12, 0x34, 0x56);
-    static_assert(colour == 0x563412);
-    EXPECT_EQ(redOf(colour), 0x12);
-    EXPECT_EQ(greenOf(colour), 0x34);
-    EXPECT_EQ(blueOf(colour), 0x56);
-    // Channels contribute their low 8 bits only.
+    EXPECT_EQ(colour, 0x563412u);
+    EXPECT_EQ(makeColour(RvbBytes {0x12, 0x34, 0x56}), colour);
+    EXPECT_EQ(channelsOf(colour), (RvbBytes {0x12, 0x34, 0x56}));
+    // Channels contribute their low 8 bits only; a top byte is no channel.
     EXPECT_EQ(makeColour(256, -1, 0x1FF), 0xFFFF00u);
-    EXPECT_EQ(ColourToTriple(colour), (std::array<std::uint8_t, 3> {0x56, 0x34, 0x12}));
+    EXPECT_EQ(channelsOf(0xAB563412u), (RvbBytes {0x12, 0x34, 0x56}));
 }
 
-TEST(ColourValue, HexTextRoundTrips)
+TEST(ColourValue, HexTextRoundTripsInEitherCase)
 {
-    EXPECT_EQ(RgbToHex(255, 0, 128), "FF0080");
-    EXPECT_EQ(RgbToHex(10, 11, 0), "0A0B00");
-    EXPECT_EQ(HexToColour("FF0080"), makeColour(255, 0, 128));
-    EXPECT_EQ(HexToColour("ff8000"), makeColour(255, 128, 0));
-    for (const ColourValue colour : {0x000000u, 0xFFFFFFu, 0x0A0B0Cu, 0x563412u, 0x00FF01u}) {
-        const std::string hex = RgbToHex(redOf(colour), greenOf(colour), blueOf(colour));
-        EXPECT_EQ(hex.size(), 6u);
-        EXPECT_EQ(HexToColour(hex), colour) << hex;
+    const struct {
+        ColourValue colour;
+        const char* hex;
+    } cases[] = {{0x8000FFu, "FF0080"}, {0x000B0Au, "0A0B00"}, {0x563412u, "123456"},
+        {0x000000u, "000000"}, {0xFFFFFFu, "FFFFFF"}, {0xC0DEFAu, "FADEC0"}};
+    for (const auto& [colour, hex] : cases) {
+        SCOPED_TRACE(hex);
+        EXPECT_EQ(RgbToHex(redOf(colour), greenOf(colour), blueOf(colour)), hex);
+        EXPECT_EQ(HexToColour(hex), colour);
     }
-}
-
-std::string hexError(std::string_view hex)
-{
-    return testing::errorText<ConversionError>([&] { HexToColour(hex); });
+    EXPECT_EQ(HexToColour("faDEc0"), 0xC0DEFAu);
 }
 
 TEST(ColourValue, ABadPairIsAConversionErrorNamingIt)
 {
-    EXPECT_EQ(hexError("G10000"), testing::notAnInteger("$G1"));
-    EXPECT_EQ(hexError("00 F00"), testing::notAnInteger("$ F"));
-    EXPECT_EQ(hexError("0000-1"), testing::notAnInteger("$-1"));
     // Blue is read first, so of two bad pairs the rightmost one is named.
-    EXPECT_EQ(hexError("ZZ00YY"), testing::notAnInteger("$YY"));
-    EXPECT_EQ(hexError("FFFF"), testing::notAnInteger("$"));
+    const struct {
+        const char* hex;
+        const char* pair;
+    } cases[] = {
+        {"G10000", "$G1"}, {"00 F00", "$ F"}, {"0000-1", "$-1"}, {"ZZ00YY", "$YY"}, {"FFFF", "$"}};
+    for (const auto& [hex, pair] : cases) {
+        SCOPED_TRACE(hex);
+        EXPECT_EQ(testing::errorText<ConversionError>([hex] { HexToColour(hex); }),
+            testing::notAnInteger(pair));
+    }
 }
 
 } // namespace

@@ -37,12 +37,13 @@ TEST(Environment, VariablesWinOverDefaults)
 {
     const Environment env = fromMap({{"HOME", "/home/bob"}, {"XDG_CONFIG_HOME", "/c"},
         {"XDG_DATA_HOME", "/d"}, {"XDG_DOCUMENTS_DIR", "/docs"}, {"WINEPREFIX", "/games/fm"},
-        {"USER", "robert"}, {"LOGNAME", "bob"}});
+        {"USER", "robert"}, {"LOGNAME", "bob"}, {"TINTABEL_UPDATE_URL", "http://u.example"}});
     EXPECT_EQ(env.configHome, "/c");
     EXPECT_EQ(env.dataHome, "/d");
     EXPECT_EQ(env.documentsFolder, "/docs");
     EXPECT_EQ(env.winePrefix, "/games/fm");
     EXPECT_EQ(env.userName, "robert");
+    EXPECT_EQ(env.updateServer, "http://u.example");
 }
 
 TEST(Environment, DocumentsFolderFromUserDirs)

@@ -48,6 +48,16 @@ std::string utf16(std::u16string_view text, bool bigEndian, bool byteOrderMark)
     return bytes;
 }
 
+std::string encoded(std::string_view utf8, QStringConverter::Encoding encoding, bool byteOrderMark)
+{
+    QStringEncoder encoder(encoding,
+        byteOrderMark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    const QByteArray bytes
+        = encoder.encode(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    EXPECT_FALSE(encoder.hasError()) << utf8;
+    return bytes.toStdString();
+}
+
 XmlNode childNamed(XmlDocument& document, std::string_view name)
 {
     XmlNode root = document.documentElement();

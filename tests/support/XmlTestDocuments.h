@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringConverter>
+
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,11 @@ std::string replaced(std::string text, std::string_view piece, std::string_view 
 
 // The text as UTF-16 bytes in the given byte order, led by a byte order mark unless asked not to.
 std::string utf16(std::u16string_view text, bool bigEndian, bool byteOrderMark = true);
+
+// UTF-8 text in another encoding, by Qt's converter rather than the program's own code; the text
+// must be one that the encoding carries.
+std::string encoded(
+    std::string_view utf8, QStringConverter::Encoding encoding, bool byteOrderMark = false);
 
 // The first direct child of the document element whose "name" is the given one.
 XmlNode childNamed(XmlDocument& document, std::string_view name);

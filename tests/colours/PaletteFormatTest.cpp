@@ -1,0 +1,156 @@
+#include "colours/PaletteFormat.h"
+
+#include "colours/PaletteError.h"
+#include "colours/SlotModel.h"
+#include "colours/SwatchExchange.h"
+#include "colours/WorkingColourFile.h"
+#include "support/ErrorText.h"
+#include "support/MemoryFiles.h"
+#include "support/SchemeRecord.h"
+
+#include <gtest/gtest.h>
+
+namespace tintabel {
+namespace {
+
+using testing::errorText;
+
+// One entry named "a": a 12-byte header, then one 30-byte block.
+const std::string kOneSwatch = writeSwatchExchange({"", {{"a", makeColour(1, 2, 3), {}}}, {}});
+
+std::string patched(std::string bytes, std::size_t offset, std::string_view with)
+{
+    return bytes.replace(offset, with.size(), with);
+}
+
+std::string notAColour(int line)
+{
+    return "Line " + std::to_string(line)
+        + " of the GIMP palette is not a colour: three numbers from 0 to 255 and a name";
+}
+
+TEST(PaletteFormat, MalformedFilesAreRefusedWithWhatIsWrong)
+{
+    const struct {
+        PaletteFormat format;
+        std::string bytes;
+        std::string message;
+    } cases[] {
+        {PaletteFormat::Gimp, "", "Not a GIMP palette file"},
+        {PaletteFormat::Gimp, "JASC-PAL\n0 0 0 a\n", "Not a GIMP palette file"},
+        {PaletteFormat::Gimp, "GIMP Palette\n1 2\n", notAColour(2)},
+        {PaletteFormat::Gimp, "GIMP Palette\r\n# c\r\n1 2 256 x\r\n", notAColour(3)},
+        {PaletteFormat::Gimp, "GIMP Palette\n\n1 -2 3 x\n", notAColour(3)},
+        {PaletteFormat::Gimp, "GIMP Palette\nName: p\n1 2 3x\n", notAColour(3)},
+        {PaletteFormat::Gimp, "GIMP Palette\n" + std::string(kLargestPaletteFile, '#'),
+            "The palette file is larger than 1 MB"},
+        {PaletteFormat::SwatchExchange, "ASE", "Not an Adobe Swatch Exchange file"},
+        {PaletteFormat::SwatchExchange, kOneSwatch.substr(0, 11),
+            "The swatch exchange file is truncated"},
+        {PaletteFormat::SwatchExchange, kOneSwatch.substr(0, 17),
+            "The swatch exchange file is truncated"},
+        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 8, std::string("\0\0\0\2", 4)),
+            "The swatch exchange file is truncated"},
+        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 4, std::string("\0\2", 2)),
+            "Adobe Swatch Exchange version 2.0 is not supported"},
+        {PaletteFormat::SwatchExchange, kOneSwatch.substr(0, 41),
+            "Swatch block 1 runs past the end of the file"},
+        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 18, std::string("\0\14", 2)),
+            "The name of swatch block 1 overruns its block"},
+        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 24, "XYZW"),
+            "Swatch block 1 has an unknown colour model"},
+        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 14, std::string("\0\0\0\13", 4)),
+            "Swatch block 1 ends inside its colour"},
+        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 32, "\x7F\xC0"),
+            "Swatch block 1 holds a colour value that is not a number"},
+        {PaletteFormat::Scheme, testing::schemeRecord("low attribute", "1", "x", "3"),
+            testing::notAnInteger("x")},
+    };
+    for (const auto& bad : cases) {
+        SCOPED_TRACE(bad.message);
+        EXPECT_EQ(errorText<Error>([&] { readPalette(bad.format, bad.bytes); }), bad.message);
+    }
+}
+
+TEST(PaletteFormat, GimpPalettesOfOtherToolsRead)
+{
+    const Palette read = readPalette(PaletteFormat::Gimp,
+        "\xEF\xBB\xBFGIMP Palette\r\nName: Skin \r\nColumns: 4\r\n# 1 2 3\r\n\r\n"
+        "  0   0 255\tDeep  blue \r\n255 128 7\n");
+    EXPECT_EQ(read.name, "Skin");
+    ASSERT_EQ(read.entries.size(), 2u);
+    EXPECT_EQ(read.entries[0].name, "Deep  blue");
+    EXPECT_EQ(read.entries[0].colour, makeColour(0, 0, 255));
+    EXPECT_EQ(read.entries[1].name, "");
+    EXPECT_EQ(read.entries[1].colour, makeColour(255, 128, 7));
+}
+
+TEST(PaletteFormat, SwatchExchangeTakesRgbEntriesAndWarnsOfOtherModels)
+{
+    Palette palette;
+    for (int value = 0; value < 256; value += 3)
+        palette.entries.push_back(
+            {"c" + std::to_string(value), makeColour(value, 255 - value, value + 1), {}});
+    palette.entries[1].name = "Żółty";
+    std::string bytes = writeSwatchExchange(palette);
+    std::size_t third = 0;
+    for (int found = 0; found < 3; ++found)
+        third = bytes.find("RGB ", third) + 1;
+    bytes = patched(bytes, third - 1, "LAB ");
+    // A group start block before the rest is passed over.
+    bytes = patched(bytes, 8, std::string("\0\0\0\x57", 4)).insert(12, "\xC0\x01\0\0\0\0", 6);
+
+    const Palette read = readPalette(PaletteFormat::SwatchExchange, bytes);
+    palette.entries.erase(palette.entries.begin() + 2);
+    ASSERT_EQ(read.entries.size(), palette.entries.size());
+    for (std::size_t index = 0; index < read.entries.size(); ++index) {
+        EXPECT_EQ(read.entries[index].name, palette.entries[index].name);
+        EXPECT_EQ(read.entries[index].colour, palette.entries[index].colour) << index;
+    }
+    // Values of other writers: 0.5 rounds to 128, and 2 is brought to 1.
+    const std::string values = patched(kOneSwatch, 28, std::string("\x3F\0\0\0\x40\0\0\0", 8));
+    EXPECT_EQ(readPalette(PaletteFormat::SwatchExchange, values).entries.at(0).colour,
+        makeColour(128, 255, 3));
+    EXPECT_EQ(
+        read.warnings, std::vector<std::string> {"Swatch \"c6\" is a LAB colour and was left out"});
+}
+
+TEST(PaletteFormat, SchemesSurviveConversionThroughEveryFormatByName)
+{
+    SlotModel slots;
+    std::string reversed;
+    for (std::size_t index = 0; index < kSlotCount; ++index) {
+        const int value = static_cast<int>(index * 36);
+        slots.setColour(index, makeColour(value, 255 - value, value / 2 + 1));
+        slots.setAlpha(index, std::to_string(index));
+    }
+    for (std::size_t index = kSlotCount; index-- > 0;) {
+        const ColourValue colour = slots.colour(index);
+        reversed += testing::schemeRecord(std::string(kColourSlots[index].displayName),
+            std::to_string(redOf(colour)), std::to_string(greenOf(colour)),
+            std::to_string(blueOf(colour)), slots.alpha(index));
+    }
+    testing::MemoryFiles files;
+    files.files["in.ctm"] = reversed;
+    convertPalette(files, "in.ctm", "same.CTM");
+    EXPECT_EQ(files.files["same.CTM"], WorkingColourFile::contents(slots));
+
+    // Neither GIMP nor Adobe palettes carry an alpha, so the alphas come back at the start value.
+    convertPalette(files, "in.ctm", "a.gpl");
+    EXPECT_TRUE(files.files["a.gpl"].starts_with("GIMP Palette\nName: in\n"));
+    convertPalette(files, "a.gpl", "b.Ase");
+    convertPalette(files, "b.Ase", "c.ctm");
+    for (std::size_t index = 0; index < kSlotCount; ++index)
+        slots.setAlpha(index, "255");
+    EXPECT_EQ(files.files["c.ctm"], WorkingColourFile::contents(slots));
+
+    files.files["bad.gpl"] = "GIMP Palette\nx\n";
+    EXPECT_EQ(
+        errorText<PaletteError>([&] { convertPalette(files, "bad.gpl", "d.ase"); }), notAColour(2));
+    EXPECT_FALSE(files.files.contains("d.ase"));
+    EXPECT_EQ(errorText<PaletteError>([&] { convertPalette(files, "in.ctm", "e.aco"); }),
+        "Unknown palette file extension (.aco)");
+}
+
+} // namespace
+} // namespace tintabel
