@@ -155,7 +155,7 @@ void FmUserFolder::resetBackground()
     ImageControl& background = m_parts.Image1;
     background.setPicture(QImage());
     background.move(PreviewLayout::kBackgroundStart);
-    background.setPicture(m_parts.services.pictures.load(m_parts.programFolder + "\\standard.jpg"));
+    background.setPicture(m_parts.services.pictures.load(m_parts.dataFolder + "\\standard.jpg"));
 }
 
 } // namespace tintabel

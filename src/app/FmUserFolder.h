@@ -32,7 +32,7 @@ public:
         Services& services;
         SkinCatalogueHandlers& catalogue;
         const InterfaceTexts& texts; // of the language in force
-        const std::string& programFolder;
+        const std::string& dataFolder; // where the shipped files lie
         QWidget& window; // whose text colour the status bar takes back
         StatusBar& StatusBar1;
         QWidget& spbt;

@@ -61,8 +61,8 @@ void setCaption(QWidget& control, const QString& caption)
 
 } // namespace
 
-Languages::Languages(QWidget& window, std::string programFolder, Registry& registry, Shell& shell)
-    : m_programFolder(std::move(programFolder))
+Languages::Languages(QWidget& window, std::string dataFolder, Registry& registry, Shell& shell)
+    : m_dataFolder(std::move(dataFolder))
     , m_registry(registry)
     , m_shell(shell)
 {
@@ -121,9 +121,9 @@ void Languages::helpbtClick()
 {
     // With nothing stored the window speaks English, so English help is what the user expects.
     if (m_languageName == "Polish")
-        m_shell.open(m_programFolder + "\\help\\pomoc.html", ShowWindow::Normal);
+        m_shell.open(m_dataFolder + "\\help\\pomoc.html", ShowWindow::Normal);
     else if (m_languageName == "English" || m_languageName.empty())
-        m_shell.open(m_programFolder + "\\help\\help.html", ShowWindow::Normal);
+        m_shell.open(m_dataFolder + "\\help\\help.html", ShowWindow::Normal);
 }
 
 } // namespace tintabel

@@ -21,8 +21,8 @@ public:
     static constexpr const char* kKey = "\\SOFTWARE\\VELDO\\orb\\Lang";
     static constexpr const char* kValue = "lang";
 
-    // The window's controls are found by their names; the help pages lie in programFolder.
-    Languages(QWidget& window, std::string programFolder, Registry& registry, Shell& shell);
+    // The window's controls are found by their names; the help pages lie in dataFolder.
+    Languages(QWidget& window, std::string dataFolder, Registry& registry, Shell& shell);
 
     // The texts of the language in force; empty until a language is applied.
     const InterfaceTexts& texts() const { return m_texts; }
@@ -52,7 +52,7 @@ private:
     // A refused write leaves everything as it was: the error ends the switch before any change.
     void switchTo(std::string_view name, const InterfaceTexts& texts);
 
-    std::string m_programFolder;
+    std::string m_dataFolder;
     Registry& m_registry;
     Shell& m_shell;
     std::vector<Caption> m_captions;

@@ -4,17 +4,16 @@
 
 namespace tintabel {
 
-// The program's folder and its temp folder, as texts the way the program builds paths: joined by
-// concatenation, mixing "/" and "\".
+class FileSystem;
+
+// The program's folder, its temp folder and the folder of the files shipped with it, as texts the
+// way the program builds paths: joined by concatenation, mixing "/" and "\".
 struct ProgramFolders {
-    explicit ProgramFolders(const std::string& programFile)
-        : program(programFile.substr(0, programFile.find_last_of("/\\") + 1))
-        , temp(program + "\\temp")
-    {
-    }
+    ProgramFolders(const std::string& programFile, FileSystem& files);
 
     std::string program; // the program file's folder, with its trailing separator
-    std::string temp;
+    std::string temp; // program + "\temp"
+    std::string data; // templates, help pages, "standard.jpg"; with its trailing separator
 };
 
 } // namespace tintabel

@@ -1,7 +1,9 @@
+#include "app/CommandLine.h"
 #include "app/SecondaryWindows.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
+#include "app/Version.h"
 #include "platform/CurlDownloader.h"
 #include "platform/Environment.h"
 #include "platform/LocalFileSystem.h"
@@ -13,6 +15,8 @@
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -38,14 +42,48 @@ void takeScreenshotIfAsked(QWidget& window, QApplication& app)
     });
 }
 
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// All the sizes of the icon the desktop shows, so that each place picks the one drawn for it.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (QDirIterator it(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+             QDirIterator::Subdirectories);
+         it.hasNext();)
+        icon.addFile(it.next());
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     using namespace tintabel;
 
+    // Answered before any application object exists, so that they need no display.
+    const CommandLine commandLine(
+        QStringLiteral("Edits the attribute colours of Football Manager 2009 skins."),
+        QString::fromLatin1(version::kVersionLine));
+    const CommandLine::Result parsed = commandLine.run(argumentsOf(argc, argv));
+    if (parsed.exitStatus) {
+        std::fputs(parsed.out.c_str(), stdout);
+        std::fputs(parsed.err.c_str(), stderr);
+        return *parsed.exitStatus;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veldo Tintabel for FM 2009"));
+    QApplication::setApplicationVersion(QLatin1String(version::kFull));
+    // The desktop entry's name: the compositor and the task bar match the window with it.
+    QGuiApplication::setDesktopFileName(QLatin1String(version::kApplicationId));
+    QApplication::setWindowIcon(applicationIcon());
 
     const Environment environment = Environment::fromProcess();
     LocalFileSystem files(environment);

@@ -85,7 +85,7 @@ void SkinCatalogueHandlers::lista1Click(int row)
         return;
     startPick();
     const std::string folder = line->data(kFolderRole).toString().toStdString();
-    m_catalogue.prepareTemplates(m_parts.folders.program, m_skinsFolder, folder);
+    m_catalogue.prepareTemplates(m_parts.folders.data, m_skinsFolder, folder);
     m_selectedSkinFolder = folder;
     m_parts.reset.unload();
     m_parts.workingFile.data();

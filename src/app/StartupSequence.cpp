@@ -8,6 +8,7 @@
 #include "app/ProgramFolders.h"
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
+#include "app/Version.h"
 #include "editor/PreviewSamples.h"
 #include "platform/FileSystem.h"
 #include "platform/GeneralErrorBox.h"
@@ -60,7 +61,7 @@ void StartupSequence::applyLanguage()
 
 void StartupSequence::setVersion()
 {
-    m_parts.update.setProgramVersion("2");
+    m_parts.update.setProgramVersion(version::kNumber);
 }
 
 void StartupSequence::checkForUpdate()

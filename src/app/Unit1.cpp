@@ -14,6 +14,7 @@
 #include "app/StartupSequence.h"
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
+#include "app/Version.h"
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
@@ -64,14 +65,14 @@ TForm1::TForm1(Services& services, QWidget* parent)
     , j2(fileDialog("j2", "CTM File|*.ctm"))
     , opimg(fileDialog("opimg", "All supported formats|*.jpg;*.jpeg;*.png;*.bmp"))
     , m_services(services)
-    , m_folders(services.programFile)
+    , m_folders(services.programFile, services.files)
     , m_workingFile(services.files, m_folders.program, m_slots)
     , m_workCopy {.tempFolder = m_folders.temp, .path = {}}
     , m_reader(services.files, m_workCopy, m_slots,
           [this](std::size_t index, std::int32_t alpha) { SampleRender(index, alpha); })
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Veldo Tintabel 2 beta5"));
+    setWindowTitle(QString::fromLatin1(version::kWindowTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
@@ -93,7 +94,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_slotViews = std::make_unique<SlotViews>(
         m_slots, m_controls.swatches, m_controls.slotButtons, services.messages);
     m_languages
-        = std::make_unique<Languages>(*this, m_folders.program, services.registry, services.shell);
+        = std::make_unique<Languages>(*this, m_folders.data, services.registry, services.shell);
     const InterfaceTexts& texts = m_languages->texts();
     m_update
         = std::make_unique<UpdateCheck>(services, *m_controls.StatusBar1, texts, m_folders.program);
@@ -120,7 +121,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
         .services = services,
         .catalogue = *m_catalogue,
         .texts = texts,
-        .programFolder = m_folders.program,
+        .dataFolder = m_folders.data,
         .window = *this,
         .StatusBar1 = *m_controls.StatusBar1,
         .spbt = *m_controls.spbt,

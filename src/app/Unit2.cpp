@@ -2,6 +2,7 @@
 
 #include "app/BuildSettings.h"
 #include "app/InterfaceFont.h"
+#include "app/Version.h"
 #include "platform/GeneralErrorBox.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
@@ -42,7 +43,8 @@ TForm2::TForm2(Services& services, QWidget* parent)
     heading.setPixelSize(16);
     heading.setBold(true);
     heading.setUnderline(true);
-    titleLabel = centredLine(this, "titleLabel", QStringLiteral("Veldo Orb 2 beta"), 12, heading);
+    titleLabel
+        = centredLine(this, "titleLabel", QString::fromLatin1(version::kAboutTitle), 12, heading);
     creditsLabel = centredLine(this, "creditsLabel",
         QStringLiteral("Made by Veldo for the skinners of FM 2009"), 44, font());
 

@@ -102,9 +102,9 @@ std::string SkinCatalogue::displayName(std::string_view name)
 }
 
 void SkinCatalogue::prepareTemplates(
-    std::string_view programFolder, std::string_view skinsFolder, std::string_view folder) const
+    std::string_view shippedFolder, std::string_view skinsFolder, std::string_view folder) const
 {
-    const std::string program(programFolder);
+    const std::string program(shippedFolder);
     const std::string skins(skinsFolder);
     m_files.copyFile(program + "\\configm.xml", skins + "/config.xml");
     for (const StandardSkin& standard : kStandardSkins) {

@@ -63,7 +63,7 @@ public:
     // from "configm.xml", and a standard skin's folder gets a settings folder with a fresh
     // "config.xml" and, unless it has one already, the colour template as "fm colours.xml".
     // A missing template is simply not copied.
-    void prepareTemplates(std::string_view programFolder, std::string_view skinsFolder,
+    void prepareTemplates(std::string_view shippedFolder, std::string_view skinsFolder,
         std::string_view folder) const;
 
     // Reports the name of each "*.xml" file of the settings folder (which ends in a separator) as

@@ -26,7 +26,8 @@ struct Services {
     Downloader& downloader;
     PictureLoader& pictures;
     Environment environment;
-    // Full path of the program file; its folder is the program folder, where the shipped files lie.
+    // Full path of the program file; its folder is the program folder. The shipped files lie
+    // there too, or, in an installed copy, at ../share/veldo-tintabel (shippedFilesFolder).
     std::string programFile;
     // Lets pending user-interface events run (during long scans).
     std::function<void()> processEvents = [] {};
