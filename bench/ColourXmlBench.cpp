@@ -1,8 +1,8 @@
 #include "colours/ColourSlot.h"
 #include "colours/ColourXmlReader.h"
 #include "colours/ColourXmlWriter.h"
-#include "colours/MainWindowState.h"
 #include "colours/SlotModel.h"
+#include "colours/WorkingCopy.h"
 #include "platform/LocalFileSystem.h"
 
 #include <benchmark/benchmark.h>
@@ -40,12 +40,11 @@ struct Setting {
         std::filesystem::create_directories(folder / "temp");
         source = (folder / "fm colours.xml").string();
         std::ofstream(source, std::ios::binary) << colourDocument();
-        state.tempFolder = folder.string() + "\\temp";
-        state.docFileName = "fm colours.xml";
+        workCopy.tempFolder = folder.string() + "\\temp";
     }
 
     LocalFileSystem files;
-    MainWindowState state;
+    WorkingCopy workCopy;
     SlotModel slots;
     std::string source;
 };
@@ -54,10 +53,10 @@ void BM_ColourXmlLoad(benchmark::State& state)
 {
     Setting setting;
     std::int64_t rendered = 0;
-    ColourXmlReader reader(setting.files, setting.state, setting.slots,
+    ColourXmlReader reader(setting.files, setting.workCopy, setting.slots,
         [&rendered](std::size_t, std::int32_t alpha) { rendered += alpha; });
     for (auto _ : state)
-        reader.load(setting.source);
+        reader.load(setting.source, "fm colours.xml");
     benchmark::DoNotOptimize(rendered);
     state.SetBytesProcessed(
         state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(setting.source)));
@@ -67,9 +66,9 @@ BENCHMARK(BM_ColourXmlLoad)->Unit(benchmark::kMillisecond);
 void BM_ColourXmlSave(benchmark::State& state)
 {
     Setting setting;
-    ColourXmlReader reader(setting.files, setting.state, setting.slots, [](auto, auto) {});
-    reader.load(setting.source);
-    ColourXmlWriter writer(setting.files, setting.state, setting.slots);
+    ColourXmlReader reader(setting.files, setting.workCopy, setting.slots, [](auto, auto) {});
+    reader.load(setting.source, "fm colours.xml");
+    ColourXmlWriter writer(setting.files, setting.workCopy, setting.slots);
     int round = 0;
     for (auto _ : state) {
         // New values each time, so every save really rewrites every entry.

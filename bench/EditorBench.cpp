@@ -95,7 +95,7 @@ void typeIntoRe(benchmark::State& state, bool shown)
         window.show();
         QApplication::processEvents();
     }
-    QLineEdit* re = window.re;
+    auto* re = window.findChild<QLineEdit*>(QStringLiteral("re"));
     re->setCursorPosition(re->text().size());
     bool deleting = false;
     for (auto _ : state) {

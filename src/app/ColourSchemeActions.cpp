@@ -1,7 +1,9 @@
 #include "app/ColourSchemeActions.h"
 
-#include "app/Unit1.h"
+#include "colours/SlotModel.h"
+#include "colours/WorkingColourFile.h"
 #include "editor/PreviewSamples.h"
+#include "editor/SlotSelection.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Services.h"
@@ -11,13 +13,14 @@
 
 namespace tintabel {
 
-ColourSchemeActions::ColourSchemeActions(TForm1& form)
-    : m_form(form)
-    , m_reader(form.services().files, form.slotModel(),
+ColourSchemeActions::ColourSchemeActions(const Parts& parts)
+    : m_parts(parts)
+    , m_reader(parts.services.files, parts.slotModel,
           {
-              .clearSample = [&form](std::size_t index) { form.preview().clear(index); },
-              .sampleRender
-              = [&form](std::size_t index, std::int32_t alpha) { form.SampleRender(index, alpha); },
+              .clearSample
+              = [&preview = parts.preview](std::size_t index) { preview.clear(index); },
+              .sampleRender = [&preview = parts.preview](std::size_t index,
+                                  std::int32_t alpha) { preview.render(index, alpha); },
           })
 {
 }
@@ -25,24 +28,24 @@ ColourSchemeActions::ColourSchemeActions(TForm1& form)
 void ColourSchemeActions::sctbtClick()
 {
     const std::optional<std::string> chosen
-        = m_form.services().dialogs.saveFile(m_form.JvSaveDialog1);
+        = m_parts.services.dialogs.saveFile(m_parts.JvSaveDialog1);
     if (!chosen)
         return;
-    m_form.services().files.copyFileOrThrow(m_form.state().workFilePath, *chosen);
+    m_parts.services.files.copyFileOrThrow(m_parts.workingFile.path(), *chosen);
 }
 
 void ColourSchemeActions::loadbtClick()
 {
-    const std::optional<std::string> chosen = m_form.services().dialogs.openFile(m_form.j2);
+    const std::optional<std::string> chosen = m_parts.services.dialogs.openFile(m_parts.j2);
     if (chosen) {
-        m_form.SampleClearAll();
+        m_parts.preview.clearAll();
         // A name typed for a file that is not there loads nothing, and the working file stays.
         if (!m_reader.load(*chosen))
             return;
     }
-    m_form.data();
+    m_parts.workingFile.data();
     if (chosen)
-        m_form.selectSlot(m_form.slotModel().selected());
+        m_parts.selection.select(m_parts.slotModel.selected());
 }
 
 } // namespace tintabel

@@ -4,12 +4,27 @@
 
 namespace tintabel {
 
-class TForm1;
+class PreviewSamples;
+class SlotModel;
+class SlotSelection;
+class WorkingColourFile;
+struct FileDialogRequest;
+struct Services;
 
 // "Save colour scheme" and "Load colour scheme": the eight slots to and from a *.ctm file.
 class ColourSchemeActions {
 public:
-    explicit ColourSchemeActions(TForm1& form);
+    struct Parts {
+        Services& services;
+        SlotModel& slotModel;
+        WorkingColourFile& workingFile;
+        PreviewSamples& preview;
+        SlotSelection& selection;
+        const FileDialogRequest& JvSaveDialog1;
+        const FileDialogRequest& j2;
+    };
+
+    explicit ColourSchemeActions(const Parts& parts);
 
     // Copies the working colour file, which every load and edit keeps current, to the chosen
     // file. The copy replaces the file in one step; a failure raises InOutError with the reason.
@@ -20,7 +35,7 @@ public:
     void loadbtClick();
 
 private:
-    TForm1& m_form;
+    Parts m_parts;
     ColourSchemeReader m_reader;
 };
 

@@ -1,6 +1,6 @@
 #include "app/ColourSourceReset.h"
 
-#include "colours/MainWindowState.h"
+#include "app/ColourSource.h"
 #include "colours/SlotModel.h"
 #include "editor/ChannelEditors.h"
 
@@ -8,9 +8,9 @@
 
 namespace tintabel {
 
-ColourSourceReset::ColourSourceReset(MainWindowState& state, SlotModel& slotModel,
+ColourSourceReset::ColourSourceReset(ColourSource& source, SlotModel& slotModel,
     ChannelEditors& editors, QWidget& sctbt, QWidget& loadbt)
-    : m_state(state)
+    : m_source(source)
     , m_slots(slotModel)
     , m_editors(editors)
     , m_sctbt(sctbt)
@@ -20,14 +20,21 @@ ColourSourceReset::ColourSourceReset(MainWindowState& state, SlotModel& slotMode
 
 void ColourSourceReset::unload()
 {
-    m_state.sourcePath.clear();
-    m_state.docFileName.clear();
-    m_state.lastOpenedXml.clear();
+    m_source.sourcePath.clear();
+    m_source.docFileName.clear();
+    m_source.lastOpenedXml.clear();
     m_editors.reset();
     m_slots.whitenAll();
     m_sctbt.setEnabled(false);
     m_loadbt.setEnabled(false);
     m_slots.makeAllUnavailable();
+}
+
+void ColourSourceReset::enableEditing()
+{
+    m_editors.enable();
+    m_sctbt.setEnabled(true);
+    m_loadbt.setEnabled(true);
 }
 
 } // namespace tintabel

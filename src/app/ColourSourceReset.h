@@ -6,22 +6,24 @@ namespace tintabel {
 
 class ChannelEditors;
 class SlotModel;
-struct MainWindowState;
+struct ColourSource;
 
 // Unloads the colour document: the slots and editors go back to their state before any load.
 // Every action that loads or switches the colour source starts with it, often more than once;
 // a second run right after the first changes nothing.
 class ColourSourceReset {
 public:
-    ColourSourceReset(MainWindowState& state, SlotModel& slotModel, ChannelEditors& editors,
+    ColourSourceReset(ColourSource& source, SlotModel& slotModel, ChannelEditors& editors,
         QWidget& sctbt, QWidget& loadbt);
 
     // The order matters: the editors' writes run their change rules, which write into the
     // selected slot, before the slots turn white; the alpha stores keep what those rules left.
     void unload();
+    // After a load: the editors, the palette button and the scheme buttons take input.
+    void enableEditing();
 
 private:
-    MainWindowState& m_state;
+    ColourSource& m_source;
     SlotModel& m_slots;
     ChannelEditors& m_editors;
     QWidget& m_sctbt;

@@ -3,7 +3,7 @@
 #include "app/ImageControl.h"
 #include "app/SkinCatalogueHandlers.h"
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
+#include "colours/InterfaceTexts.h"
 #include "colours/UserDataLocation.h"
 #include "editor/PreviewLayout.h"
 #include "platform/Dialogs.h"
@@ -13,9 +13,10 @@
 #include "platform/Registry.h"
 #include "platform/Services.h"
 
+#include <QAbstractButton>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
+
+#include <utility>
 
 namespace tintabel {
 
@@ -32,137 +33,129 @@ QString toQString(const std::string& text)
 
 } // namespace
 
-FmUserFolder::FmUserFolder(TForm1& form)
-    : m_form(form)
+FmUserFolder::FmUserFolder(const Parts& parts)
+    : m_parts(parts)
 {
 }
 
 void FmUserFolder::readChosenFolders()
 {
-    MainWindowState& state = m_form.state();
-    Registry& registry = m_form.services().registry;
-    state.fm2009ChosenFolder = registry.readString(kRoot, kFm2009Key, kPathValue);
-    state.fm2008ChosenFolder = registry.readString(kRoot, kFm2008Key, kPathValue);
-    state.fm2008InstallFolder = registry.readString(kRoot, kFm2008InstallKey, kPathValue);
+    Registry& registry = m_parts.services.registry;
+    m_folders.fm2009ChosenFolder = registry.readString(kRoot, kFm2009Key, kPathValue);
+    m_folders.fm2008ChosenFolder = registry.readString(kRoot, kFm2008Key, kPathValue);
+    m_folders.fm2008InstallFolder = registry.readString(kRoot, kFm2008InstallKey, kPathValue);
 }
 
 void FmUserFolder::showChosenFolderHint()
 {
-    StatusBar::setHint(*m_form.spbt, "| " + m_form.state().fm2009ChosenFolder);
+    StatusBar::setHint(m_parts.spbt, "| " + m_folders.fm2009ChosenFolder);
 }
 
 void FmUserFolder::locateUserDataFile()
 {
-    m_form.state().userDataLocationFile
-        = specialFolderPath(kApplicationData, m_form.services().environment)
+    m_folders.userDataLocationFile
+        = specialFolderPath(kApplicationData, m_parts.services.environment)
         + UserDataLocation::kRelativePath;
 }
 
 // Only the FM 2009 mode can be entered, yet its folder is made for every user all the same.
 void FmUserFolder::prepareFm2008Folder()
 {
-    MainWindowState& state = m_form.state();
-    state.documentsFolder = specialFolderPath(kPersonalDocuments, m_form.services().environment);
-    state.fm2008DefaultFolder
-        = state.documentsFolder + "\\Sports Interactive\\Football Manager 2008\\";
-    m_form.services().files.makeFolderTree(
-        state.documentsFolder + "\\Sports Interactive\\Football Manager 2008\\skins");
+    m_folders.documentsFolder = specialFolderPath(kPersonalDocuments, m_parts.services.environment);
+    m_folders.fm2008DefaultFolder
+        = m_folders.documentsFolder + "\\Sports Interactive\\Football Manager 2008\\";
+    m_parts.services.files.makeFolderTree(
+        m_folders.documentsFolder + "\\Sports Interactive\\Football Manager 2008\\skins");
 }
 
 void FmUserFolder::detectFm2009Folder()
 {
-    MainWindowState& state = m_form.state();
-    FileSystem& files = m_form.services().files;
-    state.fm2009DetectedFolder = UserDataLocation::readFolder(files, state.userDataLocationFile);
-    if (!state.fm2009DetectedFolder.empty()) {
-        files.makeFolderTree(state.fm2009DetectedFolder + "\\skins");
-        m_form.skinrb->setEnabled(true);
+    FileSystem& files = m_parts.services.files;
+    m_folders.fm2009DetectedFolder
+        = UserDataLocation::readFolder(files, m_folders.userDataLocationFile);
+    if (!m_folders.fm2009DetectedFolder.empty()) {
+        files.makeFolderTree(m_folders.fm2009DetectedFolder + "\\skins");
+        m_parts.skinrb.setEnabled(true);
     }
-    state.fm2009DetectedFolderSlash = state.fm2009DetectedFolder + "/";
+    m_folders.fm2009DetectedFolderSlash = m_folders.fm2009DetectedFolder + "/";
 }
 
 // The message stays in the language of the start, whatever is chosen later.
 void FmUserFolder::reportMissingFolder()
 {
-    const MainWindowState& state = m_form.state();
-    if (!state.fm2009DetectedFolder.empty() || !state.fm2009ChosenFolder.empty())
+    if (!m_folders.fm2009DetectedFolder.empty() || !m_folders.fm2009ChosenFolder.empty())
         return;
-    m_form.StatusBar1->setTextColour(Qt::red);
-    m_form.StatusBar1->setText(toQString(state.texts.msgNoUserFolder));
-    m_form.skinrb->setEnabled(false);
+    m_parts.StatusBar1.setTextColour(Qt::red);
+    m_parts.StatusBar1.setText(toQString(m_parts.texts.msgNoUserFolder));
+    m_parts.skinrb.setEnabled(false);
 }
 
 void FmUserFolder::chooseUserFolder()
 {
-    MainWindowState& state = m_form.state();
-    if (state.fm2009ChosenFolder.empty()) {
-        state.userFolder = state.fm2009DetectedFolderSlash;
+    if (m_folders.fm2009ChosenFolder.empty()) {
+        m_parts.catalogue.setUserFolder(m_folders.fm2009DetectedFolderSlash);
         showCurrentPathHint();
     } else {
-        state.userFolder = state.fm2009ChosenFolder + "\\";
+        m_parts.catalogue.setUserFolder(m_folders.fm2009ChosenFolder + "\\");
     }
 }
 
 void FmUserFolder::showUserFolder()
 {
-    m_form.Label8->setText(toQString(m_form.state().userFolder));
+    m_parts.Label8.setText(toQString(m_parts.catalogue.userFolder()));
 }
 
 void FmUserFolder::spbtClick()
 {
-    const std::optional<std::string> chosen = m_form.services().dialogs.chooseFolder();
+    const std::optional<std::string> chosen = m_parts.services.dialogs.chooseFolder();
     if (!chosen)
         return;
-    m_form.services().registry.writeString(kRoot, kFm2009Key, kPathValue, *chosen);
+    m_parts.services.registry.writeString(kRoot, kFm2009Key, kPathValue, *chosen);
     setUserFolder(*chosen + "\\");
     showCurrentPathHint();
-    m_form.StatusBar1->setTextColour(m_form.palette().color(QPalette::ButtonText));
-    m_form.skinrb->setEnabled(true);
-    m_form.manrb->setChecked(true);
-    m_form.manrbClick();
+    m_parts.StatusBar1.setTextColour(m_parts.window.palette().color(QPalette::ButtonText));
+    m_parts.skinrb.setEnabled(true);
+    m_parts.manrb.setChecked(true);
+    m_parts.catalogue.manrbClick();
 }
 
 void FmUserFolder::resbtClick()
 {
     resetBackground();
-    MainWindowState& state = m_form.state();
-    state.fm2009ChosenFolder.clear();
-    state.userFolder = state.fm2009DetectedFolderSlash;
-    m_form.services().registry.writeString(kRoot, kFm2009Key, kPathValue, "");
+    m_folders.fm2009ChosenFolder.clear();
+    m_parts.catalogue.setUserFolder(m_folders.fm2009DetectedFolderSlash);
+    m_parts.services.registry.writeString(kRoot, kFm2009Key, kPathValue, "");
     cbfm2009Click();
 }
 
 void FmUserFolder::cbfm2009Click()
 {
-    const MainWindowState& state = m_form.state();
-    if (state.fm2009ChosenFolder.empty())
-        setUserFolder(state.fm2009DetectedFolderSlash);
+    if (m_folders.fm2009ChosenFolder.empty())
+        setUserFolder(m_folders.fm2009DetectedFolderSlash);
     showCurrentPathHint();
-    SkinCatalogueHandlers& catalogue = m_form.catalogue();
-    catalogue.resetSourceAndSamples();
-    catalogue.showManualModeControls();
-    m_form.manrb->setChecked(true);
+    m_parts.catalogue.resetSourceAndSamples();
+    m_parts.catalogue.showManualModeControls();
+    m_parts.manrb.setChecked(true);
 }
 
 void FmUserFolder::setUserFolder(std::string folder)
 {
-    m_form.state().userFolder = std::move(folder);
+    m_parts.catalogue.setUserFolder(std::move(folder));
     showUserFolder();
 }
 
 void FmUserFolder::showCurrentPathHint()
 {
-    StatusBar::setHint(*m_form.spbt, kCurrentPathHint + m_form.state().userFolder);
+    StatusBar::setHint(m_parts.spbt, kCurrentPathHint + m_parts.catalogue.userFolder());
 }
 
 // The samples stay where they are; only the background goes back to its start.
 void FmUserFolder::resetBackground()
 {
-    ImageControl& background = *m_form.Image1;
+    ImageControl& background = m_parts.Image1;
     background.setPicture(QImage());
     background.move(PreviewLayout::kBackgroundStart);
-    background.setPicture(
-        m_form.services().pictures.load(m_form.state().dataFolder + "\\standard.jpg"));
+    background.setPicture(m_parts.services.pictures.load(m_parts.dataFolder + "\\standard.jpg"));
 }
 
 } // namespace tintabel

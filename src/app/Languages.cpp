@@ -1,7 +1,6 @@
 #include "app/Languages.h"
 
 #include "app/LanguageTexts.h"
-#include "colours/MainWindowState.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 
@@ -11,6 +10,7 @@
 #include <QWidget>
 
 #include <stdexcept>
+#include <utility>
 
 namespace tintabel {
 
@@ -61,8 +61,8 @@ void setCaption(QWidget& control, const QString& caption)
 
 } // namespace
 
-Languages::Languages(QWidget& window, MainWindowState& state, Registry& registry, Shell& shell)
-    : m_state(state)
+Languages::Languages(QWidget& window, std::string dataFolder, Registry& registry, Shell& shell)
+    : m_dataFolder(std::move(dataFolder))
     , m_registry(registry)
     , m_shell(shell)
 {
@@ -76,9 +76,9 @@ Languages::Languages(QWidget& window, MainWindowState& state, Registry& registry
 
 void Languages::apply(const InterfaceTexts& texts)
 {
-    m_state.texts = texts;
+    m_texts = texts;
     for (const Caption& caption : m_captions)
-        setCaption(*caption.control, QString::fromStdString(m_state.texts.*caption.text));
+        setCaption(*caption.control, QString::fromStdString(m_texts.*caption.text));
 }
 
 void Languages::angielski()
@@ -93,17 +93,17 @@ void Languages::polski()
 
 void Languages::applyStoredLanguage()
 {
-    m_state.languageName = m_registry.readString(RegistryRoot::LocalMachine, kKey, kValue);
-    if (m_state.languageName.empty() || m_state.languageName == "English")
+    m_languageName = m_registry.readString(RegistryRoot::LocalMachine, kKey, kValue);
+    if (m_languageName.empty() || m_languageName == "English")
         angielski();
-    else if (m_state.languageName == "Polish")
+    else if (m_languageName == "Polish")
         polski();
 }
 
 void Languages::switchTo(std::string_view name, const InterfaceTexts& texts)
 {
     m_registry.writeString(RegistryRoot::LocalMachine, kKey, kValue, name);
-    m_state.languageName = m_registry.readString(RegistryRoot::LocalMachine, kKey, kValue);
+    m_languageName = m_registry.readString(RegistryRoot::LocalMachine, kKey, kValue);
     apply(texts);
 }
 
@@ -120,10 +120,10 @@ void Languages::polimgClick()
 void Languages::helpbtClick()
 {
     // With nothing stored the window speaks English, so English help is what the user expects.
-    if (m_state.languageName == "Polish")
-        m_shell.open(m_state.dataFolder + "\\help\\pomoc.html", ShowWindow::Normal);
-    else if (m_state.languageName == "English" || m_state.languageName.empty())
-        m_shell.open(m_state.dataFolder + "\\help\\help.html", ShowWindow::Normal);
+    if (m_languageName == "Polish")
+        m_shell.open(m_dataFolder + "\\help\\pomoc.html", ShowWindow::Normal);
+    else if (m_languageName == "English" || m_languageName.empty())
+        m_shell.open(m_dataFolder + "\\help\\help.html", ShowWindow::Normal);
 }
 
 } // namespace tintabel

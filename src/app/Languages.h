@@ -12,7 +12,6 @@ namespace tintabel {
 
 class Registry;
 class Shell;
-struct MainWindowState;
 
 // The interface language of the main window: applies the English or Polish texts, switches
 // between them with the flags and remembers the choice in the settings store, and opens the help
@@ -22,8 +21,13 @@ public:
     static constexpr const char* kKey = "\\SOFTWARE\\VELDO\\orb\\Lang";
     static constexpr const char* kValue = "lang";
 
-    // The window's controls are found by their names.
-    Languages(QWidget& window, MainWindowState& state, Registry& registry, Shell& shell);
+    // The window's controls are found by their names; the help pages lie in dataFolder.
+    Languages(QWidget& window, std::string dataFolder, Registry& registry, Shell& shell);
+
+    // The texts of the language in force; empty until a language is applied.
+    const InterfaceTexts& texts() const { return m_texts; }
+    // "English", "Polish", another text read from the settings store, or empty.
+    const std::string& languageName() const { return m_languageName; }
 
     void angielski();
     void polski();
@@ -48,10 +52,12 @@ private:
     // A refused write leaves everything as it was: the error ends the switch before any change.
     void switchTo(std::string_view name, const InterfaceTexts& texts);
 
-    MainWindowState& m_state;
+    std::string m_dataFolder;
     Registry& m_registry;
     Shell& m_shell;
     std::vector<Caption> m_captions;
+    std::string m_languageName;
+    InterfaceTexts m_texts;
 };
 
 } // namespace tintabel

@@ -2,11 +2,25 @@
 
 #include "colours/SkinCatalogue.h"
 
+#include <string>
+#include <utility>
+
+class QAbstractButton;
 class QColor;
+class QLabel;
+class QListWidget;
+class QWidget;
 
 namespace tintabel {
 
-class TForm1;
+class ColourSourceReset;
+class ColourXmlReader;
+class PreviewSamples;
+class SlotSelection;
+class WorkingColourFile;
+struct ColourSource;
+struct ProgramFolders;
+struct Services;
 
 // The two ways of loading colours, by hand (manrb) or from an installed skin (skinrb), and the
 // skin mode's lists: the skins under the FM user folder (lista1, each line carrying its folder)
@@ -14,7 +28,34 @@ class TForm1;
 // loaded, and "Save to skin" then writes back into it.
 class SkinCatalogueHandlers {
 public:
-    explicit SkinCatalogueHandlers(TForm1& form);
+    struct Parts {
+        Services& services;
+        const ProgramFolders& folders;
+        ColourSource& source;
+        ColourSourceReset& reset;
+        ColourXmlReader& reader;
+        WorkingColourFile& workingFile;
+        PreviewSamples& preview;
+        SlotSelection& selection;
+        QAbstractButton& manrb;
+        QAbstractButton& skinrb;
+        const QLabel& Label8; // the user folder as FmUserFolder last showed it
+        QWidget& lsbt;
+        QListWidget& lista1;
+        QListWidget& ListBox2;
+        QWidget& savebt;
+        QWidget& sxmlbt;
+    };
+
+    explicit SkinCatalogueHandlers(const Parts& parts);
+
+    // The FM user data folder whose skins are listed, ending in "/" or "\"; FmUserFolder chooses
+    // it, and the skin mode takes it back from Label8.
+    const std::string& userFolder() const { return m_userFolder; }
+    void setUserFolder(std::string folder) { m_userFolder = std::move(folder); }
+    // userFolder's skins folder as the last scan found it, and the folder of the skin last picked.
+    const std::string& skinsFolder() const { return m_skinsFolder; }
+    const std::string& selectedSkinFolder() const { return m_selectedSkinFolder; }
 
     void manrbClick();
     void skinrbClick();
@@ -34,8 +75,11 @@ private:
     void startPick();
     void paintSkinsList(const QColor& colour);
 
-    TForm1& m_form;
+    Parts m_parts;
     SkinCatalogue m_catalogue;
+    std::string m_userFolder;
+    std::string m_skinsFolder;
+    std::string m_selectedSkinFolder;
     // Counts the fillings and emptyings of the skins list, so that a scan can tell whether its
     // result is still wanted when it ends.
     unsigned m_listChanges = 0;

@@ -4,26 +4,26 @@
 #include "app/FmUserFolder.h"
 #include "app/ImageControl.h"
 #include "app/Languages.h"
+#include "app/LogCategories.h"
+#include "app/ProgramFolders.h"
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
 #include "app/UpdateCheck.h"
 #include "app/Version.h"
 #include "editor/PreviewSamples.h"
 #include "platform/FileSystem.h"
 #include "platform/GeneralErrorBox.h"
 #include "platform/Services.h"
-#include "platform/ShippedFilesFolder.h"
 
 namespace tintabel {
 
-StartupSequence::StartupSequence(TForm1& form)
-    : m_form(form)
+StartupSequence::StartupSequence(const Parts& parts)
+    : m_parts(parts)
 {
 }
 
 void StartupSequence::run()
 {
-    showErrors(m_form.services().messages, [this] {
+    showErrors(m_parts.services.messages, [this] {
         setFolders();
         applyLanguage();
         setVersion();
@@ -31,6 +31,7 @@ void StartupSequence::run()
             checkForUpdate();
         } catch (...) {
             // The server may be away or answer nonsense; that is never the user's concern.
+            logCurrentFailure(logUpdate(), "The update check");
         }
         readFolderSettings();
         setSamplePositions();
@@ -47,50 +48,45 @@ void StartupSequence::run()
     });
 }
 
+// The folders' names follow from the program file, which the window knew when it was made.
 void StartupSequence::setFolders()
 {
-    MainWindowState& state = m_form.state();
-    const std::string& program = m_form.services().programFile;
-    state.programFolder = program.substr(0, program.find_last_of("/\\") + 1);
-    state.dataFolder
-        = shippedFilesFolder(program, version::kDataFromProgram, m_form.services().files);
-    state.tempFolder = state.programFolder + "\\temp";
-    m_form.services().files.makeFolderTree(state.tempFolder);
+    m_parts.services.files.makeFolderTree(m_parts.folders.temp);
 }
 
 void StartupSequence::applyLanguage()
 {
-    m_form.languages().applyStoredLanguage();
+    m_parts.languages.applyStoredLanguage();
 }
 
 void StartupSequence::setVersion()
 {
-    m_form.state().programVersion = version::kNumber;
+    m_parts.update.setProgramVersion(version::kNumber);
 }
 
 void StartupSequence::checkForUpdate()
 {
-    m_form.updateCheck().update();
+    m_parts.update.update();
 }
 
 void StartupSequence::readFolderSettings()
 {
-    m_form.fmUserFolder().readChosenFolders();
+    m_parts.fmUserFolder.readChosenFolders();
 }
 
 void StartupSequence::setSamplePositions()
 {
-    m_form.state().samplePos = PreviewSamples::kStartPositions;
+    m_parts.preview.resetPositions();
 }
 
 void StartupSequence::showHintsInStatusBar()
 {
-    m_form.StatusBar1->followHintsOf(m_form);
+    m_parts.StatusBar1.followHintsOf(m_parts.window);
 }
 
 void StartupSequence::setFolderHint()
 {
-    m_form.fmUserFolder().showChosenFolderHint();
+    m_parts.fmUserFolder.showChosenFolderHint();
 }
 
 // Qt paints every widget off screen before it shows it.
@@ -100,39 +96,39 @@ void StartupSequence::paintDoubleBuffered()
 
 void StartupSequence::locateUserDataFile()
 {
-    m_form.fmUserFolder().locateUserDataFile();
+    m_parts.fmUserFolder.locateUserDataFile();
 }
 
 void StartupSequence::prepareFm2008Folder()
 {
-    m_form.fmUserFolder().prepareFm2008Folder();
+    m_parts.fmUserFolder.prepareFm2008Folder();
 }
 
 void StartupSequence::detectFm2009Folder()
 {
-    m_form.fmUserFolder().detectFm2009Folder();
+    m_parts.fmUserFolder.detectFm2009Folder();
 }
 
 void StartupSequence::reportMissingFolder()
 {
-    m_form.fmUserFolder().reportMissingFolder();
+    m_parts.fmUserFolder.reportMissingFolder();
 }
 
 void StartupSequence::chooseUserFolder()
 {
-    m_form.fmUserFolder().chooseUserFolder();
+    m_parts.fmUserFolder.chooseUserFolder();
 }
 
 void StartupSequence::loadPictures()
 {
-    m_form.logoimg->setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/logo.jpg")));
-    m_form.engimg->setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/eng.jpg")));
-    m_form.polimg->setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/pol.jpg")));
+    m_parts.logoimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/logo.jpg")));
+    m_parts.engimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/eng.jpg")));
+    m_parts.polimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/pol.jpg")));
 }
 
 void StartupSequence::showUserFolder()
 {
-    m_form.fmUserFolder().showUserFolder();
+    m_parts.fmUserFolder.showUserFolder();
 }
 
 } // namespace tintabel

@@ -1,15 +1,39 @@
 #pragma once
 
+class QWidget;
+
 namespace tintabel {
 
-class TForm1;
+class FmUserFolder;
+class ImageControl;
+class Languages;
+class PreviewSamples;
+class StatusBar;
+class UpdateCheck;
+struct ProgramFolders;
+struct Services;
 
 // What the main window does once its controls exist, one method per step, in this order. An error
 // in a step ends the sequence at that step and is shown in the general error box; the window opens
-// all the same, with what the steps before it did. The update check alone swallows its errors.
+// all the same, with what the steps before it did. The update check alone keeps its errors from the
+// user: they only go to the log.
 class StartupSequence {
 public:
-    explicit StartupSequence(TForm1& form);
+    struct Parts {
+        Services& services;
+        const ProgramFolders& folders;
+        Languages& languages;
+        UpdateCheck& update;
+        FmUserFolder& fmUserFolder;
+        PreviewSamples& preview;
+        QWidget& window; // whose hints the status bar follows
+        StatusBar& StatusBar1;
+        ImageControl& logoimg;
+        ImageControl& engimg;
+        ImageControl& polimg;
+    };
+
+    explicit StartupSequence(const Parts& parts);
     virtual ~StartupSequence() = default;
 
     void run();
@@ -32,7 +56,7 @@ protected:
     virtual void loadPictures();
     virtual void showUserFolder();
 
-    TForm1& m_form;
+    Parts m_parts;
 };
 
 } // namespace tintabel

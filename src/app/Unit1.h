@@ -1,25 +1,21 @@
 #pragma once
 
-#include "colours/ColourSlot.h"
-#include "colours/MainWindowState.h"
+#include "app/ColourSource.h"
+#include "app/MainWindowControls.h"
+#include "app/ProgramFolders.h"
+#include "app/StartupSequence.h"
+#include "colours/ColourXmlReader.h"
 #include "colours/SlotModel.h"
 #include "colours/WorkingColourFile.h"
+#include "colours/WorkingCopy.h"
 #include "platform/Dialogs.h"
 
 #include <QWidget>
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
-
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
 
 namespace tintabel {
 
@@ -27,10 +23,8 @@ class ChannelEditors;
 class ColourSchemeActions;
 class ColorPickerDialog;
 class ColourSourceReset;
-class ColourSwatch;
 class FmUserFolder;
 class Languages;
-class ImageControl;
 class PreviewBackground;
 class PreviewLayout;
 class PreviewSamples;
@@ -38,15 +32,14 @@ class SecondaryWindows;
 class SkinCatalogueHandlers;
 class SlotSelection;
 class SlotViews;
-class StatusBar;
 class UpdateCheck;
 class XmlFileActions;
 struct Services;
 
-// The main window. It owns the controls, which carry their designed names (also as object names,
-// so tests find them with findChild), and hands every handler to the class of the part of the
-// program that does the work. Creating it runs the start-up sequence; an error there is shown and
-// the window still opens.
+// The main window. It owns its controls (MainWindowControls) and the parts of the program, and
+// hands every handler to the part that does the work, giving each part the controls and
+// collaborators it uses. Creating it runs the start-up sequence; an error there is shown and the
+// window still opens.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -57,25 +50,27 @@ public:
     explicit TForm1(Services& services, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    Services& services() const { return m_services; }
-    MainWindowState& state() { return m_state; }
+    const ProgramFolders& folders() const { return m_folders; }
+    ColourSource& source() { return m_source; }
     SlotModel& slotModel() { return m_slots; }
+    const WorkingColourFile& workingFile() const { return m_workingFile; }
     ChannelEditors& editors() const { return *m_editors; }
     PreviewSamples& preview() const { return *m_preview; }
-    SlotSelection& slotSelection() const { return *m_selection; }
     Languages& languages() const { return *m_languages; }
     FmUserFolder& fmUserFolder() const { return *m_fmUserFolder; }
     SkinCatalogueHandlers& catalogue() const { return *m_catalogue; }
     UpdateCheck& updateCheck() const { return *m_update; }
     // The about and help tip windows, handed over by the program entry once they exist.
     SecondaryWindows& secondaryWindows() const { return *m_secondaryWindows; }
+    // What the start-up sequence works on; creating the window runs one over these.
+    StartupSequence::Parts startupParts();
 
     // Unloads the colour document (slots and editors back to their start state).
     void unload();
     // Rewrites the working colour file from the slots.
     void data();
 
-    // Operations one part of the window asks of another, each done by the part named.
+    // Operations of the window's parts, each done by the part named.
     // Preview: removes the pictures of all eight samples, once any sample was made.
     void SampleClearAll();
     // Preview: rebuilds the slot's sample from its swatch colour with the given alpha and writes
@@ -83,88 +78,9 @@ public:
     void SampleRender(std::size_t index, std::int32_t alpha);
     // Editors: makes the slot the selected one and runs its selection, so the editors show it.
     void selectSlot(std::size_t index);
-    // Colour XML reader: reads the colour document at path into the slots.
+    // Colour XML reader: reads the colour document at path into the slots, its working copy
+    // named after docFileName.
     void load(const std::string& path);
-    // Skin catalogue: switches to loading by hand.
-    void manrbClick();
-
-    // Window, left to right.
-    ImageControl* logoimg;
-    QLabel* Label8; // hidden; holds userFolder
-    QPushButton* Button1; // hidden
-    StatusBar* StatusBar1;
-
-    // "Colours manager".
-    QGroupBox* GroupBox1;
-    ImageControl* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLineEdit* re;
-    QLineEdit* ge;
-    QLineEdit* be;
-    QLineEdit* alp;
-    QLineEdit* hex;
-    ColourSwatch* clr;
-    ColourSwatch* lae;
-    ColourSwatch* nae;
-    ColourSwatch* gae;
-    ColourSwatch* eae;
-    ColourSwatch* sae;
-    ColourSwatch* ale;
-    ColourSwatch* sale;
-    ColourSwatch* pete;
-    QRadioButton* larb;
-    QRadioButton* narb;
-    QRadioButton* garb;
-    QRadioButton* earb;
-    QRadioButton* sarb;
-    QRadioButton* alrb;
-    QRadioButton* salrb;
-    QRadioButton* petrb;
-    QPushButton* plt;
-    QPushButton* sctbt;
-    QPushButton* loadbt;
-    QPushButton* JvXPButton1;
-    QPushButton* JvXPButton2;
-    QPushButton* helbp1bt; // hidden
-
-    // "Options".
-    QGroupBox* GroupBox2;
-    ImageControl* engimg;
-    ImageControl* polimg;
-    QRadioButton* cbfm2009;
-    QRadioButton* cbfm2008;
-    QPushButton* spbt;
-    QPushButton* resbt;
-    QPushButton* helpbt;
-    QPushButton* aboutbt;
-    QPushButton* exitbt;
-    QPushButton* help2bt; // hidden
-
-    // "Load/Save XML".
-    QGroupBox* GroupBox3;
-    QPushButton* lsbt;
-    QPushButton* savebt;
-    QRadioButton* manrb;
-    QRadioButton* skinrb;
-    QLabel* sllb;
-    QLabel* ctllb;
-    QListWidget* lista1;
-    QListWidget* ListBox2;
-    QPushButton* sxmlbt;
-    QListWidget* lista2; // hidden working lists of the skin catalogue
-    QListWidget* lista3;
-    QListWidget* lista10;
-    QPushButton* helbp3bt; // hidden
-
-    // The slot rows in slot order: the same controls as lae ... pete and larb ... petrb.
-    std::array<ColourSwatch*, kSlotCount> swatches {};
-    std::array<QRadioButton*, kSlotCount> slotButtons {};
 
     // The colour picker of the palette button.
     std::unique_ptr<ColorPickerDialog> ColorPickerDialog1;
@@ -186,14 +102,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
     void connectHandlers();
     void startWindowMove();
 
+    MainWindowControls m_controls;
+
     Services& m_services;
-    MainWindowState m_state;
+    const ProgramFolders m_folders;
+    ColourSource m_source;
     SlotModel m_slots;
     WorkingColourFile m_workingFile;
+    WorkingCopy m_workCopy;
+    ColourXmlReader m_reader;
     std::unique_ptr<PreviewSamples> m_preview;
     std::unique_ptr<ChannelEditors> m_editors;
     std::unique_ptr<SlotSelection> m_selection;

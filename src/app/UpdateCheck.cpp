@@ -3,7 +3,7 @@
 #include "app/BuildSettings.h"
 #include "app/StatusBar.h"
 #include "colours/IntegerText.h"
-#include "colours/MainWindowState.h"
+#include "colours/InterfaceTexts.h"
 #include "platform/Downloader.h"
 #include "platform/IniFile.h"
 #include "platform/Services.h"
@@ -12,18 +12,22 @@
 #include <QString>
 #include <QUrl>
 
+#include <utility>
+
 namespace tintabel {
 
-UpdateCheck::UpdateCheck(MainWindowState& state, Services& services, StatusBar& statusBar)
-    : m_state(state)
-    , m_services(services)
+UpdateCheck::UpdateCheck(Services& services, StatusBar& statusBar, const InterfaceTexts& texts,
+    std::string programFolder)
+    : m_services(services)
     , m_statusBar(statusBar)
+    , m_texts(texts)
+    , m_programFolder(std::move(programFolder))
 {
 }
 
 void UpdateCheck::update()
 {
-    const std::string file = m_state.programFolder + "\\orb.ini";
+    const std::string file = m_programFolder + "\\orb.ini";
     if (m_services.downloader.download(
             updateServerAddress(m_services.environment) + "/orb.ini", file)
         == Downloader::kCannotConnect)
@@ -31,19 +35,19 @@ void UpdateCheck::update()
 
     const IniFile ini = IniFile::load(m_services.files, file);
     const std::string version = ini.read("update", "version", "");
-    m_state.updateUrl = ini.read("update", "url", "");
-    if (integerFromText(version) <= integerFromText(m_state.programVersion))
+    m_updateUrl = ini.read("update", "url", "");
+    if (integerFromText(version) <= integerFromText(m_programVersion))
         return;
 
-    m_statusBar.setText(QString::fromStdString(m_state.texts.msgNewVersion));
-    m_state.updateAvailable = true;
+    m_statusBar.setText(QString::fromStdString(m_texts.msgNewVersion));
+    m_updateAvailable = true;
     m_statusBar.setCursor(Qt::PointingHandCursor);
 }
 
 void UpdateCheck::StatusBar1Click()
 {
-    if (m_state.updateAvailable && isWebAddress(m_state.updateUrl))
-        m_services.shell.open(m_state.updateUrl, ShowWindow::Maximised);
+    if (m_updateAvailable && isWebAddress(m_updateUrl))
+        m_services.shell.open(m_updateUrl, ShowWindow::Maximised);
 }
 
 bool UpdateCheck::isWebAddress(std::string_view address)

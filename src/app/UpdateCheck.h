@@ -1,11 +1,13 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace tintabel {
 
 class StatusBar;
-struct MainWindowState;
+struct InterfaceTexts;
 struct Services;
 
 // Asks the update server whether a newer version exists and, when one does, offers its download
@@ -14,7 +16,13 @@ struct Services;
 // reached at all stops the check.
 class UpdateCheck {
 public:
-    UpdateCheck(MainWindowState& state, Services& services, StatusBar& statusBar);
+    // The file goes into programFolder; the notice is in the texts of the language in force.
+    UpdateCheck(Services& services, StatusBar& statusBar, const InterfaceTexts& texts,
+        std::string programFolder);
+
+    // The version this program announces itself as; empty until the start-up sets it.
+    void setProgramVersion(std::string version) { m_programVersion = std::move(version); }
+    const std::string& programVersion() const { return m_programVersion; }
 
     // Raises an error when the file announces no whole number; the start-up sequence ignores it,
     // since nothing about the update check ever concerns the user.
@@ -23,14 +31,22 @@ public:
     // Opens the download page once a newer version was announced, for the rest of the run.
     void StatusBar1Click();
 
+    // The address the file gave, whether or not it announced a newer version.
+    const std::string& updateUrl() const { return m_updateUrl; }
+    bool updateAvailable() const { return m_updateAvailable; }
+
     // Only http and https addresses go to the shell: the address comes from the network, and the
     // shell would run a program or open a local file just as readily.
     static bool isWebAddress(std::string_view address);
 
 private:
-    MainWindowState& m_state;
     Services& m_services;
     StatusBar& m_statusBar;
+    const InterfaceTexts& m_texts;
+    std::string m_programFolder;
+    std::string m_programVersion;
+    std::string m_updateUrl;
+    bool m_updateAvailable = false;
 };
 
 } // namespace tintabel

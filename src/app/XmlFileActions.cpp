@@ -1,63 +1,67 @@
 #include "app/XmlFileActions.h"
 
-#include "app/Unit1.h"
+#include "app/ColourSource.h"
+#include "app/ColourSourceReset.h"
+#include "app/ProgramFolders.h"
+#include "app/SkinCatalogueHandlers.h"
 #include "colours/ColourXmlFormat.h"
+#include "colours/ColourXmlReader.h"
+#include "colours/InterfaceTexts.h"
+#include "colours/WorkingColourFile.h"
+#include "colours/WorkingCopy.h"
+#include "editor/PreviewSamples.h"
+#include "editor/SlotSelection.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
 
-#include <QLineEdit>
+#include <QAbstractButton>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 
 namespace tintabel {
 
-XmlFileActions::XmlFileActions(TForm1& form)
-    : m_form(form)
-    , m_reader(form.services().files, form.state(), form.slotModel(),
-          [&form](std::size_t index, std::int32_t alpha) { form.SampleRender(index, alpha); })
-    , m_writer(form.services().files, form.state(), form.slotModel())
+XmlFileActions::XmlFileActions(const Parts& parts)
+    : m_parts(parts)
+    , m_writer(parts.services.files, parts.workCopy, parts.slotModel)
 {
 }
 
 void XmlFileActions::lsbtClick()
 {
-    Services& services = m_form.services();
-    MainWindowState& state = m_form.state();
-    m_form.unload();
-    m_form.ListBox2->clear();
-    if (state.samplesMade)
-        m_form.SampleClearAll();
+    Services& services = m_parts.services;
+    ColourSource& source = m_parts.source;
+    m_parts.reset.unload();
+    m_parts.ListBox2.clear();
+    if (m_parts.preview.samplesMade())
+        m_parts.preview.clearAll();
 
-    const std::optional<std::string> chosen = services.dialogs.openFile(m_form.od);
+    const std::optional<std::string> chosen = services.dialogs.openFile(m_parts.od);
     if (!chosen)
         return;
-    state.lastOpenedXml = *chosen;
-    services.files.makeFolderTree(state.tempFolder);
+    source.lastOpenedXml = *chosen;
+    services.files.makeFolderTree(m_parts.folders.temp);
 
     if (!ColourXmlFormat::isColourDocumentFile(services.files, *chosen)) {
-        m_form.manrbClick();
-        m_form.manrb->setChecked(true);
-        services.messages.error(state.texts.msgNotColourXml);
+        m_parts.catalogue.manrbClick();
+        m_parts.manrb.setChecked(true);
+        services.messages.error(m_parts.texts.msgNotColourXml);
         return;
     }
-    state.docFileName = fileNamePart(*chosen);
-    state.sourcePath = *chosen;
-    load(state.sourcePath);
-    for (QWidget* control : std::initializer_list<QWidget*> {m_form.plt, m_form.re, m_form.be,
-             m_form.ge, m_form.alp, m_form.hex, m_form.sctbt, m_form.loadbt, m_form.savebt})
-        control->setEnabled(true);
-    m_form.selectSlot(0);
-    m_form.data();
+    source.docFileName = fileNamePart(*chosen);
+    source.sourcePath = *chosen;
+    m_parts.reader.load(source.sourcePath, source.docFileName);
+    m_parts.reset.enableEditing();
+    m_parts.savebt.setEnabled(true);
+    m_parts.selection.select(0);
+    m_parts.workingFile.data();
 }
 
 void XmlFileActions::savebtClick()
 {
-    m_form.sv.initialFileName = m_form.state().docFileName;
-    const std::optional<std::string> chosen = m_form.services().dialogs.saveFile(m_form.sv);
+    m_parts.sv.initialFileName = m_parts.source.docFileName;
+    const std::optional<std::string> chosen = m_parts.services.dialogs.saveFile(m_parts.sv);
     if (!chosen)
         return;
     saveTo(*chosen);
@@ -65,19 +69,14 @@ void XmlFileActions::savebtClick()
 
 void XmlFileActions::sxmlbtClick()
 {
-    saveTo(m_form.state().sourcePath);
-    m_form.services().messages.information(m_form.state().texts.msgColoursSaved);
-}
-
-void XmlFileActions::load(const std::string& path)
-{
-    m_reader.load(path);
+    saveTo(m_parts.source.sourcePath);
+    m_parts.services.messages.information(m_parts.texts.msgColoursSaved);
 }
 
 void XmlFileActions::saveTo(const std::string& destination)
 {
     m_writer.save();
-    m_form.services().files.copyFileOrThrow(m_form.state().workCopyPath, destination);
+    m_parts.services.files.copyFileOrThrow(m_parts.workCopy.path, destination);
 }
 
 } // namespace tintabel

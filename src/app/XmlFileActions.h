@@ -1,20 +1,54 @@
 #pragma once
 
-#include "colours/ColourXmlReader.h"
 #include "colours/ColourXmlWriter.h"
 
 #include <string>
 
+class QAbstractButton;
+class QListWidget;
+class QWidget;
+
 namespace tintabel {
 
-class TForm1;
+class ColourSourceReset;
+class ColourXmlReader;
+class PreviewSamples;
+class SkinCatalogueHandlers;
+class SlotModel;
+class SlotSelection;
+class WorkingColourFile;
+struct ColourSource;
+struct FileDialogRequest;
+struct InterfaceTexts;
+struct ProgramFolders;
+struct Services;
+struct WorkingCopy;
 
 // The "Load/Save XML" buttons of the main window: loading a colour document chosen by hand,
 // saving the edited colours to a file the user names, and saving them over the skin's own file.
-// The reader is also what the skin catalogue loads a skin's colour file with.
 class XmlFileActions {
 public:
-    explicit XmlFileActions(TForm1& form);
+    struct Parts {
+        Services& services;
+        const ProgramFolders& folders;
+        const InterfaceTexts& texts; // of the language in force
+        ColourSource& source;
+        ColourSourceReset& reset;
+        ColourXmlReader& reader;
+        const WorkingCopy& workCopy;
+        SlotModel& slotModel;
+        WorkingColourFile& workingFile;
+        PreviewSamples& preview;
+        SlotSelection& selection;
+        SkinCatalogueHandlers& catalogue;
+        QListWidget& ListBox2;
+        QAbstractButton& manrb;
+        QWidget& savebt;
+        const FileDialogRequest& od;
+        FileDialogRequest& sv;
+    };
+
+    explicit XmlFileActions(const Parts& parts);
 
     // "Load XML file". A file that fails the colour-document test switches back to loading by
     // hand and says so; nothing is loaded.
@@ -24,16 +58,12 @@ public:
     // "Save to skin". The success message comes only after the skin's file was replaced.
     void sxmlbtClick();
 
-    // Reads the colour document at path into the slots through the working copy.
-    void load(const std::string& path);
-
 private:
     // The file replaces the destination in one step, so the user keeps either the old file or
     // the new one; a failure raises InOutError naming the destination and the reason.
     void saveTo(const std::string& destination);
 
-    TForm1& m_form;
-    ColourXmlReader m_reader;
+    Parts m_parts;
     ColourXmlWriter m_writer;
 };
 

@@ -4,8 +4,8 @@
 #include "colours/ColourSlot.h"
 #include "colours/ColourXmlFormat.h"
 #include "colours/IntegerText.h"
-#include "colours/MainWindowState.h"
 #include "colours/SlotModel.h"
+#include "colours/WorkingCopy.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/XmlDocument.h"
@@ -13,22 +13,22 @@
 namespace tintabel {
 
 ColourXmlReader::ColourXmlReader(
-    FileSystem& files, MainWindowState& state, SlotModel& slotModel, SampleRender sampleRender)
+    FileSystem& files, WorkingCopy& workCopy, SlotModel& slotModel, SampleRender sampleRender)
     : m_files(files)
-    , m_state(state)
+    , m_workCopy(workCopy)
     , m_slots(slotModel)
     , m_sampleRender(std::move(sampleRender))
 {
 }
 
-void ColourXmlReader::load(const std::string& path)
+void ColourXmlReader::load(const std::string& path, const std::string& docFileName)
 {
-    m_state.workCopyPath = m_state.tempFolder + "\\" + m_state.docFileName;
+    m_workCopy.path = m_workCopy.tempFolder + "\\" + docFileName;
     // A read-only skin file could not be saved over later.
     m_files.setNormalAttributes(path);
     makeWorkingCopy(path);
 
-    XmlDocument document = XmlDocument::load(m_files, m_state.workCopyPath);
+    XmlDocument document = XmlDocument::load(m_files, m_workCopy.path);
     const XmlNode root = document.documentElement();
     const std::size_t children = root.childCount();
     for (std::size_t i = 0; i < children; ++i) {
@@ -45,11 +45,11 @@ void ColourXmlReader::load(const std::string& path)
 void ColourXmlReader::makeWorkingCopy(const std::string& path)
 {
     try {
-        m_files.copyFileOrThrow(path, m_state.workCopyPath);
+        m_files.copyFileOrThrow(path, m_workCopy.path);
     } catch (const InOutError& error) {
         // A copy of the same name from an earlier load, perhaps of another skin's file, must
         // neither be read as this file nor be saved over it later.
-        m_files.deleteFile(m_state.workCopyPath);
+        m_files.deleteFile(m_workCopy.path);
         throw InOutError(formatMessage("Cannot load \"%s\". %s", {path, error.what()}));
     }
 }

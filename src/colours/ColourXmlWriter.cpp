@@ -2,8 +2,8 @@
 
 #include "colours/ColourSlot.h"
 #include "colours/ColourXmlFormat.h"
-#include "colours/MainWindowState.h"
 #include "colours/SlotModel.h"
+#include "colours/WorkingCopy.h"
 #include "platform/XmlDocument.h"
 
 #include <string>
@@ -11,16 +11,16 @@
 namespace tintabel {
 
 ColourXmlWriter::ColourXmlWriter(
-    FileSystem& files, const MainWindowState& state, const SlotModel& slotModel)
+    FileSystem& files, const WorkingCopy& workCopy, const SlotModel& slotModel)
     : m_files(files)
-    , m_state(state)
+    , m_workCopy(workCopy)
     , m_slots(slotModel)
 {
 }
 
 void ColourXmlWriter::save()
 {
-    XmlDocument document = XmlDocument::load(m_files, m_state.workCopyPath);
+    XmlDocument document = XmlDocument::load(m_files, m_workCopy.path);
     const XmlNode root = document.documentElement();
     const std::size_t children = root.childCount();
     // One walk does what a pass per slot would: the writer never changes a "name", so which
@@ -39,7 +39,7 @@ void ColourXmlWriter::save()
         node.setAttribute(ColourXmlFormat::kAlpha, m_slots.alpha(*index));
     }
     if (document.changed())
-        document.save(m_files, m_state.workCopyPath);
+        document.save(m_files, m_workCopy.path);
 }
 
 } // namespace tintabel

@@ -4,13 +4,13 @@ namespace tintabel {
 
 class FileSystem;
 class SlotModel;
-struct MainWindowState;
+struct WorkingCopy;
 
-// Writes the slots into the working copy of the loaded colour document (workCopyPath), which the
+// Writes the slots into the working copy of the loaded colour document, which the
 // save actions then copy out whole; the user's own files are never edited here.
 class ColourXmlWriter {
 public:
-    ColourXmlWriter(FileSystem& files, const MainWindowState& state, const SlotModel& slotModel);
+    ColourXmlWriter(FileSystem& files, const WorkingCopy& workCopy, const SlotModel& slotModel);
 
     // Every direct child of the document element whose "name" is a slot's display name, whatever
     // its element name, gets the slot's red, green and blue in decimal and its alpha text as it
@@ -21,7 +21,7 @@ public:
 
 private:
     FileSystem& m_files;
-    const MainWindowState& m_state;
+    const WorkingCopy& m_workCopy;
     const SlotModel& m_slots;
 };
 

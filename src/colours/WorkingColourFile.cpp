@@ -1,27 +1,27 @@
 #include "colours/WorkingColourFile.h"
 
 #include "colours/ColourRecord.h"
-#include "colours/MainWindowState.h"
 #include "colours/SlotModel.h"
 #include "platform/FileSystem.h"
+
+#include <utility>
 
 namespace tintabel {
 
 WorkingColourFile::WorkingColourFile(
-    FileSystem& files, MainWindowState& state, const SlotModel& slotModel)
+    FileSystem& files, std::string programFolder, const SlotModel& slotModel)
     : m_files(files)
-    , m_state(state)
+    , m_programFolder(std::move(programFolder))
     , m_slots(slotModel)
 {
 }
 
 void WorkingColourFile::data()
 {
-    const std::string path = m_state.programFolder + kFileName;
-    m_state.workFilePath = path;
+    m_path = m_programFolder + kFileName;
     // Rewritten at every keystroke and written anew from the slots whenever they change, so it
     // need not wait for the disk; the rename still keeps it whole.
-    m_files.writeFileAtomically(path, contents(m_slots), WriteDurability::LeaveToSystem);
+    m_files.writeFileAtomically(m_path, contents(m_slots), WriteDurability::LeaveToSystem);
 }
 
 std::string WorkingColourFile::contents(const SlotModel& slotModel)

@@ -6,7 +6,6 @@ namespace tintabel {
 
 class FileSystem;
 class SlotModel;
-struct MainWindowState;
 
 // The working colour file "dane.dat" in the program folder: the eight slots as ColourRecords, in
 // slot order, rewritten whole after every load and every edit. The scheme saver copies it.
@@ -14,9 +13,10 @@ class WorkingColourFile {
 public:
     static constexpr const char* kFileName = "dane.dat";
 
-    WorkingColourFile(FileSystem& files, MainWindowState& state, const SlotModel& slotModel);
+    // programFolder ends in a separator.
+    WorkingColourFile(FileSystem& files, std::string programFolder, const SlotModel& slotModel);
 
-    // Rewrites the file from the slots and remembers its path in workFilePath. The new content
+    // Rewrites the file from the slots and remembers its path. The new content
     // replaces the old in one step, so the file never holds a part of a write; a failure raises
     // InOutError with the reason and leaves the previous file as it was.
     void data();
@@ -26,10 +26,14 @@ public:
     // files written before carry the same bytes.
     static std::string contents(const SlotModel& slotModel);
 
+    // Where the file was written: empty until the first write.
+    const std::string& path() const { return m_path; }
+
 private:
     FileSystem& m_files;
-    MainWindowState& m_state;
+    std::string m_programFolder;
     const SlotModel& m_slots;
+    std::string m_path;
 };
 
 } // namespace tintabel

@@ -123,15 +123,11 @@ void ChannelEditors::hexChange()
     const QString hex = m_hex.text();
     if (hex.size() != 6)
         return; // a code still being typed
-    const auto pair
-        = [&hex](qsizetype from) { return integerFromText("$" + hex.mid(from, 2).toStdString()); };
-    const std::int32_t blue = pair(4);
-    const std::int32_t green = pair(2);
-    const std::int32_t red = pair(0);
-    write(m_re, QString::number(red));
-    write(m_ge, QString::number(green));
-    write(m_be, QString::number(blue));
-    m_clr.setColour(makeColour(red, green, blue));
+    const ColourValue colour = HexToColour(hex.toStdString());
+    write(m_re, QString::number(redOf(colour)));
+    write(m_ge, QString::number(greenOf(colour)));
+    write(m_be, QString::number(blueOf(colour)));
+    m_clr.setColour(colour);
     m_data();
 }
 

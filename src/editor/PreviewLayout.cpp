@@ -1,6 +1,5 @@
 #include "editor/PreviewLayout.h"
 
-#include "colours/MainWindowState.h"
 #include "editor/PreviewSample.h"
 #include "editor/PreviewSamples.h"
 #include "platform/GeneralErrorBox.h"
@@ -10,11 +9,9 @@
 
 namespace tintabel {
 
-PreviewLayout::PreviewLayout(
-    QWidget& background, PreviewSamples& samples, MainWindowState& state, MessageBoxes& messages)
+PreviewLayout::PreviewLayout(QWidget& background, PreviewSamples& samples, MessageBoxes& messages)
     : m_background(background)
     , m_samples(samples)
-    , m_state(state)
     , m_messages(messages)
 {
     m_background.installEventFilter(this);
@@ -81,7 +78,7 @@ void PreviewLayout::sampleMouseMove(std::size_t index, QPoint at)
 {
     PreviewSample* sample = m_samples.sample(index);
     if (sample && dragTo(*sample, at))
-        m_state.samplePos.at(index) = {sample->x(), sample->y()};
+        m_samples.setPosition(index, {sample->x(), sample->y()});
 }
 
 void PreviewLayout::sampleMouseUp(std::size_t)
@@ -92,10 +89,10 @@ void PreviewLayout::sampleMouseUp(std::size_t)
 void PreviewLayout::JvXPButton1Click()
 {
     m_background.move(kBackgroundStart);
-    m_state.samplePos = PreviewSamples::kStartPositions;
+    m_samples.resetPositions();
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         if (PreviewSample* sample = m_samples.sample(index)) {
-            const SamplePosition start = m_state.samplePos[index];
+            const SamplePosition start = m_samples.position(index);
             sample->move(start.left, start.top);
         }
     }

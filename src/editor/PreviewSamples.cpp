@@ -18,12 +18,11 @@ constexpr QSize kPictureSize(16, 15);
 
 } // namespace
 
-PreviewSamples::PreviewSamples(QWidget& group, QWidget& firstInputControl, SlotModel& slotModel,
-    MainWindowState& state, HintSetter setHint)
+PreviewSamples::PreviewSamples(
+    QWidget& group, QWidget& firstInputControl, SlotModel& slotModel, HintSetter setHint)
     : m_group(group)
     , m_firstInputControl(firstInputControl)
     , m_slots(slotModel)
-    , m_state(state)
     , m_setHint(std::move(setHint))
 {
 }
@@ -37,11 +36,21 @@ void PreviewSamples::render(std::size_t index, std::int32_t alpha)
     m_slots.setAlpha(index, std::to_string(alpha));
 
     PreviewSample& sample = made(index);
-    const SamplePosition place = m_state.samplePos.at(index);
+    const SamplePosition place = m_positions.at(index);
     sample.move(place.left, place.top);
     sample.stackUnder(&m_firstInputControl);
     sample.setPicture(std::move(picture));
-    m_state.samplesMade = true;
+    m_samplesMade = true;
+}
+
+void PreviewSamples::setPosition(std::size_t index, SamplePosition position)
+{
+    m_positions.at(index) = position;
+}
+
+void PreviewSamples::resetPositions()
+{
+    m_positions = kStartPositions;
 }
 
 void PreviewSamples::clear(std::size_t index)

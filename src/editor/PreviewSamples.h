@@ -1,7 +1,6 @@
 #pragma once
 
 #include "colours/ColourSlot.h"
-#include "colours/MainWindowState.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,10 +19,17 @@ namespace tintabel {
 class PreviewSample;
 class SlotModel;
 
+// Where a slot's preview sample stands, relative to the "Colours manager" group.
+struct SamplePosition {
+    int left = 0;
+    int top = 0;
+};
+
 // The eight samples of the preview, one per slot, named after the slot's sample ("laea" ...).
 // A slot's sample is made by its first render and lives as long as the group. Samples lie above
 // the group's background picture and labels and below its first input control, the most recently
-// rendered on top; each stands at its slot's samplePos.
+// rendered on top; each stands at its slot's position, which stays 0, 0 until the positions are
+// set.
 class PreviewSamples : public QObject {
     Q_OBJECT
 
@@ -43,10 +49,10 @@ public:
         {110, 231},
     }};
 
-    PreviewSamples(QWidget& group, QWidget& firstInputControl, SlotModel& slotModel,
-        MainWindowState& state, HintSetter setHint);
+    PreviewSamples(
+        QWidget& group, QWidget& firstInputControl, SlotModel& slotModel, HintSetter setHint);
 
-    // The slot's sample anew from its colour and the low 8 bits of alpha, at its samplePos and in
+    // The slot's sample anew from its colour and the low 8 bits of alpha, at its position and in
     // front of the other samples; the slot's alpha store takes alpha's decimal form, unchecked.
     void render(std::size_t index, std::int32_t alpha);
     // The sample keeps its place but shows nothing until its next render.
@@ -55,6 +61,16 @@ public:
 
     // Nothing until the slot's first render.
     PreviewSample* sample(std::size_t index) const;
+
+    // Where the slot's sample stands from its next render on; a sample already made stays where it
+    // is.
+    SamplePosition position(std::size_t index) const { return m_positions.at(index); }
+    void setPosition(std::size_t index, SamplePosition position);
+    // Every slot's position back at its start position.
+    void resetPositions();
+
+    // Once any sample was rendered.
+    bool samplesMade() const { return m_samplesMade; }
 
     // "low attribute | low attribute" and so on: the slot's name as tooltip and status text.
     static std::string hint(std::size_t index);
@@ -69,9 +85,10 @@ private:
     QWidget& m_group;
     QWidget& m_firstInputControl;
     SlotModel& m_slots;
-    MainWindowState& m_state;
     HintSetter m_setHint;
     std::array<QPointer<PreviewSample>, kSlotCount> m_samples;
+    std::array<SamplePosition, kSlotCount> m_positions {};
+    bool m_samplesMade = false;
 };
 
 } // namespace tintabel

@@ -14,19 +14,11 @@ class SlotSelection {
 public:
     SlotSelection(SlotModel& slotModel, ChannelEditors& editors);
 
-    // The slot's radio button was clicked; by then its slot is the selected one.
+    // The slot's radio button was clicked; by then its slot is the selected one. One handler
+    // serves the eight buttons (larbClick ... petrbClick), indexed in slot order.
     void click(std::size_t index);
     // Makes the slot the selected one and runs its selection.
     void select(std::size_t index);
-
-    void larbClick() { click(0); }
-    void narbClick() { click(1); }
-    void garbClick() { click(2); }
-    void earbClick() { click(3); }
-    void sarbClick() { click(4); }
-    void alrbClick() { click(5); }
-    void salrbClick() { click(6); }
-    void petrbClick() { click(7); }
 
 private:
     SlotModel& m_slots;

@@ -1,8 +1,8 @@
-#include "MainWindowFixture.h"
 #include "app/BuildSettings.h"
 #include "app/SecondaryWindows.h"
 #include "app/Unit2.h"
 #include "app/Unit3.h"
+#include "support/MainWindowFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -63,7 +63,7 @@ TEST_F(AboutWindowsTest, TheAboutWindowAsDesigned)
 
 TEST_F(AboutWindowsTest, TheAboutButtonShowsTheWindowModallyAndOkClosesIt)
 {
-    QTest::mouseClick(window().aboutbt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(window(), "aboutbt"), Qt::LeftButton);
     EXPECT_EQ(shownModally, std::vector<QDialog*> {&about});
     ASSERT_TRUE(about.isVisible());
 
@@ -88,8 +88,8 @@ TEST_F(AboutWindowsTest, TheSiteLinkOpensTheSiteMaximised)
 
 TEST_F(AboutWindowsTest, OnlyTheHiddenHelpButtonShowsTheHelpTip)
 {
-    EXPECT_TRUE(window().help2bt->isHidden());
-    window().help2bt->click();
+    EXPECT_TRUE(named<QPushButton>(window(), "help2bt")->isHidden());
+    named<QPushButton>(window(), "help2bt")->click();
     EXPECT_EQ(shownModally, std::vector<QDialog*> {&helpTip});
     EXPECT_TRUE(helpTip.isVisible());
 
@@ -114,8 +114,8 @@ TEST_F(AboutWindowsTest, OnlyTheHiddenHelpButtonShowsTheHelpTip)
 TEST_F(MainWindowFixture, WithoutItsWindowsTheAboutButtonDoesNothing)
 {
     TForm1& form = start();
-    QTest::mouseClick(form.aboutbt, Qt::LeftButton);
-    form.help2bt->click();
+    QTest::mouseClick(named<QPushButton>(form, "aboutbt"), Qt::LeftButton);
+    named<QPushButton>(form, "help2bt")->click();
     EXPECT_TRUE(messages.shown().empty());
 }
 

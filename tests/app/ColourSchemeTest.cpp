@@ -1,5 +1,5 @@
-#include "EditorsFixture.h"
 #include "platform/LocalFileSystem.h"
+#include "support/EditorsFixture.h"
 #include "support/ErrorText.h"
 #include "support/SchemeRecord.h"
 
@@ -18,8 +18,8 @@ protected:
     TForm1& ready()
     {
         TForm1& form = loaded();
-        form.sctbt->setEnabled(true);
-        form.loadbt->setEnabled(true);
+        named<QPushButton>(form, "sctbt")->setEnabled(true);
+        named<QPushButton>(form, "loadbt")->setEnabled(true);
         return form;
     }
 
@@ -32,13 +32,13 @@ protected:
     void saveScheme(const std::string& path)
     {
         dialogs.queueAnswer(path);
-        QTest::mouseClick(window().sctbt, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window(), "sctbt"), Qt::LeftButton);
     }
 
     void loadScheme(const std::string& path)
     {
         dialogs.queueAnswer(path);
-        QTest::mouseClick(window().loadbt, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window(), "loadbt"), Qt::LeftButton);
     }
 
     // The slots whose samples show a picture.
@@ -108,21 +108,21 @@ TEST_F(ColourSchemeTest, AFailedSaveIsReportedWithItsReasonAndWritesNothing)
     // Cancelling asks nothing more.
     messages.clear();
     dialogs.queueCancel();
-    QTest::mouseClick(window().sctbt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(window(), "sctbt"), Qt::LeftButton);
     EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(ColourSchemeTest, AfterALoadTheEditorsShowTheSelectedSlotsNewValues)
 {
     TForm1& form = ready();
-    QTest::mouseClick(form.earb, Qt::LeftButton);
+    QTest::mouseClick(named<QRadioButton>(form, "earb"), Qt::LeftButton);
     ASSERT_EQ(model().selected(), 3u);
     loadScheme(userFile("one.ctm", schemeRecord("excellent attribute", "1", "2", "3", "4")));
 
     EXPECT_EQ(texts(), (std::array<QString, 5> {"1", "2", "3", "010203", "4"}));
     expectInStep();
     // The next keystroke changes only its own channel.
-    retype(form.re, "9");
+    retype(named<QLineEdit>(form, "re"), "9");
     EXPECT_EQ(model().colour(3), makeColour(9, 2, 3));
     EXPECT_EQ(model().alpha(3), "4");
 }
@@ -167,7 +167,7 @@ TEST_F(ColourSchemeTest, AMissingFileClearsTheSamplesAndWritesNothing)
     // Cancelling leaves the samples and writes the slots as they are.
     window().SampleRender(1, 255);
     dialogs.queueCancel();
-    QTest::mouseClick(window().loadbt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(window(), "loadbt"), Qt::LeftButton);
     EXPECT_EQ(shownSamples(), (std::vector<std::size_t> {1}));
     EXPECT_EQ(workingFile(), WorkingColourFile::contents(model()));
 }

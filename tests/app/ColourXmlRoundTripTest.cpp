@@ -1,5 +1,5 @@
-#include "MainWindowFixture.h"
 #include "platform/XmlDocument.h"
+#include "support/MainWindowFixture.h"
 #include "support/XmlTestDocuments.h"
 
 #include <QPushButton>
@@ -17,11 +17,11 @@ protected:
         TForm1& form = start();
         user.write("fm colours.xml", original);
         dialogs.queueAnswer((user / "fm colours.xml").string());
-        QTest::mouseClick(form.lsbt, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(form, "lsbt"), Qt::LeftButton);
         form.slotModel().setColour(0, makeColour(10, 2, 3));
         form.slotModel().setAlpha(0, "200");
         dialogs.queueAnswer((user / "saved.xml").string());
-        QTest::mouseClick(form.savebt, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(form, "savebt"), Qt::LeftButton);
         EXPECT_TRUE(messages.shown().empty());
         return user.read("saved.xml");
     }

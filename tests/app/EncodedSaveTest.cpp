@@ -2,6 +2,7 @@
 #include "support/XmlTestDocuments.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -32,10 +33,10 @@ protected:
 
     void typeTenIntoRedOfTheFirstSlot(TForm1& form)
     {
-        QTest::mouseClick(form.larb, Qt::LeftButton);
-        form.re->setFocus();
-        form.re->selectAll();
-        QTest::keyClicks(form.re, "10");
+        QTest::mouseClick(named<QRadioButton>(form, "larb"), Qt::LeftButton);
+        named<QLineEdit>(form, "re")->setFocus();
+        named<QLineEdit>(form, "re")->selectAll();
+        QTest::keyClicks(named<QLineEdit>(form, "re"), "10");
     }
 
     static constexpr const char* kColourFile = "skins/Steel/settings/steel colours.xml";
@@ -47,10 +48,10 @@ TEST_P(EncodedSaveTest, SaveAsAfterALoadByHand)
     TForm1& form = start();
     fm.write("steel colours.xml", document("204"));
     dialogs.queueAnswer((fm / "steel colours.xml").string());
-    QTest::mouseClick(form.lsbt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "lsbt"), Qt::LeftButton);
     typeTenIntoRedOfTheFirstSlot(form);
     dialogs.queueAnswer((fm / "saved.xml").string());
-    QTest::mouseClick(form.savebt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "savebt"), Qt::LeftButton);
     EXPECT_EQ(messages.errors(), std::vector<std::string> {});
     EXPECT_EQ(fm.read("saved.xml"), document("10"));
 }
@@ -61,10 +62,10 @@ TEST_P(EncodedSaveTest, SaveToSkin)
     addSkin(fm.path(), "Steel", "Steel [by Tom]");
     fm.write(kColourFile, document("204"));
     TForm1& form = startInSkinMode();
-    clickLine(*form.lista1, "Steel ");
-    clickLine(*form.ListBox2, "steel colours.xml");
+    clickLine(*named<QListWidget>(form, "lista1"), "Steel ");
+    clickLine(*named<QListWidget>(form, "ListBox2"), "steel colours.xml");
     typeTenIntoRedOfTheFirstSlot(form);
-    QTest::mouseClick(form.sxmlbt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "sxmlbt"), Qt::LeftButton);
     EXPECT_EQ(messages.errors(), std::vector<std::string> {});
     EXPECT_EQ(fm.read(kColourFile), document("10"));
 }

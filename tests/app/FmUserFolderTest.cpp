@@ -3,6 +3,7 @@
 #include "UserFolderFixture.h"
 #include "app/ImageControl.h"
 #include "app/Languages.h"
+#include "app/SkinCatalogueHandlers.h"
 #include "app/StatusBar.h"
 #include "platform/PictureLoader.h"
 
@@ -37,19 +38,22 @@ protected:
     std::vector<std::string> userFolder()
     {
         TForm1& form = window();
-        return {form.state().userFolder, form.Label8->text().toStdString(),
-            form.spbt->statusTip().toStdString()};
+        return {form.catalogue().userFolder(), named<QLabel>(form, "Label8")->text().toStdString(),
+            named<QPushButton>(form, "spbt")->statusTip().toStdString()};
     }
     static std::vector<std::string> inUse(const std::string& folder)
     {
         return {folder, folder, " Current path (FM 2009) is " + folder};
     }
-    QColor statusColour() { return window().StatusBar1->palette().color(QPalette::WindowText); }
+    QColor statusColour()
+    {
+        return named<StatusBar>(window(), "StatusBar1")->palette().color(QPalette::WindowText);
+    }
     void hoverOnAndOff(QWidget* control, QString& whileOn)
     {
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QCoreApplication::sendEvent(control, &enter);
-        whileOn = window().StatusBar1->text();
+        whileOn = named<StatusBar>(window(), "StatusBar1")->text();
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(control, &leave);
     }
@@ -61,16 +65,18 @@ TEST_F(FmUserFolderTest, TheGamesLocationFileNamesTheFolderInsideTheWinePrefix)
     const fs::path driveC = makeWinePrefix();
     locateGameFolder("C:\\Games\\FM");
     TForm1& form = start();
-    EXPECT_EQ(form.state().fm2009DetectedFolder, "C:\\Games\\FM");
-    EXPECT_EQ(form.state().fm2009DetectedFolderSlash, "C:\\Games\\FM/");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2009DetectedFolder, "C:\\Games\\FM");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2009DetectedFolderSlash, "C:\\Games\\FM/");
     EXPECT_EQ(userFolder(), inUse("C:\\Games\\FM/"));
     EXPECT_TRUE(fs::is_directory(driveC / "Games/FM/skins"));
-    EXPECT_TRUE(form.skinrb->isEnabled());
-    EXPECT_EQ(form.StatusBar1->text(), "");
+    EXPECT_TRUE(named<QRadioButton>(form, "skinrb")->isEnabled());
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "");
     // The FM 2008 skins folder is made in the prefix's documents, for every user.
-    EXPECT_EQ(form.state().documentsFolder, (driveC / "users/tester/Documents").string());
-    EXPECT_EQ(form.state().fm2008DefaultFolder,
-        form.state().documentsFolder + "\\Sports Interactive\\Football Manager 2008\\");
+    EXPECT_EQ(form.fmUserFolder().folders().documentsFolder,
+        (driveC / "users/tester/Documents").string());
+    EXPECT_EQ(form.fmUserFolder().folders().fm2008DefaultFolder,
+        form.fmUserFolder().folders().documentsFolder
+            + "\\Sports Interactive\\Football Manager 2008\\");
     EXPECT_TRUE(fs::is_directory(
         driveC / "users/tester/Documents/Sports Interactive/Football Manager 2008/skins"));
     EXPECT_TRUE(messages.shown().empty());
@@ -90,21 +96,21 @@ TEST_F(FmUserFolderTest, WithNoFolderKnownTheSkinModeIsOffAndTheStatusBarSaysSoI
 {
     writeLocationFile(R"(<record><string id="name" value="XC:\Games\FM"/></record>)");
     TForm1& form = start();
-    EXPECT_EQ(form.state().fm2009DetectedFolder, "");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2009DetectedFolder, "");
     EXPECT_EQ(userFolder(), inUse("/"));
-    EXPECT_FALSE(form.skinrb->isEnabled());
-    EXPECT_EQ(form.StatusBar1->text(), kMissingFolder);
+    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), kMissingFolder);
     EXPECT_EQ(statusColour(), QColor(Qt::red));
     EXPECT_TRUE(
         fs::is_directory(home / "Documents/Sports Interactive/Football Manager 2008/skins"));
 
     // It stays until the mouse reaches the folder button, whose hint then follows the mouse.
     QString whileOn;
-    hoverOnAndOff(form.resbt, whileOn);
-    EXPECT_EQ(form.StatusBar1->text(), kMissingFolder);
-    hoverOnAndOff(form.spbt, whileOn);
+    hoverOnAndOff(named<QPushButton>(form, "resbt"), whileOn);
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), kMissingFolder);
+    hoverOnAndOff(named<QPushButton>(form, "spbt"), whileOn);
     EXPECT_EQ(whileOn, " Current path (FM 2009) is /");
-    EXPECT_EQ(form.StatusBar1->text(), "");
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "");
 }
 
 TEST_F(FmUserFolderTest, AChosenFolderIsUsedButTheSkinModeWaitsForTheFolderButton)
@@ -113,41 +119,41 @@ TEST_F(FmUserFolderTest, AChosenFolderIsUsedButTheSkinModeWaitsForTheFolderButto
     registry.writeString(kRoot, FmUserFolder::kFm2008Key, "Path", "D:\\FM08");
     registry.writeString(kRoot, FmUserFolder::kFm2008InstallKey, "Path", "C:\\Games\\FM2008");
     TForm1& form = start();
-    EXPECT_EQ(form.state().userFolder, "D:\\FM09\\");
-    EXPECT_EQ(form.Label8->text(), "D:\\FM09\\");
-    EXPECT_EQ(form.spbt->statusTip(), " D:\\FM09");
-    EXPECT_EQ(form.state().fm2008ChosenFolder, "D:\\FM08");
-    EXPECT_EQ(form.state().fm2008InstallFolder, "C:\\Games\\FM2008");
-    EXPECT_FALSE(form.skinrb->isEnabled());
-    EXPECT_EQ(form.StatusBar1->text(), "");
+    EXPECT_EQ(form.catalogue().userFolder(), "D:\\FM09\\");
+    EXPECT_EQ(named<QLabel>(form, "Label8")->text(), "D:\\FM09\\");
+    EXPECT_EQ(named<QPushButton>(form, "spbt")->statusTip(), " D:\\FM09");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2008ChosenFolder, "D:\\FM08");
+    EXPECT_EQ(form.fmUserFolder().folders().fm2008InstallFolder, "C:\\Games\\FM2008");
+    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "");
 
     dialogs.queueAnswer("D:\\FM09");
-    click(form.spbt);
-    EXPECT_TRUE(form.skinrb->isEnabled());
+    click(named<QPushButton>(form, "spbt"));
+    EXPECT_TRUE(named<QRadioButton>(form, "skinrb")->isEnabled());
 }
 
 TEST_F(FmUserFolderTest, TheFolderButtonStoresTheChosenFolderAndGoesBackToManualLoading)
 {
     TForm1& form = start();
     dialogs.queueCancel();
-    click(form.spbt);
+    click(named<QPushButton>(form, "spbt"));
     EXPECT_EQ(registry.writeCount(), 0);
     EXPECT_EQ(userFolder(), inUse("/"));
-    EXPECT_FALSE(form.skinrb->isEnabled());
+    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
 
     dialogs.queueAnswer("D:\\FM09");
-    click(form.spbt);
+    click(named<QPushButton>(form, "spbt"));
     EXPECT_EQ(storedFolder(), "D:\\FM09");
     EXPECT_EQ(userFolder(), inUse("D:\\FM09\\"));
-    EXPECT_TRUE(form.skinrb->isEnabled());
-    EXPECT_TRUE(form.manrb->isChecked());
-    EXPECT_TRUE(form.lsbt->isEnabled());
-    EXPECT_FALSE(form.lista1->isEnabled());
+    EXPECT_TRUE(named<QRadioButton>(form, "skinrb")->isEnabled());
+    EXPECT_TRUE(named<QRadioButton>(form, "manrb")->isChecked());
+    EXPECT_TRUE(named<QPushButton>(form, "lsbt")->isEnabled());
+    EXPECT_FALSE(named<QListWidget>(form, "lista1")->isEnabled());
     // The red message loses its colour but keeps its text until a hint replaces it.
-    EXPECT_EQ(form.StatusBar1->text(), kMissingFolder);
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), kMissingFolder);
     EXPECT_EQ(statusColour(), form.palette().color(QPalette::ButtonText));
     EXPECT_NE(statusColour(), QColor(Qt::red));
-    EXPECT_EQ(restart().state().userFolder, "D:\\FM09\\");
+    EXPECT_EQ(restart().catalogue().userFolder(), "D:\\FM09\\");
 }
 
 TEST_F(FmUserFolderTest, ARefusedWriteOfTheChosenFolderChangesNothing)
@@ -155,10 +161,10 @@ TEST_F(FmUserFolderTest, ARefusedWriteOfTheChosenFolderChangesNothing)
     TForm1& form = start();
     registry.failWrites("Failed to set data for 'Path'");
     dialogs.queueAnswer("D:\\FM09");
-    click(form.spbt);
+    click(named<QPushButton>(form, "spbt"));
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Failed to set data for 'Path'"});
     EXPECT_EQ(userFolder(), inUse("/"));
-    EXPECT_FALSE(form.skinrb->isEnabled());
+    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
 }
 
 TEST_F(FmUserFolderTest, ResetGoesBackToTheDetectedFolderAndTheStartBackground)
@@ -166,26 +172,26 @@ TEST_F(FmUserFolderTest, ResetGoesBackToTheDetectedFolderAndTheStartBackground)
     storeFolder("D:\\FM09");
     TForm1& form = start();
     dialogs.queueAnswer("D:\\FM09");
-    click(form.spbt);
-    form.Image1->move(40, 30);
-    form.Image1->setPicture(QImage(7, 7, QImage::Format_ARGB32));
+    click(named<QPushButton>(form, "spbt"));
+    named<ImageControl>(form, "Image1")->move(40, 30);
+    named<ImageControl>(form, "Image1")->setPicture(QImage(7, 7, QImage::Format_ARGB32));
 
-    click(form.resbt);
-    EXPECT_EQ(form.state().fm2009ChosenFolder, "");
+    click(named<QPushButton>(form, "resbt"));
+    EXPECT_EQ(form.fmUserFolder().folders().fm2009ChosenFolder, "");
     EXPECT_EQ(userFolder(), inUse("/"));
     EXPECT_EQ(storedFolder(), "");
     EXPECT_TRUE(registry.keyExists(kRoot, FmUserFolder::kFm2009Key));
     // The skin mode keeps what it had: the folder button had turned it on.
-    EXPECT_TRUE(form.skinrb->isEnabled());
-    EXPECT_TRUE(form.manrb->isChecked());
-    EXPECT_EQ(form.Image1->pos(), QPoint(8, 88));
+    EXPECT_TRUE(named<QRadioButton>(form, "skinrb")->isEnabled());
+    EXPECT_TRUE(named<QRadioButton>(form, "manrb")->isChecked());
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->pos(), QPoint(8, 88));
     const QImage standard = pictures.load(programFolder() + "standard.jpg");
-    EXPECT_EQ(form.Image1->picture(), standard);
-    EXPECT_EQ(form.Image1->size(), standard.size());
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->picture(), standard);
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->size(), standard.size());
     EXPECT_TRUE(messages.shown().empty());
 
-    EXPECT_EQ(restart().state().userFolder, "/");
-    EXPECT_FALSE(window().skinrb->isEnabled());
+    EXPECT_EQ(restart().catalogue().userFolder(), "/");
+    EXPECT_FALSE(named<QRadioButton>(window(), "skinrb")->isEnabled());
 }
 
 TEST_F(FmUserFolderTest, WithoutTheStandardPictureResetStopsBeforeTheFolder)
@@ -193,10 +199,10 @@ TEST_F(FmUserFolderTest, WithoutTheStandardPictureResetStopsBeforeTheFolder)
     storeFolder("D:\\FM09");
     TForm1& form = start();
     fs::remove(program / "standard.jpg");
-    click(form.resbt);
+    click(named<QPushButton>(form, "resbt"));
     ASSERT_EQ(messages.errors().size(), 1U);
-    EXPECT_TRUE(form.Image1->picture().isNull());
-    EXPECT_EQ(form.state().userFolder, "D:\\FM09\\");
+    EXPECT_TRUE(named<ImageControl>(form, "Image1")->picture().isNull());
+    EXPECT_EQ(form.catalogue().userFolder(), "D:\\FM09\\");
     EXPECT_EQ(storedFolder(), "D:\\FM09");
 }
 
@@ -204,18 +210,19 @@ TEST_F(FmUserFolderTest, HintsStayEnglishAndTheRedTextKeepsItsStartLanguage)
 {
     registry.writeString(kRoot, Languages::kKey, Languages::kValue, "Polish");
     TForm1& form = start();
-    const QString polish = QString::fromStdString(form.state().texts.msgNoUserFolder);
+    const QString polish = QString::fromStdString(form.languages().texts().msgNoUserFolder);
     EXPECT_TRUE(polish.startsWith("Nie odnaleźiono"));
-    EXPECT_EQ(form.StatusBar1->text(), polish);
-    EXPECT_EQ(form.spbt->statusTip(), " Current path (FM 2009) is /");
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), polish);
+    EXPECT_EQ(named<QPushButton>(form, "spbt")->statusTip(), " Current path (FM 2009) is /");
 
-    click(form.engimg);
-    EXPECT_EQ(form.spbt->text(), "Locate user data folder");
-    EXPECT_EQ(form.StatusBar1->text(), polish);
-    click(form.polimg);
+    click(named<ImageControl>(form, "engimg"));
+    EXPECT_EQ(named<QPushButton>(form, "spbt")->text(), "Locate user data folder");
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), polish);
+    click(named<ImageControl>(form, "polimg"));
     dialogs.queueAnswer("D:\\FM09");
-    click(form.spbt);
-    EXPECT_EQ(form.spbt->statusTip(), " Current path (FM 2009) is D:\\FM09\\");
+    click(named<QPushButton>(form, "spbt"));
+    EXPECT_EQ(
+        named<QPushButton>(form, "spbt")->statusTip(), " Current path (FM 2009) is D:\\FM09\\");
 }
 
 TEST_F(FmUserFolderTest, AValuChildWithoutValueIsReportedAndTheWindowStillOpens)
@@ -225,9 +232,9 @@ TEST_F(FmUserFolderTest, AValuChildWithoutValueIsReportedAndTheWindowStillOpens)
     EXPECT_EQ(messages.errors(),
         std::vector<std::string> {"Could not convert variant of type (Null) into type (String)"});
     // The steps after the detection did not run.
-    EXPECT_EQ(form.state().userFolder, "");
-    EXPECT_TRUE(form.logoimg->picture().isNull());
-    EXPECT_FALSE(form.skinrb->isEnabled());
+    EXPECT_EQ(form.catalogue().userFolder(), "");
+    EXPECT_TRUE(named<ImageControl>(form, "logoimg")->picture().isNull());
+    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
     showWindow();
     EXPECT_TRUE(form.isVisible());
 }

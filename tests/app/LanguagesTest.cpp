@@ -1,9 +1,9 @@
 #include "app/Languages.h"
 
-#include "MainWindowFixture.h"
 #include "app/ImageControl.h"
 #include "app/LanguageTexts.h"
 #include "app/StatusBar.h"
+#include "support/MainWindowFixture.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -29,46 +29,51 @@ protected:
     std::vector<QString> captions()
     {
         TForm1& form = window();
-        return {form.GroupBox1->title(), form.GroupBox2->title(), form.GroupBox3->title(),
-            form.Label5->text(), form.ctllb->text(), form.plt->text(), form.JvXPButton2->text(),
-            form.spbt->text(), form.exitbt->text(), form.skinrb->text(), form.sxmlbt->text()};
+        return {named<QGroupBox>(form, "GroupBox1")->title(),
+            named<QGroupBox>(form, "GroupBox2")->title(),
+            named<QGroupBox>(form, "GroupBox3")->title(), named<QLabel>(form, "Label5")->text(),
+            named<QLabel>(form, "ctllb")->text(), named<QPushButton>(form, "plt")->text(),
+            named<QPushButton>(form, "JvXPButton2")->text(),
+            named<QPushButton>(form, "spbt")->text(), named<QPushButton>(form, "exitbt")->text(),
+            named<QRadioButton>(form, "skinrb")->text(),
+            named<QPushButton>(form, "sxmlbt")->text()};
     }
 };
 
 TEST_F(LanguagesTest, EnglishAtTheFirstStart)
 {
     TForm1& form = start();
-    EXPECT_EQ(form.state().languageName, "");
-    EXPECT_EQ(form.state().texts, englishTexts());
+    EXPECT_EQ(form.languages().languageName(), "");
+    EXPECT_EQ(form.languages().texts(), englishTexts());
     EXPECT_EQ(captions(),
         (std::vector<QString> {"Colour Manager", "Options", "Load/Save XML File",
             "Sample Preview:", "(click to load colours)", "Palette", "Load background",
             "Locate user data folder", "Close", "Load the XML file from skin", "Save to skin"}));
-    EXPECT_EQ(form.state().texts.msgNotColourXml, "Not appropriate XML file");
+    EXPECT_EQ(form.languages().texts().msgNotColourXml, "Not appropriate XML file");
     EXPECT_EQ(storedLanguage(), "");
 }
 
 TEST_F(LanguagesTest, ThePolishFlagSwitchesNowAndAtTheNextStart)
 {
     start();
-    click(window().polimg);
+    click(named<ImageControl>(window(), "polimg"));
     EXPECT_EQ(storedLanguage(), "Polish");
-    EXPECT_EQ(window().state().languageName, "Polish");
-    EXPECT_EQ(window().state().texts.msgNotColourXml, "Nieobsługiwany plik XML.");
+    EXPECT_EQ(window().languages().languageName(), "Polish");
+    EXPECT_EQ(window().languages().texts().msgNotColourXml, "Nieobsługiwany plik XML.");
     const std::vector<QString> polish {"Menedżer kolorów", "Opcje", "Wczytaj/zapisz plik XML",
         "Przykładowy podgląd:", "(kliknij by wczytać kolory)", "Paleta", "Wczytaj tło",
         "Ustaw ścieżkę do KDU", "Zamknij", "Wczytaj XML ze skórki", "Zapisz do skórki"};
     EXPECT_EQ(captions(), polish);
 
     restart();
-    EXPECT_EQ(window().state().languageName, "Polish");
+    EXPECT_EQ(window().languages().languageName(), "Polish");
     EXPECT_EQ(captions(), polish);
-    EXPECT_EQ(window().state().texts, polishTexts());
+    EXPECT_EQ(window().languages().texts(), polishTexts());
 
-    click(window().engimg);
+    click(named<ImageControl>(window(), "engimg"));
     EXPECT_EQ(storedLanguage(), "English");
-    EXPECT_EQ(window().state().texts, englishTexts());
-    EXPECT_EQ(window().GroupBox1->title(), "Colour Manager");
+    EXPECT_EQ(window().languages().texts(), englishTexts());
+    EXPECT_EQ(named<QGroupBox>(window(), "GroupBox1")->title(), "Colour Manager");
     EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -76,14 +81,14 @@ TEST_F(LanguagesTest, AnUnknownStoredNameKeepsTheDesignedCaptionsAndNoMessages)
 {
     storeLanguage("polish");
     TForm1& form = start();
-    EXPECT_EQ(form.state().languageName, "polish");
-    EXPECT_EQ(form.state().texts, InterfaceTexts {});
+    EXPECT_EQ(form.languages().languageName(), "polish");
+    EXPECT_EQ(form.languages().texts(), InterfaceTexts {});
     EXPECT_EQ(captions(),
         (std::vector<QString> {"Colours manager", "Options", "Load/Save XML",
             "Simple preview with alpha: ", "(click to load settings.xml)", "Palett", "Wczytaj tlo",
             "Set path to \"FM user folder\"", "Exit", "Load XML from skin", "Save XML to skin"}));
     // No help page belongs to such a name.
-    click(form.helpbt);
+    click(named<QPushButton>(form, "helpbt"));
     EXPECT_TRUE(shell.opened().empty());
 }
 
@@ -92,23 +97,23 @@ TEST_F(LanguagesTest, ARefusedWriteShowsTheErrorAndKeepsTheLanguage)
     storeLanguage("Polish");
     start();
     registry.failWrites("Failed to set data for 'lang'");
-    click(window().engimg);
+    click(named<ImageControl>(window(), "engimg"));
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Failed to set data for 'lang'"});
-    EXPECT_EQ(window().state().languageName, "Polish");
-    EXPECT_EQ(window().state().texts, polishTexts());
-    EXPECT_EQ(window().GroupBox2->title(), "Opcje");
+    EXPECT_EQ(window().languages().languageName(), "Polish");
+    EXPECT_EQ(window().languages().texts(), polishTexts());
+    EXPECT_EQ(named<QGroupBox>(window(), "GroupBox2")->title(), "Opcje");
     EXPECT_EQ(storedLanguage(), "Polish");
 }
 
 TEST_F(LanguagesTest, HelpOpensThePageOfTheLanguageInForce)
 {
     start();
-    click(window().helpbt);
+    click(named<QPushButton>(window(), "helpbt"));
     storeLanguage("English");
     restart();
-    click(window().helpbt);
-    click(window().polimg);
-    click(window().helpbt);
+    click(named<QPushButton>(window(), "helpbt"));
+    click(named<ImageControl>(window(), "polimg"));
+    click(named<QPushButton>(window(), "helpbt"));
     const std::vector<std::string> pages {"help.html", "help.html", "pomoc.html"};
     ASSERT_EQ(shell.opened().size(), pages.size());
     for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -120,10 +125,12 @@ TEST_F(LanguagesTest, HelpOpensThePageOfTheLanguageInForce)
 TEST_F(LanguagesTest, MessagesAreReadWhenShownAndStatusTextsStay)
 {
     TForm1& form = start();
-    form.StatusBar1->setText(QString::fromStdString(form.state().texts.msgNoUserFolder));
-    click(form.polimg);
-    EXPECT_EQ(form.StatusBar1->text().toStdString(), englishTexts().msgNoUserFolder);
-    EXPECT_EQ(form.state().texts.msgNoUserFolder,
+    named<StatusBar>(form, "StatusBar1")
+        ->setText(QString::fromStdString(form.languages().texts().msgNoUserFolder));
+    click(named<ImageControl>(form, "polimg"));
+    EXPECT_EQ(
+        named<StatusBar>(form, "StatusBar1")->text().toStdString(), englishTexts().msgNoUserFolder);
+    EXPECT_EQ(form.languages().texts().msgNoUserFolder,
         "Nie odnaleźiono ściezki do \"Folderu danych użytkownika FM 2009\". Patrz plik pomocy.");
 }
 

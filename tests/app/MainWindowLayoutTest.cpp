@@ -1,7 +1,7 @@
-#include "MainWindowFixture.h"
 #include "app/ImageControl.h"
 #include "app/StatusBar.h"
 #include "editor/ColourSwatch.h"
+#include "support/MainWindowFixture.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -111,21 +111,20 @@ TEST_F(MainWindowLayout, ColourManagerHoldsDisabledEditorsAndSlotRows)
         {"JvXPButton2", "GroupBox1", {100, 250, 0, 0}, true, true, "Load background"},
         {"helbp1bt", "GroupBox1", kAnywhere, true, false},
     });
-    EXPECT_EQ(window().plt->height(), 29);
-    EXPECT_EQ(window().JvXPButton1->width(), 89);
-    EXPECT_EQ(window().JvXPButton2->width(), 101);
+    EXPECT_EQ(named<QPushButton>(window(), "plt")->height(), 29);
+    EXPECT_EQ(named<QPushButton>(window(), "JvXPButton1")->width(), 89);
+    EXPECT_EQ(named<QPushButton>(window(), "JvXPButton2")->width(), 101);
     // Every label shows its whole caption.
-    for (QLabel* label : window().GroupBox1->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+    for (QLabel* label :
+        named<QGroupBox>(window(), "GroupBox1")->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         EXPECT_GE(label->width(), label->sizeHint().width()) << label->objectName().toStdString();
 
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         const ColourSlot& slot = kColourSlots[i];
         SCOPED_TRACE(slot.displayName);
         const int top = 89 + 20 * static_cast<int>(i);
-        ColourSwatch* swatch = window().swatches[i];
-        QRadioButton* button = window().slotButtons[i];
-        EXPECT_EQ(swatch->objectName().toStdString(), slot.swatch);
-        EXPECT_EQ(button->objectName().toStdString(), slot.radioButton);
+        ColourSwatch* swatch = named<ColourSwatch>(window(), slot.swatch);
+        QRadioButton* button = named<QRadioButton>(window(), slot.radioButton);
         EXPECT_EQ(swatch->geometry(), QRect(168, top, 33, 19));
         EXPECT_EQ(button->pos(), QPoint(208, top + 1));
         EXPECT_EQ(button->text().toStdString(), slot.displayName);
@@ -134,10 +133,9 @@ TEST_F(MainWindowLayout, ColourManagerHoldsDisabledEditorsAndSlotRows)
         EXPECT_EQ(button->isChecked(), i == 0);
         EXPECT_EQ(swatch->colour(), 0xFFFFFFu);
         // The radio button's caption fits inside the group.
-        EXPECT_LE(button->x() + button->sizeHint().width(), window().GroupBox1->width());
+        EXPECT_LE(button->x() + button->sizeHint().width(),
+            named<QGroupBox>(window(), "GroupBox1")->width());
     }
-    EXPECT_EQ(window().lae, window().swatches[0]);
-    EXPECT_EQ(window().petrb, window().slotButtons[7]);
 }
 
 TEST_F(MainWindowLayout, OptionsAndXmlGroupsHoldTheirControls)
@@ -169,21 +167,25 @@ TEST_F(MainWindowLayout, OptionsAndXmlGroupsHoldTheirControls)
         {"helbp3bt", "GroupBox3", kAnywhere, true, false},
     });
     TForm1& form = window();
-    EXPECT_EQ(form.spbt->width(), 161);
-    EXPECT_EQ(form.resbt->width(), 57);
-    EXPECT_EQ(form.helpbt->width(), 65);
-    EXPECT_EQ(form.sxmlbt->width(), 89);
-    EXPECT_EQ(form.manrb->width(), 169);
-    EXPECT_TRUE(form.cbfm2009->isChecked());
-    EXPECT_TRUE(form.manrb->isChecked());
-    EXPECT_FALSE(form.skinrb->isChecked());
-    EXPECT_EQ(form.lista1->palette().color(QPalette::Base), QColor(0xF5, 0xF5, 0xF5));
-    EXPECT_EQ(form.engimg->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(form.polimg->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(named<QPushButton>(form, "spbt")->width(), 161);
+    EXPECT_EQ(named<QPushButton>(form, "resbt")->width(), 57);
+    EXPECT_EQ(named<QPushButton>(form, "helpbt")->width(), 65);
+    EXPECT_EQ(named<QPushButton>(form, "sxmlbt")->width(), 89);
+    EXPECT_EQ(named<QRadioButton>(form, "manrb")->width(), 169);
+    EXPECT_TRUE(named<QRadioButton>(form, "cbfm2009")->isChecked());
+    EXPECT_TRUE(named<QRadioButton>(form, "manrb")->isChecked());
+    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isChecked());
+    EXPECT_EQ(named<QListWidget>(form, "lista1")->palette().color(QPalette::Base),
+        QColor(0xF5, 0xF5, 0xF5));
+    EXPECT_EQ(named<ImageControl>(form, "engimg")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(named<ImageControl>(form, "polimg")->cursor().shape(), Qt::PointingHandCursor);
     // The buttons of the options group stay inside it and clear of each other.
-    EXPECT_LE(form.exitbt->geometry().right(), form.GroupBox2->width());
-    EXPECT_LT(form.aboutbt->geometry().right(), form.exitbt->x());
-    EXPECT_LE(form.sxmlbt->geometry().bottom(), form.GroupBox3->height());
+    EXPECT_LE(named<QPushButton>(form, "exitbt")->geometry().right(),
+        named<QGroupBox>(form, "GroupBox2")->width());
+    EXPECT_LT(named<QPushButton>(form, "aboutbt")->geometry().right(),
+        named<QPushButton>(form, "exitbt")->x());
+    EXPECT_LE(named<QPushButton>(form, "sxmlbt")->geometry().bottom(),
+        named<QGroupBox>(form, "GroupBox3")->height());
 }
 
 TEST_F(MainWindowLayout, DescribesItsFileDialogs)
@@ -203,22 +205,22 @@ TEST_F(MainWindowLayout, DescribesItsFileDialogs)
 TEST_F(MainWindowLayout, ShowsItsPicturesAndTheExactSlotColoursWhileDisabled)
 {
     TForm1& form = start();
-    EXPECT_EQ(form.logoimg->picture().size(), QSize(116, 299));
-    EXPECT_EQ(form.engimg->picture().size(), QSize(40, 25));
-    EXPECT_EQ(form.polimg->picture().size(), QSize(40, 25));
-    EXPECT_EQ(form.Image1->picture().size(), QSize(150, 160));
+    EXPECT_EQ(named<ImageControl>(form, "logoimg")->picture().size(), QSize(116, 299));
+    EXPECT_EQ(named<ImageControl>(form, "engimg")->picture().size(), QSize(40, 25));
+    EXPECT_EQ(named<ImageControl>(form, "polimg")->picture().size(), QSize(40, 25));
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->picture().size(), QSize(150, 160));
     EXPECT_TRUE(messages.shown().empty());
 
     form.slotModel().setColour(2, 0x8000FF); // red 255, green 0, blue 128
-    form.clr->setColour(0x00FF00);
+    named<ColourSwatch>(form, "clr")->setColour(0x00FF00);
     const QImage shot = form.grab().toImage();
     const auto pixelAt = [&](QWidget* control) {
         return QColor(shot.pixel(control->mapTo(&form, control->rect().center())));
     };
-    EXPECT_EQ(pixelAt(form.gae), QColor(255, 0, 128));
-    EXPECT_EQ(pixelAt(form.nae), QColor(255, 255, 255));
-    EXPECT_EQ(pixelAt(form.clr), QColor(0, 255, 0));
-    EXPECT_FALSE(form.gae->isEnabled());
+    EXPECT_EQ(pixelAt(named<ColourSwatch>(form, "gae")), QColor(255, 0, 128));
+    EXPECT_EQ(pixelAt(named<ColourSwatch>(form, "nae")), QColor(255, 255, 255));
+    EXPECT_EQ(pixelAt(named<ColourSwatch>(form, "clr")), QColor(0, 255, 0));
+    EXPECT_FALSE(named<ColourSwatch>(form, "gae")->isEnabled());
 }
 
 } // namespace

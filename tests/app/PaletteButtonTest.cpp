@@ -1,8 +1,8 @@
-#include "EditorsFixture.h"
 #include "picker/ColorPickerDialog.h"
 #include "picker/SpinField.h"
 #include "picker/UColorForm.h"
 #include "picker/UPSPFrame.h"
+#include "support/EditorsFixture.h"
 #include "support/ErrorText.h"
 
 #include <QPushButton>
@@ -53,7 +53,7 @@ TEST_F(PaletteButtonTest, OkWritesThePickedColourThroughTheEditors)
         typeChannels(picker, "10", "200", "7");
         QTest::mouseClick(picker.SpeedButton1, Qt::LeftButton);
     };
-    QTest::mouseClick(form.plt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "plt"), Qt::LeftButton);
     EXPECT_EQ(seen, kColours[0]);
     EXPECT_EQ(texts(), (std::array<QString, 5> {"10", "200", "7", "0AC807", "200"}));
     EXPECT_EQ(model().colour(0), 0x07C80Au);
@@ -63,7 +63,7 @@ TEST_F(PaletteButtonTest, OkWritesThePickedColourThroughTheEditors)
 
     // The picker opens on the editors' colour every time, here the one just picked.
     whileOpen = nullptr;
-    QTest::mouseClick(form.plt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "plt"), Qt::LeftButton);
     EXPECT_EQ(seen, 0x07C80Au);
 }
 
@@ -77,7 +77,7 @@ TEST_F(PaletteButtonTest, CancelChangesNothing)
         typeChannels(picker, "1", "2", "3");
         QTest::mouseClick(picker.SpeedButton2, Qt::LeftButton);
     };
-    QTest::mouseClick(form.plt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "plt"), Qt::LeftButton);
     EXPECT_EQ(seen, kColours[1]);
     EXPECT_EQ(texts(), before);
     EXPECT_EQ(model().colour(1), kColours[1]);
@@ -88,9 +88,9 @@ TEST_F(PaletteButtonTest, CancelChangesNothing)
 TEST_F(PaletteButtonTest, AChannelThatIsNoIntegerKeepsThePickerClosed)
 {
     TForm1& form = loadedWithPicker();
-    form.ge->setText("1a");
+    named<QLineEdit>(form, "ge")->setText("1a");
     messages.clear();
-    QTest::mouseClick(form.plt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "plt"), Qt::LeftButton);
     EXPECT_EQ(seen, 0xFFFFFFFFu);
     EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("1a")}));
 }

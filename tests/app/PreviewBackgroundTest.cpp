@@ -1,7 +1,7 @@
-#include "MainWindowFixture.h"
 #include "app/ImageControl.h"
 #include "platform/Errors.h"
 #include "support/ErrorText.h"
+#include "support/MainWindowFixture.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -34,7 +34,7 @@ protected:
     void loadBackground(const std::string& path)
     {
         dialogs.queueAnswer(path);
-        QTest::mouseClick(window().JvXPButton2, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window(), "JvXPButton2"), Qt::LeftButton);
     }
 
     TempFolder user;
@@ -43,7 +43,7 @@ protected:
 TEST_F(PreviewBackgroundTest, APictureIsShownAtItsOwnSizeAndPlaceAndClippedByTheGroup)
 {
     TForm1& form = start();
-    form.Image1->move(20, 30);
+    named<ImageControl>(form, "Image1")->move(20, 30);
     const QImage picture = gradient(600, 400);
     loadBackground(pictureFile("large.png", picture, "PNG"));
 
@@ -51,15 +51,17 @@ TEST_F(PreviewBackgroundTest, APictureIsShownAtItsOwnSizeAndPlaceAndClippedByThe
     EXPECT_EQ(dialogs.asked()[0].request.name, "opimg");
     EXPECT_EQ(dialogs.asked()[0].request.filter, "All supported formats|*.jpg;*.jpeg;*.png;*.bmp");
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(form.Image1->pos(), QPoint(20, 30));
-    EXPECT_EQ(form.Image1->size(), QSize(600, 400));
-    EXPECT_EQ(form.GroupBox1->size(), QSize(335, 305));
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->pos(), QPoint(20, 30));
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->size(), QSize(600, 400));
+    EXPECT_EQ(named<QGroupBox>(form, "GroupBox1")->size(), QSize(335, 305));
 
     // Below the buttons, near the group's far corner, the group shows the picture's own pixels.
-    const QImage shown = form.GroupBox1->grab().toImage();
-    ASSERT_EQ(shown.size(), form.GroupBox1->size());
+    const QImage shown = named<QGroupBox>(form, "GroupBox1")->grab().toImage();
+    ASSERT_EQ(shown.size(), named<QGroupBox>(form, "GroupBox1")->size());
     for (const QPoint at : {QPoint(325, 300), QPoint(30, 300), QPoint(320, 260)}) {
-        ASSERT_EQ(form.GroupBox1->childAt(at), form.Image1) << at.x() << "," << at.y();
+        ASSERT_EQ(
+            named<QGroupBox>(form, "GroupBox1")->childAt(at), named<ImageControl>(form, "Image1"))
+            << at.x() << "," << at.y();
         EXPECT_EQ(shown.pixel(at), picture.pixel(at - QPoint(20, 30))) << at.x() << "," << at.y();
     }
 }
@@ -67,17 +69,17 @@ TEST_F(PreviewBackgroundTest, APictureIsShownAtItsOwnSizeAndPlaceAndClippedByThe
 TEST_F(PreviewBackgroundTest, BitmapsLoadAndCancellingKeepsThePicture)
 {
     TForm1& form = start();
-    const QImage before = form.Image1->picture();
+    const QImage before = named<ImageControl>(form, "Image1")->picture();
     dialogs.queueCancel();
-    QTest::mouseClick(form.JvXPButton2, Qt::LeftButton);
-    EXPECT_EQ(form.Image1->picture(), before);
+    QTest::mouseClick(named<QPushButton>(form, "JvXPButton2"), Qt::LeftButton);
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->picture(), before);
 
     const QImage picture = gradient(40, 30);
     loadBackground(pictureFile("small.bmp", picture, "BMP"));
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(form.Image1->picture().convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->picture().convertToFormat(QImage::Format_RGB32),
         picture.convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(form.Image1->size(), QSize(40, 30));
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->size(), QSize(40, 30));
 }
 
 TEST_F(PreviewBackgroundTest, AFileThatCannotBeLoadedIsReportedAndLeavesTheOldPicture)
@@ -85,7 +87,7 @@ TEST_F(PreviewBackgroundTest, AFileThatCannotBeLoadedIsReportedAndLeavesTheOldPi
     TForm1& form = start();
     const QImage good = gradient(50, 60);
     loadBackground(pictureFile("good.png", good, "PNG"));
-    ASSERT_EQ(form.Image1->size(), QSize(50, 60));
+    ASSERT_EQ(named<ImageControl>(form, "Image1")->size(), QSize(50, 60));
 
     user.write("picture.gif", "GIF89a");
     loadBackground((user / "picture.gif").string());
@@ -97,8 +99,8 @@ TEST_F(PreviewBackgroundTest, AFileThatCannotBeLoadedIsReportedAndLeavesTheOldPi
         errorText<PictureError>([&] { pictures.load(broken); })};
     EXPECT_EQ(messages.errors(), expected);
     EXPECT_NE(expected[1], "(no error)");
-    EXPECT_EQ(form.Image1->picture(), good);
-    EXPECT_EQ(form.Image1->size(), QSize(50, 60));
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->picture(), good);
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->size(), QSize(50, 60));
 }
 
 } // namespace

@@ -42,8 +42,8 @@ protected:
     TForm1& loadSteel()
     {
         TForm1& form = startInSkinMode();
-        clickLine(*form.lista1, "Steel ");
-        clickLine(*form.ListBox2, "steel colours.xml");
+        clickLine(*named<QListWidget>(form, "lista1"), "Steel ");
+        clickLine(*named<QListWidget>(form, "ListBox2"), "steel colours.xml");
         return form;
     }
     std::string onDisk() { return fm.read(kColourFile); }
@@ -57,10 +57,10 @@ TEST_F(SaveToSkinTest, AColourFilePickedInTheListIsReadAndWrittenBackThere)
     TForm1& form = loadSteel();
     EXPECT_EQ(form.slotModel().colour(1), 72U + (76U << 8) + (82U << 16));
     EXPECT_EQ(form.slotModel().alpha(7), "224");
-    EXPECT_TRUE(form.narb->isChecked());
+    EXPECT_TRUE(named<QRadioButton>(form, "narb")->isChecked());
 
     form.slotModel().setColour(0, 10 + (20 << 8) + (30 << 16));
-    QTest::mouseClick(form.sxmlbt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "sxmlbt"), Qt::LeftButton);
     EXPECT_EQ(onDisk(),
         replaced(kSteelColours, R"(red="204" green="51" blue="51")",
             R"(red="10" green="20" blue="30")"));
@@ -71,10 +71,10 @@ TEST_F(SaveToSkinTest, AColourFilePickedInTheListIsReadAndWrittenBackThere)
     // Back to loading by hand: the colours and their samples go.
     ASSERT_NE(form.preview().sample(7), nullptr);
     EXPECT_FALSE(form.preview().sample(7)->picture().isNull());
-    QTest::mouseClick(form.manrb, Qt::LeftButton);
+    QTest::mouseClick(named<QRadioButton>(form, "manrb"), Qt::LeftButton);
     EXPECT_TRUE(form.preview().sample(7)->picture().isNull());
     EXPECT_EQ(form.slotModel().colour(1), SlotModel::kWhite);
-    EXPECT_EQ(form.state().sourcePath, "");
+    EXPECT_EQ(form.source().sourcePath, "");
 }
 
 TEST_F(SaveToSkinTest, APartlyReadFileCannotBeWrittenBack)
@@ -84,8 +84,8 @@ TEST_F(SaveToSkinTest, APartlyReadFileCannotBeWrittenBack)
     TForm1& form = loadSteel();
     EXPECT_EQ(messages.errors(),
         std::vector<std::string> {"Could not convert variant of type (Null) into type (String)"});
-    EXPECT_FALSE(form.sxmlbt->isEnabled());
-    EXPECT_FALSE(form.savebt->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(form, "sxmlbt")->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(form, "savebt")->isEnabled());
 }
 
 // The main road on the window's own controls: skin mode, a skin, its colour file, a new red for
@@ -93,12 +93,12 @@ TEST_F(SaveToSkinTest, APartlyReadFileCannotBeWrittenBack)
 TEST_F(SaveToSkinTest, TheMainRoadSavesAnEditedColourIntoTheSkin)
 {
     TForm1& form = loadSteel();
-    ASSERT_EQ(form.re->text(), "72");
-    form.re->setFocus();
-    form.re->selectAll();
-    QTest::keyClicks(form.re, "200");
-    EXPECT_EQ(form.re->text(), "200");
-    QTest::mouseClick(form.sxmlbt, Qt::LeftButton);
+    ASSERT_EQ(named<QLineEdit>(form, "re")->text(), "72");
+    named<QLineEdit>(form, "re")->setFocus();
+    named<QLineEdit>(form, "re")->selectAll();
+    QTest::keyClicks(named<QLineEdit>(form, "re"), "200");
+    EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "200");
+    QTest::mouseClick(named<QPushButton>(form, "sxmlbt"), Qt::LeftButton);
     EXPECT_EQ(onDisk(),
         replaced(kSteelColours, R"(name="normal attribute" red="72")",
             R"(name="normal attribute" red="200")"));

@@ -33,8 +33,11 @@ protected:
     SkinCatalogueHandlersTest() { locateGameFolder(fm.path().string()); }
 
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
-    QColor listColour() { return window().lista1->palette().color(QPalette::Base); }
-    void pick(const QString& skin) { clickLine(*window().lista1, skin); }
+    QColor listColour()
+    {
+        return named<QListWidget>(window(), "lista1")->palette().color(QPalette::Base);
+    }
+    void pick(const QString& skin) { clickLine(*named<QListWidget>(window(), "lista1"), skin); }
     std::string settingsFile(const std::string& folder, const std::string& name)
     {
         return fm.read("skins/" + folder + "/settings/" + name);
@@ -43,8 +46,11 @@ protected:
     std::vector<bool> enabled()
     {
         TForm1& form = window();
-        return {form.lsbt->isEnabled(), form.lista1->isEnabled(), form.savebt->isEnabled(),
-            form.sxmlbt->isEnabled(), form.re->isEnabled()};
+        return {named<QPushButton>(form, "lsbt")->isEnabled(),
+            named<QListWidget>(form, "lista1")->isEnabled(),
+            named<QPushButton>(form, "savebt")->isEnabled(),
+            named<QPushButton>(form, "sxmlbt")->isEnabled(),
+            named<QLineEdit>(form, "re")->isEnabled()};
     }
 
     TempFolder fm;
@@ -58,16 +64,17 @@ TEST_F(SkinCatalogueHandlersTest, SkinModeListsTheSkinsLastListedFirstAndTheStan
     addSkin(fm.path(), "my.skin", "Dotted");
     addSkin(fm.path(), "Unnamed", "");
     TForm1& form = startInSkinMode();
-    EXPECT_EQ(
-        lines(*form.lista1), (std::vector<QString> {"Gamma", "Beta ", "Alpha"} + kStandardLines));
-    EXPECT_TRUE(form.lista1->selectedItems().empty());
-    EXPECT_EQ(form.state().skinsFolder, fm.withSlash() + "skins/");
+    EXPECT_EQ(lines(*named<QListWidget>(form, "lista1")),
+        (std::vector<QString> {"Gamma", "Beta ", "Alpha"} + kStandardLines));
+    EXPECT_TRUE(named<QListWidget>(form, "lista1")->selectedItems().empty());
+    EXPECT_EQ(form.catalogue().skinsFolder(), fm.withSlash() + "skins/");
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, false, false, false}));
-    EXPECT_EQ(listColour(), QApplication::palette(form.lista1).color(QPalette::Base));
+    EXPECT_EQ(listColour(),
+        QApplication::palette(named<QListWidget>(form, "lista1")).color(QPalette::Base));
     EXPECT_NE(listColour(), kGrey);
 
-    click(form.manrb);
-    EXPECT_TRUE(lines(*form.lista1).empty());
+    click(named<QRadioButton>(form, "manrb"));
+    EXPECT_TRUE(lines(*named<QListWidget>(form, "lista1")).empty());
     EXPECT_EQ(enabled(), (std::vector<bool> {true, false, false, false, false}));
     EXPECT_EQ(listColour(), kGrey);
     EXPECT_TRUE(messages.shown().empty());
@@ -81,7 +88,7 @@ TEST_F(SkinCatalogueHandlersTest, AnUnreadableDescriptionEndsTheScanWithTheParse
         [&] { XmlDocument::load(files, fm.withSlash() + "skins/Beta/Beta.xml"); });
     TForm1& form = startInSkinMode();
     EXPECT_EQ(messages.errors(), std::vector<std::string> {parserMessage});
-    EXPECT_TRUE(lines(*form.lista1).empty());
+    EXPECT_TRUE(lines(*named<QListWidget>(form, "lista1")).empty());
     // The window stays as it was at the start, where the empty skins list is not disabled.
     EXPECT_EQ(enabled(), (std::vector<bool> {true, true, false, false, false}));
 }
@@ -93,30 +100,32 @@ TEST_F(SkinCatalogueHandlersTest, TheScanLetsTheWindowAnswerAndGivesWayToManualL
     int turns = 0;
     services.processEvents = [&] {
         if (++turns == 1)
-            click(window().manrb);
+            click(named<QRadioButton>(window(), "manrb"));
     };
     TForm1& form = startInSkinMode();
     EXPECT_EQ(turns, 2);
     // The user went back to loading by hand while the skins were read: that choice stands.
-    EXPECT_TRUE(form.manrb->isChecked());
-    EXPECT_TRUE(lines(*form.lista1).empty());
+    EXPECT_TRUE(named<QRadioButton>(form, "manrb")->isChecked());
+    EXPECT_TRUE(lines(*named<QListWidget>(form, "lista1")).empty());
     EXPECT_EQ(enabled(), (std::vector<bool> {true, false, false, false, false}));
     EXPECT_EQ(listColour(), kGrey);
 
-    click(form.skinrb);
-    EXPECT_EQ(lines(*form.lista1), (std::vector<QString> {"Beta", "Alpha"} + kStandardLines));
+    click(named<QRadioButton>(form, "skinrb"));
+    EXPECT_EQ(lines(*named<QListWidget>(form, "lista1")),
+        (std::vector<QString> {"Beta", "Alpha"} + kStandardLines));
 }
 
 TEST_F(SkinCatalogueHandlersTest, TheStandardSkinIsSetUpFromTheTemplatesWhenPicked)
 {
     TForm1& form = startInSkinMode();
-    EXPECT_EQ(lines(*form.lista1), kStandardLines);
+    EXPECT_EQ(lines(*named<QListWidget>(form, "lista1")), kStandardLines);
     pick("FM 2009- standard");
     EXPECT_EQ(fm.read("skins/config.xml"), program.read("configm.xml"));
     EXPECT_EQ(settingsFile("fm2009", "config.xml"), program.read("config.xml"));
     EXPECT_EQ(settingsFile("fm2009", "fm colours.xml"), program.read("fm colours09.xml"));
-    EXPECT_EQ(lines(*form.ListBox2), std::vector<QString> {"fm colours.xml"});
-    EXPECT_EQ(form.state().selectedSkinFolder, "fm2009");
+    EXPECT_EQ(
+        lines(*named<QListWidget>(form, "ListBox2")), std::vector<QString> {"fm colours.xml"});
+    EXPECT_EQ(form.catalogue().selectedSkinFolder(), "fm2009");
     // The skins list is grey but can still be used.
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, false, false, false}));
     EXPECT_EQ(listColour(), kGrey);
@@ -131,7 +140,8 @@ TEST_F(SkinCatalogueHandlersTest, TheStandardSkinIsSetUpFromTheTemplatesWhenPick
     EXPECT_EQ(settingsFile("fm2008", "fm colours.xml"), program.read("fm colours0809.xml"));
     pick("FM 2009- standard");
     EXPECT_EQ(settingsFile("fm2009", "config.xml"), program.read("config.xml"));
-    EXPECT_EQ(lines(*form.ListBox2), (std::vector<QString> {"fm colours.xml", "fm colours.xml"}));
+    EXPECT_EQ(lines(*named<QListWidget>(form, "ListBox2")),
+        (std::vector<QString> {"fm colours.xml", "fm colours.xml"}));
     EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -142,12 +152,12 @@ TEST_F(SkinCatalogueHandlersTest, ASkinFolderNamedLikeTheStandardOneIsSetUpLikeI
     fm.write("skins/Alpha/settings/a.xml", R"(<colours><colour name="low attribute"/></colours>)");
     fm.write("skins/Alpha/settings/config.xml", R"(<record/>)");
     TForm1& form = startInSkinMode();
-    EXPECT_EQ(
-        lines(*form.lista1), (std::vector<QString> {"My own standard", "Alpha"} + kStandardLines));
+    EXPECT_EQ(lines(*named<QListWidget>(form, "lista1")),
+        (std::vector<QString> {"My own standard", "Alpha"} + kStandardLines));
     pick("My own standard");
     EXPECT_EQ(settingsFile("fm2009", "fm colours.xml"), program.read("fm colours09.xml"));
     pick("Alpha");
-    EXPECT_EQ(lines(*form.ListBox2), std::vector<QString> {"a.xml"});
+    EXPECT_EQ(lines(*named<QListWidget>(form, "ListBox2")), std::vector<QString> {"a.xml"});
     EXPECT_FALSE(fs::exists(fm.path() / "skins/Alpha/settings/fm colours.xml"));
 }
 
@@ -155,26 +165,28 @@ TEST_F(SkinCatalogueHandlersTest, PickingAColourFileLoadsItForSavingBackIntoTheS
 {
     TForm1& form = startInSkinMode();
     pick("FM 2009- standard");
-    clickLine(*form.ListBox2, 0);
-    EXPECT_EQ(form.state().docFileName, "fm colours.xml");
-    EXPECT_EQ(form.state().sourcePath, fm.withSlash() + "skins/fm2009/settings/fm colours.xml");
+    clickLine(*named<QListWidget>(form, "ListBox2"), 0);
+    EXPECT_EQ(form.source().docFileName, "fm colours.xml");
+    EXPECT_EQ(form.source().sourcePath, fm.withSlash() + "skins/fm2009/settings/fm colours.xml");
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, true, true, true}));
-    for (QWidget* control : std::initializer_list<QWidget*> {
-             form.plt, form.ge, form.be, form.alp, form.hex, form.sctbt, form.loadbt})
+    for (QWidget* control : std::initializer_list<QWidget*> {named<QPushButton>(form, "plt"),
+             named<QLineEdit>(form, "ge"), named<QLineEdit>(form, "be"),
+             named<QLineEdit>(form, "alp"), named<QLineEdit>(form, "hex"),
+             named<QPushButton>(form, "sctbt"), named<QPushButton>(form, "loadbt")})
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
     EXPECT_EQ(form.slotModel().selected(), 1U);
     EXPECT_TRUE(fs::is_directory(program / "temp"));
     EXPECT_TRUE(messages.shown().empty());
     // The game mode is chosen already: clicking it again changes nothing.
-    click(form.cbfm2009);
+    click(named<QRadioButton>(form, "cbfm2009"));
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, true, true, true}));
 
     // Any other choice starts afresh.
     pick("FM 2008- standard");
-    EXPECT_EQ(form.state().sourcePath, "");
+    EXPECT_EQ(form.source().sourcePath, "");
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, true, false, false}));
-    click(form.manrb);
-    EXPECT_TRUE(lines(*form.ListBox2).empty());
+    click(named<QRadioButton>(form, "manrb"));
+    EXPECT_TRUE(lines(*named<QListWidget>(form, "ListBox2")).empty());
     EXPECT_EQ(enabled(), (std::vector<bool> {true, false, false, false, false}));
 }
 
@@ -185,11 +197,12 @@ TEST_F(SkinCatalogueHandlersTest, TheChosenFolderIsTheOneTheSkinModeReads)
     addSkin(other.path(), "Other", "Other");
     TForm1& form = startInSkinMode();
     dialogs.queueAnswer(other.path().string());
-    click(form.spbt);
-    EXPECT_TRUE(lines(*form.lista1).empty());
-    click(form.skinrb);
-    EXPECT_EQ(lines(*form.lista1), (std::vector<QString> {"Other"} + kStandardLines));
-    EXPECT_EQ(form.state().skinsFolder, other.path().string() + "\\skins/");
+    click(named<QPushButton>(form, "spbt"));
+    EXPECT_TRUE(lines(*named<QListWidget>(form, "lista1")).empty());
+    click(named<QRadioButton>(form, "skinrb"));
+    EXPECT_EQ(lines(*named<QListWidget>(form, "lista1")),
+        (std::vector<QString> {"Other"} + kStandardLines));
+    EXPECT_EQ(form.catalogue().skinsFolder(), other.path().string() + "\\skins/");
 }
 
 // The game runs under Wine: the location file names a Windows folder inside the prefix.
@@ -206,15 +219,17 @@ TEST_F(SkinCatalogueHandlersTest, SkinsAreFoundAndPreparedInsideTheWinePrefix)
         R"(<colours><colour name="low attribute" red="1" green="2" blue="3"/></colours>)");
 
     TForm1& form = startInSkinMode();
-    EXPECT_EQ(form.state().userFolder, gameFolder + "/");
-    EXPECT_EQ(lines(*form.lista1), (std::vector<QString> {"Steel "} + kStandardLines));
+    EXPECT_EQ(form.catalogue().userFolder(), gameFolder + "/");
+    EXPECT_EQ(lines(*named<QListWidget>(form, "lista1")),
+        (std::vector<QString> {"Steel "} + kStandardLines));
     pick("FM 2009- standard");
     EXPECT_TRUE(fs::exists(local / "skins/fm2009/settings/fm colours.xml"));
     EXPECT_TRUE(fs::exists(local / "skins/config.xml"));
     pick("Steel ");
-    EXPECT_EQ(lines(*form.ListBox2), std::vector<QString> {"steel colours.xml"});
-    clickLine(*form.ListBox2, 0);
-    EXPECT_EQ(form.state().sourcePath, gameFolder + "/skins/Steel/settings/steel colours.xml");
+    EXPECT_EQ(
+        lines(*named<QListWidget>(form, "ListBox2")), std::vector<QString> {"steel colours.xml"});
+    clickLine(*named<QListWidget>(form, "ListBox2"), 0);
+    EXPECT_EQ(form.source().sourcePath, gameFolder + "/skins/Steel/settings/steel colours.xml");
     EXPECT_TRUE(messages.shown().empty());
 }
 

@@ -1,6 +1,6 @@
-#include "MainWindowFixture.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
+#include "support/MainWindowFixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,29 +26,38 @@ struct ResetState {
 ResetState stateOf(TForm1& form)
 {
     ResetState state {};
-    for (QLineEdit* editor : {form.re, form.ge, form.be, form.hex, form.alp})
+    for (QLineEdit* editor :
+        {named<QLineEdit>(form, "re"), named<QLineEdit>(form, "ge"), named<QLineEdit>(form, "be"),
+            named<QLineEdit>(form, "hex"), named<QLineEdit>(form, "alp")})
         state.editorTexts.push_back(editor->text());
-    for (QWidget* control : std::initializer_list<QWidget*> {
-             form.plt, form.re, form.ge, form.be, form.alp, form.hex, form.sctbt, form.loadbt})
+    for (QWidget* control : std::initializer_list<QWidget*> {named<QPushButton>(form, "plt"),
+             named<QLineEdit>(form, "re"), named<QLineEdit>(form, "ge"),
+             named<QLineEdit>(form, "be"), named<QLineEdit>(form, "alp"),
+             named<QLineEdit>(form, "hex"), named<QPushButton>(form, "sctbt"),
+             named<QPushButton>(form, "loadbt")})
         state.enabled.push_back(control->isEnabled());
-    state.colours.push_back(form.clr->colour());
+    state.colours.push_back(named<ColourSwatch>(form, "clr")->colour());
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        state.enabled.push_back(form.slotButtons[i]->isEnabled());
-        state.colours.push_back(form.swatches[i]->colour());
+        state.enabled.push_back(
+            named<QRadioButton>(form, kColourSlots[i].radioButton)->isEnabled());
+        state.colours.push_back(named<ColourSwatch>(form, kColourSlots[i].swatch)->colour());
         state.alphas.push_back(form.slotModel().alpha(i));
     }
     state.selected = form.slotModel().selected();
-    state.sourcePath = form.state().sourcePath;
-    state.docFileName = form.state().docFileName;
-    state.lastOpenedXml = form.state().lastOpenedXml;
+    state.sourcePath = form.source().sourcePath;
+    state.docFileName = form.source().docFileName;
+    state.lastOpenedXml = form.source().lastOpenedXml;
     return state;
 }
 
 // What a loaded document leaves behind: enabled editors, coloured slots, another slot selected.
 void loadSomething(TForm1& form)
 {
-    for (QWidget* control : std::initializer_list<QWidget*> {form.plt, form.re, form.ge, form.be,
-             form.alp, form.hex, form.sctbt, form.loadbt, form.savebt})
+    for (QWidget* control : std::initializer_list<QWidget*> {named<QPushButton>(form, "plt"),
+             named<QLineEdit>(form, "re"), named<QLineEdit>(form, "ge"),
+             named<QLineEdit>(form, "be"), named<QLineEdit>(form, "alp"),
+             named<QLineEdit>(form, "hex"), named<QPushButton>(form, "sctbt"),
+             named<QPushButton>(form, "loadbt"), named<QPushButton>(form, "savebt")})
         control->setEnabled(true);
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         form.slotModel().setColour(i, 0x102030 + static_cast<std::uint32_t>(i));
@@ -56,15 +65,15 @@ void loadSomething(TForm1& form)
         form.slotModel().setAvailable(i, true);
     }
     form.slotModel().select(3);
-    form.re->setText("16");
-    form.ge->setText("32");
-    form.be->setText("48");
-    form.hex->setText("102030");
-    form.alp->setText("103");
-    form.clr->setColour(0x302010);
-    form.state().sourcePath = "/skins/a/settings/fm colours.xml";
-    form.state().docFileName = "fm colours.xml";
-    form.state().lastOpenedXml = "/skins/a/settings/fm colours.xml";
+    named<QLineEdit>(form, "re")->setText("16");
+    named<QLineEdit>(form, "ge")->setText("32");
+    named<QLineEdit>(form, "be")->setText("48");
+    named<QLineEdit>(form, "hex")->setText("102030");
+    named<QLineEdit>(form, "alp")->setText("103");
+    named<ColourSwatch>(form, "clr")->setColour(0x302010);
+    form.source().sourcePath = "/skins/a/settings/fm colours.xml";
+    form.source().docFileName = "fm colours.xml";
+    form.source().lastOpenedXml = "/skins/a/settings/fm colours.xml";
 }
 
 TEST_F(MainWindowFixture, UnloadReturnsSlotsAndEditorsToTheirStartState)
@@ -83,8 +92,8 @@ TEST_F(MainWindowFixture, UnloadReturnsSlotsAndEditorsToTheirStartState)
     EXPECT_EQ(afterReset, expected);
     EXPECT_EQ(afterReset.alphas[3], "255");
     EXPECT_EQ(afterReset.alphas[2], "102");
-    EXPECT_TRUE(form.savebt->isEnabled());
-    EXPECT_TRUE(form.earb->isChecked());
+    EXPECT_TRUE(named<QPushButton>(form, "savebt")->isEnabled());
+    EXPECT_TRUE(named<QRadioButton>(form, "earb")->isChecked());
 
     form.unload();
     EXPECT_EQ(stateOf(form), afterReset);
@@ -94,11 +103,13 @@ TEST_F(MainWindowFixture, UnloadRunsTheEditorsRulesOnlyForTextsItChanges)
 {
     TForm1& form = start();
     loadSomething(form);
-    form.re->setText("0");
-    form.alp->setText("7");
+    named<QLineEdit>(form, "re")->setText("0");
+    named<QLineEdit>(form, "alp")->setText("7");
     using Changes = std::vector<std::pair<std::string, QString>>;
     Changes changes;
-    for (QLineEdit* editor : {form.re, form.ge, form.be, form.hex, form.alp}) {
+    for (QLineEdit* editor :
+        {named<QLineEdit>(form, "re"), named<QLineEdit>(form, "ge"), named<QLineEdit>(form, "be"),
+            named<QLineEdit>(form, "hex"), named<QLineEdit>(form, "alp")}) {
         QObject::connect(
             editor, &QLineEdit::textChanged, editor, [&changes, editor](const QString& text) {
                 changes.emplace_back(editor->objectName().toStdString(), text);
@@ -113,15 +124,15 @@ TEST_F(MainWindowFixture, UnloadRunsTheEditorsRulesOnlyForTextsItChanges)
     // A text from code reaches the rules whole, however long: the alpha rule sees all of "1000"
     // and clamps it, and a spy connected after the rule hears of the clamped text first.
     changes.clear();
-    form.alp->setText("1000");
-    EXPECT_EQ(form.alp->text(), "255");
+    named<QLineEdit>(form, "alp")->setText("1000");
+    EXPECT_EQ(named<QLineEdit>(form, "alp")->text(), "255");
     EXPECT_EQ(changes, (Changes {{"alp", "255"}, {"alp", "1000"}}));
     // An unchanged text runs no rule.
     changes.clear();
-    form.hex->setText("FF00801");
-    form.hex->setText("FF00801");
+    named<QLineEdit>(form, "hex")->setText("FF00801");
+    named<QLineEdit>(form, "hex")->setText("FF00801");
     EXPECT_EQ(changes, (Changes {{"hex", "FF00801"}}));
-    EXPECT_EQ(form.hex->text(), "FF00801");
+    EXPECT_EQ(named<QLineEdit>(form, "hex")->text(), "FF00801");
 }
 
 TEST_F(MainWindowFixture, DataWritesTheWorkingFileBesideTheProgram)
@@ -130,7 +141,7 @@ TEST_F(MainWindowFixture, DataWritesTheWorkingFileBesideTheProgram)
     form.slotModel().setColour(0, 0x800000);
     form.slotModel().setAlpha(0, "7");
     form.data();
-    EXPECT_EQ(form.state().workFilePath, programFolder() + "dane.dat");
+    EXPECT_EQ(form.workingFile().path(), programFolder() + "dane.dat");
     const std::string bytes = program.read("dane.dat");
     ASSERT_EQ(bytes.size(), 536u);
     EXPECT_EQ(bytes.substr(51, 16),

@@ -1,10 +1,10 @@
 #include "app/UpdateCheck.h"
 
-#include "MainWindowFixture.h"
 #include "app/Languages.h"
 #include "app/StatusBar.h"
 #include "platform/CurlDownloader.h"
 #include "support/HttpTestServer.h"
+#include "support/MainWindowFixture.h"
 
 #include <QTest>
 
@@ -65,22 +65,28 @@ protected:
     }
 
     TForm1& form() { return *m_form; }
-    void clickStatusBar() { QTest::mouseClick(m_form->StatusBar1, Qt::LeftButton); }
+    void clickStatusBar()
+    {
+        QTest::mouseClick(named<StatusBar>(*m_form, "StatusBar1"), Qt::LeftButton);
+    }
 
     ::testing::AssertionResult offered()
     {
-        const std::string text = m_form->StatusBar1->text().toStdString();
-        const bool hand = m_form->StatusBar1->cursor().shape() == Qt::PointingHandCursor;
-        if (m_form->state().updateAvailable && hand && text == kOffer)
+        const std::string text = named<StatusBar>(*m_form, "StatusBar1")->text().toStdString();
+        const bool hand
+            = named<StatusBar>(*m_form, "StatusBar1")->cursor().shape() == Qt::PointingHandCursor;
+        if (m_form->updateCheck().updateAvailable() && hand && text == kOffer)
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "status bar \"" << text << "\", hand " << hand
-                                             << ", available " << m_form->state().updateAvailable;
+        return ::testing::AssertionFailure()
+            << "status bar \"" << text << "\", hand " << hand << ", available "
+            << m_form->updateCheck().updateAvailable();
     }
 
     ::testing::AssertionResult notOffered()
     {
-        if (m_form->state().updateAvailable || m_form->StatusBar1->text() == kOffer
-            || m_form->StatusBar1->cursor().shape() != Qt::ArrowCursor)
+        if (m_form->updateCheck().updateAvailable()
+            || named<StatusBar>(*m_form, "StatusBar1")->text() == kOffer
+            || named<StatusBar>(*m_form, "StatusBar1")->cursor().shape() != Qt::ArrowCursor)
             return ::testing::AssertionFailure() << "an update is offered";
         clickStatusBar();
         if (!shell.opened().empty())
@@ -102,7 +108,7 @@ TEST_F(UpdateCheckTest, TheSameVersionOffersNothingButTheFileAndAddressAreKept)
     TForm1& form = startChecked();
     EXPECT_EQ(server.requests(), std::vector<std::string> {"/orb.ini"});
     EXPECT_EQ(program.read("orb.ini"), updateIni("2"));
-    EXPECT_EQ(form.state().updateUrl, kPage);
+    EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
     EXPECT_TRUE(notOffered());
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -118,7 +124,7 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndAClickOpensItsPageMaximised)
     EXPECT_EQ(shell.opened()[0].show, ShowWindow::Maximised);
 
     // A hint may have replaced the offer: the click still opens the page.
-    form().StatusBar1->setText("| Current path (FM 2009) is /");
+    named<StatusBar>(form(), "StatusBar1")->setText("| Current path (FM 2009) is /");
     clickStatusBar();
     EXPECT_EQ(shell.opened().size(), 2u);
     EXPECT_TRUE(messages.shown().empty());
@@ -129,8 +135,9 @@ TEST_F(UpdateCheckTest, TheOfferSpeaksTheLanguageInForce)
     registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, Languages::kValue, "Polish");
     serve(updateIni("3"));
     TForm1& form = startChecked();
-    EXPECT_EQ(form.StatusBar1->text(), "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
-    EXPECT_TRUE(form.state().updateAvailable);
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(),
+        "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
+    EXPECT_TRUE(form.updateCheck().updateAvailable());
 }
 
 TEST_F(UpdateCheckTest, AnOfferWithoutAnAddressOpensNothing)
@@ -138,7 +145,7 @@ TEST_F(UpdateCheckTest, AnOfferWithoutAnAddressOpensNothing)
     serve(updateIni("3", ""));
     TForm1& form = startChecked();
     EXPECT_TRUE(offered());
-    EXPECT_EQ(form.state().updateUrl, "");
+    EXPECT_EQ(form.updateCheck().updateUrl(), "");
     clickStatusBar();
     EXPECT_TRUE(shell.opened().empty());
 }
@@ -151,7 +158,7 @@ TEST_F(UpdateCheckTest, OnlyWebAddressesAreHandedToTheShell)
         serve(updateIni("3", address));
         TForm1& form = startChecked();
         EXPECT_TRUE(offered());
-        EXPECT_EQ(form.state().updateUrl, address);
+        EXPECT_EQ(form.updateCheck().updateUrl(), address);
         clickStatusBar();
         EXPECT_TRUE(shell.opened().empty());
     }
@@ -180,7 +187,7 @@ TEST_F(UpdateCheckTest, VersionsAreReadByTheIntegerTextRule)
         TForm1& form = startChecked();
         EXPECT_TRUE(notOffered());
         // The address is taken before the version is read.
-        EXPECT_EQ(form.state().updateUrl, kPage);
+        EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
     }
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -191,7 +198,7 @@ TEST_F(UpdateCheckTest, AnUnreachableServerLeavesAnOldFileUnreadAndInPlace)
     pointAt("http://127.0.0.1:" + std::to_string(HttpTestServer::refusedPort()));
     TForm1& form = startChecked();
     EXPECT_TRUE(notOffered());
-    EXPECT_EQ(form.state().updateUrl, "");
+    EXPECT_EQ(form.updateCheck().updateUrl(), "");
     EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -201,13 +208,13 @@ TEST_F(UpdateCheckTest, AServerThatAnswersWithAnErrorLeavesTheOldFileToBeRead)
     // Nothing served: 404.
     startChecked();
     EXPECT_TRUE(notOffered());
-    EXPECT_EQ(form().state().updateUrl, "");
+    EXPECT_EQ(form().updateCheck().updateUrl(), "");
     EXPECT_TRUE(messages.shown().empty());
 
     program.write("orb.ini", updateIni("3"));
     TForm1& form = startChecked();
     EXPECT_TRUE(offered());
-    EXPECT_EQ(form.state().updateUrl, kPage);
+    EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
     EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
 }
 

@@ -71,7 +71,7 @@ TForm1& UserFolderFixture::startInSkinMode()
 {
     TForm1& form = start();
     showWindow();
-    QTest::mouseClick(form.skinrb, Qt::LeftButton);
+    QTest::mouseClick(named<QRadioButton>(form, "skinrb"), Qt::LeftButton);
     return form;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include <QListWidget>
 

@@ -1,6 +1,6 @@
-#include "MainWindowFixture.h"
 #include "app/Languages.h"
 #include "colours/ColourSlot.h"
+#include "support/MainWindowFixture.h"
 #include "support/XmlTestDocuments.h"
 
 #include <QLineEdit>
@@ -37,7 +37,7 @@ protected:
     void loadByHand(const std::string& path)
     {
         dialogs.queueAnswer(path);
-        click(window().lsbt);
+        click(named<QPushButton>(window(), "lsbt"));
     }
 
     // What a click in a skin's list of colour files hands the reader.
@@ -45,17 +45,17 @@ protected:
     {
         TForm1& form = window();
         form.unload();
-        form.savebt->setEnabled(true);
-        form.sxmlbt->setEnabled(true);
-        form.state().docFileName = fs::path(path).filename().string();
-        form.state().sourcePath = path;
+        named<QPushButton>(form, "savebt")->setEnabled(true);
+        named<QPushButton>(form, "sxmlbt")->setEnabled(true);
+        form.source().docFileName = fs::path(path).filename().string();
+        form.source().sourcePath = path;
         form.load(path);
     }
 
     void saveAs(const std::string& path)
     {
         dialogs.queueAnswer(path);
-        click(window().savebt);
+        click(named<QPushButton>(window(), "savebt"));
     }
 
     std::string workingCopy() { return program.read("temp/fm colours.xml"); }
@@ -63,8 +63,11 @@ protected:
     bool editorsEnabled()
     {
         TForm1& form = window();
-        for (QWidget* control : std::initializer_list<QWidget*> {form.plt, form.re, form.be,
-                 form.ge, form.alp, form.hex, form.sctbt, form.loadbt, form.savebt}) {
+        for (QWidget* control : std::initializer_list<QWidget*> {named<QPushButton>(form, "plt"),
+                 named<QLineEdit>(form, "re"), named<QLineEdit>(form, "be"),
+                 named<QLineEdit>(form, "ge"), named<QLineEdit>(form, "alp"),
+                 named<QLineEdit>(form, "hex"), named<QPushButton>(form, "sctbt"),
+                 named<QPushButton>(form, "loadbt"), named<QPushButton>(form, "savebt")}) {
             if (!control->isEnabled())
                 return false;
         }
@@ -77,7 +80,7 @@ protected:
 TEST_F(XmlFileActionsTest, LoadingByHandFillsTheSlotsAndOpensTheEditors)
 {
     TForm1& form = start();
-    form.ListBox2->addItem("fm colours.xml");
+    named<QListWidget>(form, "ListBox2")->addItem("fm colours.xml");
     const std::string source = userFile("fm colours.xml", kTwoEntries);
     fs::permissions(source, fs::perms::owner_read | fs::perms::group_read);
     loadByHand(source);
@@ -88,18 +91,18 @@ TEST_F(XmlFileActionsTest, LoadingByHandFillsTheSlotsAndOpensTheEditors)
     EXPECT_EQ(dialogs.asked()[0].request.name, "od");
     EXPECT_EQ(dialogs.asked()[0].request.filter, "XML|*.xml");
     EXPECT_TRUE(messages.shown().empty());
-    EXPECT_EQ(form.state().sourcePath, source);
-    EXPECT_EQ(form.state().docFileName, "fm colours.xml");
+    EXPECT_EQ(form.source().sourcePath, source);
+    EXPECT_EQ(form.source().docFileName, "fm colours.xml");
     EXPECT_EQ(workingCopy(), kTwoEntries);
-    EXPECT_EQ(form.ListBox2->count(), 0);
+    EXPECT_EQ(named<QListWidget>(form, "ListBox2")->count(), 0);
 
     EXPECT_EQ(form.slotModel().colour(0), makeColour(10, 20, 30));
     EXPECT_EQ(form.slotModel().alpha(1), "70");
-    EXPECT_TRUE(form.larb->isEnabled());
-    EXPECT_TRUE(form.narb->isEnabled());
-    EXPECT_FALSE(form.garb->isEnabled());
+    EXPECT_TRUE(named<QRadioButton>(form, "larb")->isEnabled());
+    EXPECT_TRUE(named<QRadioButton>(form, "narb")->isEnabled());
+    EXPECT_FALSE(named<QRadioButton>(form, "garb")->isEnabled());
     EXPECT_TRUE(editorsEnabled());
-    EXPECT_FALSE(form.sxmlbt->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(form, "sxmlbt")->isEnabled());
     EXPECT_EQ(program.read("dane.dat").size(), 536u);
 }
 
@@ -108,12 +111,12 @@ TEST_F(XmlFileActionsTest, LoadingByHandSelectsTheFirstSlotAndKeepsTheOthersValu
     TForm1& form = start();
     const std::string source = userFile("fm colours.xml", kTwoEntries);
     loadFromSkin(source);
-    click(form.narb);
+    click(named<QRadioButton>(form, "narb"));
     ASSERT_EQ(form.slotModel().selected(), 1u);
 
     loadByHand(source);
     EXPECT_EQ(form.slotModel().selected(), 0u);
-    EXPECT_TRUE(form.larb->isChecked());
+    EXPECT_TRUE(named<QRadioButton>(form, "larb")->isChecked());
     EXPECT_EQ(form.slotModel().colour(1), makeColour(40, 50, 60));
     EXPECT_EQ(form.slotModel().alpha(1), "70");
 }
@@ -122,15 +125,15 @@ TEST_F(XmlFileActionsTest, CancellingTheOpenDialogLeavesTheResetAndNothingElse)
 {
     TForm1& form = start();
     loadByHand(userFile("fm colours.xml", kTwoEntries));
-    form.ListBox2->addItem("fm colours.xml");
+    named<QListWidget>(form, "ListBox2")->addItem("fm colours.xml");
     dialogs.queueCancel();
-    click(form.lsbt);
+    click(named<QPushButton>(form, "lsbt"));
 
-    EXPECT_EQ(form.ListBox2->count(), 0);
+    EXPECT_EQ(named<QListWidget>(form, "ListBox2")->count(), 0);
     EXPECT_EQ(form.slotModel().colour(0), SlotModel::kWhite);
-    EXPECT_FALSE(form.larb->isEnabled());
-    EXPECT_FALSE(form.re->isEnabled());
-    EXPECT_EQ(form.state().sourcePath, "");
+    EXPECT_FALSE(named<QRadioButton>(form, "larb")->isEnabled());
+    EXPECT_FALSE(named<QLineEdit>(form, "re")->isEnabled());
+    EXPECT_EQ(form.source().sourcePath, "");
     EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -138,19 +141,19 @@ TEST_F(XmlFileActionsTest, AFileThatIsNoColourDocumentIsRefusedInTheCurrentLangu
 {
     registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, "lang", "Polish");
     TForm1& form = start();
-    form.skinrb->setEnabled(true);
-    form.skinrb->setChecked(true);
+    named<QRadioButton>(form, "skinrb")->setEnabled(true);
+    named<QRadioButton>(form, "skinrb")->setChecked(true);
     // The skin mode turns loading by hand off; a scan that fails on a broken skin leaves it on.
-    form.lsbt->setEnabled(true);
+    named<QPushButton>(form, "lsbt")->setEnabled(true);
     loadByHand(userFile("other.xml",
         "<c><colour name=\"Low attribute\" red=\"1\" green=\"1\" "
         "blue=\"1\"/></c>"));
 
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Nieobsługiwany plik XML."});
-    EXPECT_TRUE(form.manrb->isChecked());
-    EXPECT_EQ(form.state().sourcePath, "");
-    EXPECT_EQ(form.state().docFileName, "");
-    EXPECT_FALSE(form.larb->isEnabled());
+    EXPECT_TRUE(named<QRadioButton>(form, "manrb")->isChecked());
+    EXPECT_EQ(form.source().sourcePath, "");
+    EXPECT_EQ(form.source().docFileName, "");
+    EXPECT_FALSE(named<QRadioButton>(form, "larb")->isEnabled());
     EXPECT_FALSE(fs::exists(program / "temp/other.xml"));
 }
 
@@ -161,7 +164,7 @@ TEST_F(XmlFileActionsTest, AFileThatIsNotWellFormedShowsTheParsersMessage)
     ASSERT_EQ(messages.errors().size(), 1u);
     EXPECT_NE(messages.errors()[0].find("\nLine: 3\n</c>"), std::string::npos)
         << messages.errors()[0];
-    EXPECT_EQ(form.state().sourcePath, "");
+    EXPECT_EQ(form.source().sourcePath, "");
     EXPECT_FALSE(editorsEnabled());
 }
 
@@ -174,9 +177,9 @@ TEST_F(XmlFileActionsTest, AReadThatFailsKeepsWhatWasReadAndTheEditorsClosed)
     EXPECT_EQ(messages.errors(),
         std::vector<std::string> {"Could not convert variant of type (Null) into type (String)"});
     EXPECT_EQ(form.slotModel().colour(0), makeColour(1, 2, 3));
-    EXPECT_TRUE(form.larb->isEnabled());
-    EXPECT_FALSE(form.re->isEnabled());
-    EXPECT_FALSE(form.savebt->isEnabled());
+    EXPECT_TRUE(named<QRadioButton>(form, "larb")->isEnabled());
+    EXPECT_FALSE(named<QLineEdit>(form, "re")->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(form, "savebt")->isEnabled());
     EXPECT_FALSE(fs::exists(program / "dane.dat"));
 }
 
@@ -187,13 +190,13 @@ TEST_F(XmlFileActionsTest, ASourceThatCannotBeCopiedIsNamedAndTheOlderCopyIsNotR
     const std::string source = userFile("fm colours.xml",
         replaced(kTwoEntries, "red=\"10\" green=\"20\" blue=\"30\"",
             "red=\"1\" green=\"2\" blue=\"3\""));
-    files.refuseWrites(form.state().tempFolder + "\\fm colours.xml");
+    files.refuseWrites(form.folders().temp + "\\fm colours.xml");
     loadByHand(source);
 
     ASSERT_EQ(messages.errors().size(), 1u);
     EXPECT_TRUE(messages.errors()[0].starts_with("Cannot load \"" + source + "\". "))
         << messages.errors()[0];
-    EXPECT_FALSE(form.larb->isEnabled());
+    EXPECT_FALSE(named<QRadioButton>(form, "larb")->isEnabled());
     EXPECT_EQ(form.slotModel().colour(0), SlotModel::kWhite);
     EXPECT_FALSE(editorsEnabled());
 }
@@ -235,7 +238,7 @@ TEST_F(XmlFileActionsTest, CancellingTheSaveDialogWritesNothing)
     loadByHand(source);
     form.slotModel().setColour(0, makeColour(1, 1, 1));
     dialogs.queueCancel();
-    click(form.savebt);
+    click(named<QPushButton>(form, "savebt"));
     EXPECT_EQ(workingCopy(), kTwoEntries);
     EXPECT_EQ(readBytes(source), kTwoEntries);
     EXPECT_EQ(std::distance(fs::directory_iterator(user.path()), fs::directory_iterator()), 1);
@@ -248,7 +251,7 @@ TEST_F(XmlFileActionsTest, SaveToSkinReplacesTheSkinsFileAndSaysSo)
     const std::string source = userFile("fm colours.xml", kTwoEntries);
     loadFromSkin(source);
     form.slotModel().setColour(0, makeColour(11, 20, 30));
-    click(form.sxmlbt);
+    click(named<QPushButton>(form, "sxmlbt"));
 
     EXPECT_EQ(readBytes(source),
         replaced(kTwoEntries, "red=\"10\" green=\"20\" blue=\"30\"",
@@ -269,7 +272,7 @@ TEST_F(XmlFileActionsTest, ARefusedSaveKeepsTheOldFileAndShowsWhereAndWhy)
     files.refuseWrites(source);
 
     saveAs(old);
-    click(form.sxmlbt);
+    click(named<QPushButton>(form, "sxmlbt"));
     EXPECT_EQ(readBytes(old), "old");
     EXPECT_EQ(readBytes(source), kTwoEntries);
     EXPECT_EQ(messages.errors(),

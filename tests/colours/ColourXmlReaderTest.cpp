@@ -1,7 +1,7 @@
 #include "colours/ColourXmlReader.h"
 
-#include "colours/MainWindowState.h"
 #include "colours/SlotModel.h"
+#include "colours/WorkingCopy.h"
 #include "platform/Errors.h"
 #include "platform/doubles/FaultyFileSystem.h"
 #include "support/ErrorText.h"
@@ -33,13 +33,13 @@ class ColourXmlReaderTest : public ::testing::Test {
 protected:
     ColourXmlReaderTest()
         : files(Environment {})
-        , reader(files, state, slots, [this](std::size_t index, std::int32_t alpha) {
+        , reader(files, workCopy, slots, [this](std::size_t index, std::int32_t alpha) {
             renders.emplace_back(index, alpha);
             slots.setAlpha(index, std::to_string(alpha));
         })
     {
-        state.tempFolder = program.withSlash() + "\\temp";
-        files.makeFolderTree(state.tempFolder);
+        workCopy.tempFolder = program.withSlash() + "\\temp";
+        files.makeFolderTree(workCopy.tempFolder);
     }
 
     std::string sourcePath(std::string_view name = "fm colours.xml") const
@@ -51,8 +51,7 @@ protected:
     void load(const std::string& text, std::string_view name = "fm colours.xml")
     {
         source.write(name, text);
-        state.docFileName = name;
-        reader.load(sourcePath(name));
+        reader.load(sourcePath(name), std::string(name));
     }
 
     std::string loadError(const std::string& text)
@@ -63,7 +62,7 @@ protected:
     TempFolder program;
     TempFolder source;
     FaultyFileSystem files;
-    MainWindowState state;
+    WorkingCopy workCopy;
     SlotModel slots;
     std::vector<std::pair<std::size_t, std::int32_t>> renders;
     ColourXmlReader reader;
@@ -87,7 +86,7 @@ TEST_F(ColourXmlReaderTest, AnEntryGivesItsSlotTheColourAndAlphaAndLeavesTheOthe
     EXPECT_EQ(renders, (decltype(renders) {{0, 255}}));
 
     // The reader works on a copy in the temp folder, the one the writer edits later.
-    EXPECT_EQ(state.workCopyPath, state.tempFolder + "\\fm colours.xml");
+    EXPECT_EQ(workCopy.path, workCopy.tempFolder + "\\fm colours.xml");
     EXPECT_EQ(program.read("temp/fm colours.xml"), text);
 }
 
@@ -192,9 +191,9 @@ TEST_F(ColourXmlReaderTest, ASourceThatCannotBeCopiedIsNamedAndNoOlderCopyIsRead
     program.write("temp/fm colours.xml", older);
     source.write("fm colours.xml", older);
     files.refuseReads(sourcePath());
-    state.docFileName = "fm colours.xml";
 
-    const std::string message = errorText<InOutError>([&] { reader.load(sourcePath()); });
+    const std::string message
+        = errorText<InOutError>([&] { reader.load(sourcePath(), "fm colours.xml"); });
     EXPECT_TRUE(message.starts_with("Cannot load \"" + sourcePath() + "\". ")) << message;
     EXPECT_FALSE(slots.available(0));
     EXPECT_TRUE(renders.empty());

@@ -1,7 +1,7 @@
 #include "colours/ColourXmlWriter.h"
 
-#include "colours/MainWindowState.h"
 #include "colours/SlotModel.h"
+#include "colours/WorkingCopy.h"
 #include "platform/Errors.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/XmlDocument.h"
@@ -17,9 +17,9 @@ class ColourXmlWriterTest : public ::testing::Test {
 protected:
     ColourXmlWriterTest()
         : files(Environment {})
-        , writer(files, state, slots)
+        , writer(files, workCopy, slots)
     {
-        state.workCopyPath = temp.withSlash() + "\\fm colours.xml";
+        workCopy.path = temp.withSlash() + "\\fm colours.xml";
     }
 
     // The working copy after a save over the given document.
@@ -32,7 +32,7 @@ protected:
 
     testing::TempFolder temp;
     LocalFileSystem files;
-    MainWindowState state;
+    WorkingCopy workCopy;
     SlotModel slots;
     ColourXmlWriter writer;
 };

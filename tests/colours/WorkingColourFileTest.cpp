@@ -1,6 +1,5 @@
 #include "colours/WorkingColourFile.h"
 
-#include "colours/MainWindowState.h"
 #include "colours/SlotModel.h"
 #include "platform/Errors.h"
 #include "platform/GeneralErrorBox.h"
@@ -26,15 +25,13 @@ class WorkingColourFileTest : public ::testing::Test {
 protected:
     WorkingColourFileTest()
         : files(environmentIn(home))
-        , file(files, state, slotModel)
+        , file(files, program.withSlash(), slotModel)
     {
-        state.programFolder = program.withSlash();
     }
 
     TempFolder home;
     TempFolder program;
     FaultyFileSystem files;
-    MainWindowState state;
     SlotModel slotModel;
     WorkingColourFile file;
 };
@@ -44,7 +41,7 @@ TEST_F(WorkingColourFileTest, HoldsExactlyTheEightRecordsOfTheMomentWhateverLayT
     program.write("dane.dat", std::string(1000, 'x'));
     slotModel.setColour(0, 0x0A141E);
     file.data();
-    EXPECT_EQ(state.workFilePath, program.withSlash() + "dane.dat");
+    EXPECT_EQ(file.path(), program.withSlash() + "dane.dat");
     const std::string first = program.read("dane.dat");
     EXPECT_EQ(first, WorkingColourFile::contents(slotModel));
     EXPECT_EQ(first.size(), 536u);

@@ -1,4 +1,3 @@
-#include "colours/MainWindowState.h"
 #include "colours/SlotModel.h"
 #include "editor/PreviewLayout.h"
 #include "editor/PreviewSample.h"
@@ -20,10 +19,10 @@ protected:
     PreviewLayoutDrag()
         : background(new QWidget(&group))
         , input(new QLineEdit(&group))
-        , samples(group, *input, slotModel, state, {})
-        , layout(*background, samples, state, messages)
+        , samples(group, *input, slotModel, {})
+        , layout(*background, samples, messages)
     {
-        state.samplePos = PreviewSamples::kStartPositions;
+        samples.resetPositions();
         background->setGeometry(8, 88, 150, 160);
     }
 
@@ -31,7 +30,6 @@ protected:
     QWidget* background;
     QLineEdit* input;
     SlotModel slotModel;
-    MainWindowState state;
     ScriptedMessageBoxes messages;
     PreviewSamples samples;
     PreviewLayout layout;
@@ -55,21 +53,21 @@ TEST_F(PreviewLayoutDrag, OnlyAPressedElementFollowsTheMouse)
 
     samples.render(6, 255);
     PreviewSample* sample = samples.sample(6);
-    layout.saleaMouseDown({1, 1});
-    layout.saleaMouseMove({4, 11});
+    layout.sampleMouseDown(6, {1, 1});
+    layout.sampleMouseMove(6, {4, 11});
     EXPECT_EQ(sample->pos(), QPoint(113, 221));
-    EXPECT_EQ(state.samplePos[6].left, 113);
-    EXPECT_EQ(state.samplePos[6].top, 221);
-    layout.saleaMouseUp();
-    layout.saleaMouseMove({40, 40});
+    EXPECT_EQ(samples.position(6).left, 113);
+    EXPECT_EQ(samples.position(6).top, 221);
+    layout.sampleMouseUp(6);
+    layout.sampleMouseMove(6, {40, 40});
     EXPECT_EQ(sample->pos(), QPoint(113, 221));
     EXPECT_EQ(background->pos(), QPoint(12, 84));
 
     // A sample not yet made has nothing to move, and its place stays.
-    layout.laeaMouseDown({1, 1});
-    layout.laeaMouseMove({30, 30});
-    EXPECT_EQ(state.samplePos[0].left, 110);
-    EXPECT_EQ(state.samplePos[0].top, 91);
+    layout.sampleMouseDown(0, {1, 1});
+    layout.sampleMouseMove(0, {30, 30});
+    EXPECT_EQ(samples.position(0).left, 110);
+    EXPECT_EQ(samples.position(0).top, 91);
     EXPECT_TRUE(messages.shown().empty());
 }
 

@@ -11,11 +11,26 @@
 #include "platform/doubles/ScriptedMessageBoxes.h"
 #include "support/TempFolder.h"
 
+#include <QString>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace tintabel::testing {
+
+// The window's control of that design name, which it carries as its object name.
+template<class Control> Control* named(const QWidget& window, std::string_view name)
+{
+    auto* control = window.findChild<Control*>(
+        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    if (!control)
+        throw std::logic_error("the window has no " + std::string(name));
+    return control;
+}
 
 // A main window as the program builds it, over doubles, in a temporary program folder that holds
 // the files shipped beside the program. Derive a test from it (TEST_F) or hold one:
@@ -23,8 +38,8 @@ namespace tintabel::testing {
 //     TEST_F(MainWindowFixture, Something) {
 //         registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, "lang", "Polish");
 //         TForm1& window = start();           // runs the start-up sequence
-//         QTest::mouseClick(window.polimg, Qt::LeftButton);
-//         EXPECT_EQ(window.GroupBox2->title(), "Opcje");
+//         QTest::mouseClick(named<QWidget>(window, "polimg"), Qt::LeftButton);
+//         EXPECT_EQ(named<QGroupBox>(window, "GroupBox2")->title(), "Opcje");
 //         restart();                          // the same folders and settings, a new window
 //     }
 //

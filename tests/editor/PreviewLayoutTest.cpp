@@ -1,6 +1,6 @@
-#include "EditorsFixture.h"
 #include "app/ImageControl.h"
 #include "editor/SampleCompositor.h"
+#include "support/EditorsFixture.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -40,7 +40,7 @@ protected:
 
     QPoint storedPlace(std::size_t index)
     {
-        const SamplePosition place = window().state().samplePos[index];
+        const SamplePosition place = window().preview().position(index);
         return {place.left, place.top};
     }
 
@@ -63,13 +63,13 @@ TEST_F(PreviewLayoutTest, ADraggedSampleStaysWhereItWasDraggedThroughItsRebuilds
     EXPECT_EQ(good->pos(), dragged);
     EXPECT_EQ(storedPlace(2), dragged);
 
-    QTest::mouseClick(form.garb, Qt::LeftButton);
-    retype(form.re, "77");
-    retype(form.alp, "9");
+    QTest::mouseClick(named<QRadioButton>(form, "garb"), Qt::LeftButton);
+    retype(named<QLineEdit>(form, "re"), "77");
+    retype(named<QLineEdit>(form, "alp"), "9");
     EXPECT_EQ(sample(2)->pos(), dragged);
     EXPECT_EQ(sample(2)->picture().pixel(0, 0), qRgba(77, 0, 0, 9));
     // Neither the background nor another sample moved with it.
-    EXPECT_EQ(form.Image1->pos(), kBackgroundStart);
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->pos(), kBackgroundStart);
     EXPECT_EQ(sample(1)->pos(), startOf(1));
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -77,16 +77,16 @@ TEST_F(PreviewLayoutTest, ADraggedSampleStaysWhereItWasDraggedThroughItsRebuilds
 TEST_F(PreviewLayoutTest, DraggingTheBackgroundLeavesTheSamplesInPlaceAndKnowsNoBounds)
 {
     TForm1& form = loaded();
-    dragBy(form.Image1, {-30, 15}, Qt::MiddleButton);
-    EXPECT_EQ(form.Image1->pos(), kBackgroundStart + QPoint(-30, 15));
+    dragBy(named<ImageControl>(form, "Image1"), {-30, 15}, Qt::MiddleButton);
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->pos(), kBackgroundStart + QPoint(-30, 15));
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         EXPECT_EQ(sample(index)->pos(), startOf(index)) << index;
         EXPECT_EQ(storedPlace(index), startOf(index)) << index;
     }
 
     // Out of the group altogether; only the reset brings it back.
-    dragBy(form.Image1, {-1000, 900});
-    EXPECT_EQ(form.Image1->pos(), kBackgroundStart + QPoint(-1030, 915));
+    dragBy(named<ImageControl>(form, "Image1"), {-1000, 900});
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->pos(), kBackgroundStart + QPoint(-1030, 915));
     dragBy(sample(7), {500, -600});
     EXPECT_EQ(storedPlace(7), startOf(7) + QPoint(500, -600));
     EXPECT_TRUE(messages.shown().empty());
@@ -95,11 +95,11 @@ TEST_F(PreviewLayoutTest, DraggingTheBackgroundLeavesTheSamplesInPlaceAndKnowsNo
 TEST_F(PreviewLayoutTest, ResetPositionsBeforeAnyLoadMovesOnlyTheBackground)
 {
     TForm1& form = start();
-    dragBy(form.Image1, {40, -20});
-    ASSERT_EQ(form.Image1->pos(), kBackgroundStart + QPoint(40, -20));
-    QTest::mouseClick(form.JvXPButton1, Qt::LeftButton);
+    dragBy(named<ImageControl>(form, "Image1"), {40, -20});
+    ASSERT_EQ(named<ImageControl>(form, "Image1")->pos(), kBackgroundStart + QPoint(40, -20));
+    QTest::mouseClick(named<QPushButton>(form, "JvXPButton1"), Qt::LeftButton);
 
-    EXPECT_EQ(form.Image1->pos(), kBackgroundStart);
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->pos(), kBackgroundStart);
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         EXPECT_EQ(sample(index), nullptr) << index;
         EXPECT_EQ(storedPlace(index), startOf(index)) << index;
@@ -119,19 +119,19 @@ TEST_F(PreviewLayoutTest, ResetPositionsReturnsEverySampleThatExistsAndTheStartP
         "  <colour name=\"special attribute\" red=\"4\" green=\"5\" blue=\"6\" alpha=\"7\"/>\n"
         "</colours>\n");
     dialogs.queueAnswer((user / "three.xml").string());
-    QTest::mouseClick(form.lsbt, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "lsbt"), Qt::LeftButton);
     const std::vector<std::size_t> made {0, 1, 4};
     for (std::size_t index = 0; index < kSlotCount; ++index)
         ASSERT_EQ(sample(index) != nullptr, std::ranges::count(made, index) == 1) << index;
     for (const std::size_t index : made)
         dragBy(sample(index), {30 - 20 * int(index), 5}, Qt::RightButton);
-    dragBy(form.Image1, {5, 5});
+    dragBy(named<ImageControl>(form, "Image1"), {5, 5});
     // A place set for a slot whose sample is still to be made.
-    form.state().samplePos[6] = {1, 2};
+    form.preview().setPosition(6, {1, 2});
     form.SampleClearAll();
 
-    QTest::mouseClick(form.JvXPButton1, Qt::LeftButton);
-    EXPECT_EQ(form.Image1->pos(), kBackgroundStart);
+    QTest::mouseClick(named<QPushButton>(form, "JvXPButton1"), Qt::LeftButton);
+    EXPECT_EQ(named<ImageControl>(form, "Image1")->pos(), kBackgroundStart);
     for (const std::size_t index : made)
         EXPECT_EQ(sample(index)->pos(), startOf(index)) << index;
     for (std::size_t index = 0; index < kSlotCount; ++index)
@@ -151,12 +151,15 @@ TEST_F(PreviewLayoutTest, SamplesAreLaidOverANewBackground)
     const std::string path = (user / "blue.png").string();
     ASSERT_TRUE(blue.save(QString::fromStdString(path), "PNG"));
     dialogs.queueAnswer(path);
-    QTest::mouseClick(form.JvXPButton2, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(form, "JvXPButton2"), Qt::LeftButton);
 
     // Slot 3 is red at alpha 128, and stays where it was.
     ASSERT_EQ(model().colour(2), 0x0000FFu);
     EXPECT_EQ(sample(2)->pos(), startOf(2));
-    const QImage shown = form.GroupBox1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = named<QGroupBox>(form, "GroupBox1")
+                             ->grab()
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
     const QRgb expected = compositePixel(qRgba(255, 0, 0, 128), qRgb(0, 0, 200));
     EXPECT_EQ(expected, qRgb(128, 0, 100));
     EXPECT_EQ(shown.pixel(startOf(2) + QPoint(5, 5)), expected);

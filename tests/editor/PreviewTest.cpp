@@ -1,6 +1,6 @@
-#include "EditorsFixture.h"
 #include "app/ImageControl.h"
 #include "editor/SampleCompositor.h"
+#include "support/EditorsFixture.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -34,7 +34,10 @@ class PreviewTest : public EditorsFixture {
 protected:
     QImage preview()
     {
-        return window().GroupBox1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return named<QGroupBox>(window(), "GroupBox1")
+            ->grab()
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     }
 
     // The part of the preview a sample at place covers.
@@ -47,7 +50,7 @@ protected:
     {
         QImage flat(150, 160, QImage::Format_RGB32);
         flat.fill(kDarkBand);
-        form.Image1->setPicture(flat);
+        named<ImageControl>(form, "Image1")->setPicture(flat);
     }
 
     void render(std::size_t index, ColourValue colour, std::int32_t alpha)
@@ -58,7 +61,7 @@ protected:
 
     static QPoint placeOf(TForm1& form, std::size_t index)
     {
-        const SamplePosition place = form.state().samplePos[index];
+        const SamplePosition place = form.preview().position(index);
         return {place.left, place.top};
     }
 };
@@ -83,19 +86,19 @@ TEST_F(PreviewTest, SamplesAreMadeByTheirFirstRenderAtTheirStartPlaces)
 {
     TForm1& form = start();
     for (std::size_t index = 0; index < kSlotCount; ++index) {
-        EXPECT_EQ(form.state().samplePos[index].left, 110);
-        EXPECT_EQ(form.state().samplePos[index].top, 91 + 20 * static_cast<int>(index));
+        EXPECT_EQ(form.preview().position(index).left, 110);
+        EXPECT_EQ(form.preview().position(index).top, 91 + 20 * static_cast<int>(index));
         EXPECT_EQ(form.preview().sample(index), nullptr);
     }
-    EXPECT_FALSE(form.state().samplesMade);
+    EXPECT_FALSE(form.preview().samplesMade());
     form.SampleClearAll(); // nothing to clear yet
 
     form.SampleRender(6, 255);
-    EXPECT_TRUE(form.state().samplesMade);
+    EXPECT_TRUE(form.preview().samplesMade());
     const PreviewSample* sample = form.findChild<PreviewSample*>("salea");
     ASSERT_NE(sample, nullptr);
     EXPECT_EQ(sample, form.preview().sample(6));
-    EXPECT_EQ(sample->parentWidget(), form.GroupBox1);
+    EXPECT_EQ(sample->parentWidget(), named<QGroupBox>(form, "GroupBox1"));
     EXPECT_EQ(sample->geometry(), QRect(110, 211, 16, 15));
     EXPECT_EQ(sample->toolTip(), "special attribute label ");
     EXPECT_EQ(sample->statusTip(), " special attribute label");
@@ -140,7 +143,7 @@ TEST_F(PreviewTest, LaterSamplesLieOverEarlierOnesAndARenderBringsOneToTheFront)
     TForm1& form = loaded();
     flatBackground(form);
     form.SampleClearAll();
-    form.state().samplePos[1] = {118, 95};
+    form.preview().setPosition(1, {118, 95});
     const QPoint overlap(118, 95);
     const QImage background = area(preview(), overlap);
 
@@ -157,15 +160,15 @@ TEST_F(PreviewTest, SamplesLieOverLabelsAndUnderInputControls)
 {
     TForm1& form = loaded();
     form.SampleClearAll();
-    const QPoint overLabel = form.Label5->pos() + QPoint(2, 0);
-    const QPoint underEditor = form.re->pos() + QPoint(4, 2);
+    const QPoint overLabel = named<QLabel>(form, "Label5")->pos() + QPoint(2, 0);
+    const QPoint underEditor = named<QLineEdit>(form, "re")->pos() + QPoint(4, 2);
     const QImage before = preview();
     // The label's letters are there to be seen through the sample.
     const QImage label = area(before, overLabel);
     EXPECT_NE(label, filled(label.pixel(0, 0)));
 
-    form.state().samplePos[0] = {overLabel.x(), overLabel.y()};
-    form.state().samplePos[1] = {underEditor.x(), underEditor.y()};
+    form.preview().setPosition(0, {overLabel.x(), overLabel.y()});
+    form.preview().setPosition(1, {underEditor.x(), underEditor.y()});
     render(0, kBlue, 100);
     render(1, kRed, 255);
     const QImage after = preview();
@@ -191,7 +194,7 @@ TEST_F(PreviewTest, AClearedSampleShowsNothingUntilItsNextRender)
     for (std::size_t index = 0; index < kSlotCount; ++index)
         EXPECT_TRUE(form.preview().sample(index)->isHidden());
     EXPECT_EQ(area(preview(), place), cleared);
-    EXPECT_TRUE(form.state().samplesMade);
+    EXPECT_TRUE(form.preview().samplesMade());
 }
 
 TEST_F(PreviewTest, ARenderUsesTheStoredPlaceAndSamplesReportTheMouse)
@@ -213,7 +216,7 @@ TEST_F(PreviewTest, ARenderUsesTheStoredPlaceAndSamplesReportTheMouse)
     EXPECT_EQ(up[0][1].toPoint(), QPoint(30, 40));
 
     sample->move(40, 50);
-    form.state().samplePos[4] = {40, 50};
+    form.preview().setPosition(4, {40, 50});
     form.selectSlot(4);
     EXPECT_EQ(sample->pos(), QPoint(40, 50));
     EXPECT_EQ(form.preview().sample(4), sample);
@@ -225,7 +228,7 @@ TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
     TForm1& form = loaded();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.state().samplePos[1] = {114, 95};
+    form.preview().setPosition(1, {114, 95});
     const QRect samples(110, 91, 20, 19);
     // The screen catches up with the grab once the pending paints are done.
     const auto screenShows = [this, &form, samples](const QImage& expected) {
@@ -234,7 +237,7 @@ TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
                        ->grabWindow(form.winId())
                        .toImage()
                        .convertToFormat(QImage::Format_RGB32)
-                       .copy(samples.translated(form.GroupBox1->pos()))
+                       .copy(samples.translated(named<QGroupBox>(form, "GroupBox1")->pos()))
                 == expected;
         });
     };
@@ -250,7 +253,7 @@ TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
 
     QImage flat(150, 160, QImage::Format_RGB32);
     flat.fill(Qt::black);
-    form.Image1->setPicture(flat);
+    named<ImageControl>(form, "Image1")->setPicture(flat);
     const QImage overBlack = preview().copy(samples);
     EXPECT_NE(overBlack, redOnTop);
     EXPECT_TRUE(screenShows(overBlack));

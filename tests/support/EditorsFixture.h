@@ -1,12 +1,12 @@
 #pragma once
 
-#include "MainWindowFixture.h"
 #include "colours/SlotModel.h"
 #include "colours/WorkingColourFile.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
 #include "editor/PreviewSample.h"
 #include "editor/PreviewSamples.h"
+#include "support/MainWindowFixture.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -61,8 +61,9 @@ protected:
     std::array<QString, 5> texts()
     {
         TForm1& form = window();
-        return {
-            form.re->text(), form.ge->text(), form.be->text(), form.hex->text(), form.alp->text()};
+        return {named<QLineEdit>(form, "re")->text(), named<QLineEdit>(form, "ge")->text(),
+            named<QLineEdit>(form, "be")->text(), named<QLineEdit>(form, "hex")->text(),
+            named<QLineEdit>(form, "alp")->text()};
     }
 
     std::string workingFile() const { return program.read(WorkingColourFile::kFileName); }
@@ -73,16 +74,19 @@ protected:
         TForm1& form = window();
         const std::size_t selected = model().selected();
         const ColourValue colour = model().colour(selected);
-        EXPECT_EQ(form.hex->text().toStdString(),
-            RgbToHex(form.re->text().toInt(), form.ge->text().toInt(), form.be->text().toInt()));
-        EXPECT_EQ(form.hex->text().toStdString(),
+        EXPECT_EQ(named<QLineEdit>(form, "hex")->text().toStdString(),
+            RgbToHex(named<QLineEdit>(form, "re")->text().toInt(),
+                named<QLineEdit>(form, "ge")->text().toInt(),
+                named<QLineEdit>(form, "be")->text().toInt()));
+        EXPECT_EQ(named<QLineEdit>(form, "hex")->text().toStdString(),
             RgbToHex(redOf(colour), greenOf(colour), blueOf(colour)));
-        EXPECT_EQ(form.clr->colour(), colour);
-        EXPECT_EQ(form.alp->text().toStdString(), model().alpha(selected));
+        EXPECT_EQ(named<ColourSwatch>(form, "clr")->colour(), colour);
+        EXPECT_EQ(named<QLineEdit>(form, "alp")->text().toStdString(), model().alpha(selected));
         const PreviewSample* sample = form.preview().sample(selected);
         ASSERT_NE(sample, nullptr);
         EXPECT_EQ(sample->picture().pixel(0, 0),
-            qRgba(redOf(colour), greenOf(colour), blueOf(colour), form.alp->text().toInt()));
+            qRgba(redOf(colour), greenOf(colour), blueOf(colour),
+                named<QLineEdit>(form, "alp")->text().toInt()));
         EXPECT_EQ(workingFile(), WorkingColourFile::contents(model()));
     }
 };

@@ -1,4 +1,4 @@
-#include "EditorsFixture.h"
+#include "support/EditorsFixture.h"
 
 #include <QGroupBox>
 
@@ -27,8 +27,8 @@ SlotValues valuesOf(const SlotModel& slotModel)
 std::vector<std::string> sampleStack(const TForm1& form)
 {
     std::vector<std::string> names;
-    for (const auto* sample :
-        form.GroupBox1->findChildren<PreviewSample*>(Qt::FindDirectChildrenOnly))
+    for (const auto* sample : named<QGroupBox>(form, "GroupBox1")
+                                  ->findChildren<PreviewSample*>(Qt::FindDirectChildrenOnly))
         names.push_back(sample->objectName().toStdString());
     return names;
 }
@@ -40,19 +40,19 @@ TEST_F(SlotSelectionTest, SelectingAnotherSlotAndComingBackChangesNoSlot)
     EXPECT_EQ(texts(), (std::array<QString, 5> {"18", "52", "86", "123456", "200"}));
     expectInStep();
 
-    QTest::mouseClick(form.narb, Qt::LeftButton);
+    QTest::mouseClick(named<QRadioButton>(form, "narb"), Qt::LeftButton);
     EXPECT_EQ(model().selected(), 1u);
     EXPECT_EQ(texts(), (std::array<QString, 5> {"48", "32", "16", "302010", "255"}));
     EXPECT_EQ(valuesOf(model()), before);
     expectInStep();
     EXPECT_EQ(sampleStack(form).back(), "naea");
 
-    QTest::mouseClick(form.earb, Qt::LeftButton); // alpha 0
+    QTest::mouseClick(named<QRadioButton>(form, "earb"), Qt::LeftButton); // alpha 0
     EXPECT_EQ(texts(), (std::array<QString, 5> {"0", "255", "0", "00FF00", "0"}));
     EXPECT_EQ(valuesOf(model()), before);
     expectInStep();
 
-    QTest::mouseClick(form.larb, Qt::LeftButton);
+    QTest::mouseClick(named<QRadioButton>(form, "larb"), Qt::LeftButton);
     EXPECT_EQ(texts(), (std::array<QString, 5> {"18", "52", "86", "123456", "200"}));
     EXPECT_EQ(valuesOf(model()), before);
     expectInStep();
@@ -66,15 +66,15 @@ TEST_F(SlotSelectionTest, SelectingFromCodeShowsTheSlotAndAnUnavailableOneCannot
 {
     TForm1& form = loaded();
     form.selectSlot(6);
-    EXPECT_TRUE(form.salrb->isChecked());
+    EXPECT_TRUE(named<QRadioButton>(form, "salrb")->isChecked());
     EXPECT_EQ(texts(), (std::array<QString, 5> {"0", "0", "0", "000000", "99"}));
     expectInStep();
 
     // A slot the document did not supply cannot be clicked.
     model().setAvailable(2, false);
-    QTest::mouseClick(form.garb, Qt::LeftButton);
+    QTest::mouseClick(named<QRadioButton>(form, "garb"), Qt::LeftButton);
     EXPECT_EQ(model().selected(), 6u);
-    EXPECT_EQ(form.alp->text(), "99");
+    EXPECT_EQ(named<QLineEdit>(form, "alp")->text(), "99");
 }
 
 TEST_F(SlotSelectionTest, ASlotWhoseColourTheChannelsAlreadyShowStillBringsHexAndSwatchInStep)
@@ -82,7 +82,7 @@ TEST_F(SlotSelectionTest, ASlotWhoseColourTheChannelsAlreadyShowStillBringsHexAn
     TForm1& form = loaded();
     form.unload();
     EXPECT_EQ(texts(), (std::array<QString, 5> {"0", "0", "0", "", "255"}));
-    EXPECT_EQ(form.clr->colour(), 0xFFFFFFu);
+    EXPECT_EQ(named<ColourSwatch>(form, "clr")->colour(), 0xFFFFFFu);
 
     model().setColour(0, 0x000000);
     form.SampleRender(0, 200);
@@ -100,7 +100,7 @@ TEST_F(SlotSelectionTest, AnAlphaAboveTheLimitIsClampedWhenItsSlotIsSelected)
     form.SampleRender(1, 300);
     EXPECT_EQ(model().alpha(1), "300");
     form.selectSlot(1);
-    EXPECT_EQ(form.alp->text(), "255");
+    EXPECT_EQ(named<QLineEdit>(form, "alp")->text(), "255");
     EXPECT_EQ(model().alpha(1), "255");
     EXPECT_EQ(model().alpha(0), "200");
     expectInStep();
