@@ -46,19 +46,22 @@ int columnLeft(std::size_t column)
     return kMargin + static_cast<int>(column) * kColumnWidth;
 }
 
-// Lays text into box of the canvas as a sample of the slot's colour and alpha is laid, the
-// alpha scaled by how much of each pixel the glyphs cover.
-void inkText(QImage& canvas, QRect box, int flags, const QString& text, const QFont& font,
-    const SlotReading& ink)
+// How much of each pixel of a box the glyphs of the text cover, in the alpha of each pixel.
+QImage coverOf(QSize box, int flags, const QString& text, const QFont& font)
 {
-    QImage cover(box.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage cover(box, QImage::Format_ARGB32_Premultiplied);
     cover.fill(Qt::transparent);
-    {
-        QPainter painter(&cover);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(cover.rect(), flags, text);
-    }
+    QPainter painter(&cover);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(cover.rect(), flags, text);
+    return cover;
+}
+
+// Lays a text over the canvas as a sample of the slot's colour and alpha is laid, the alpha
+// scaled by how much of each pixel the glyphs cover.
+void inkText(QImage& canvas, QRect box, const QImage& cover, const SlotReading& ink)
+{
     const unsigned alpha = alphaByte(ink.alpha);
     for (int y = 0; y < cover.height(); ++y) {
         const auto* covered = reinterpret_cast<const QRgb*>(cover.constScanLine(y));
@@ -83,6 +86,7 @@ AttributePanelView::AttributePanelView(QWidget* parent)
     QFont panelFont = interfaceFont();
     panelFont.setPixelSize(kFontPixels);
     setFont(panelFont);
+    layOut();
 }
 
 void AttributePanelView::setReadings(const std::array<SlotReading, kSlotCount>& readings)
@@ -112,7 +116,8 @@ void AttributePanelView::setVision(Vision vision)
 
 void AttributePanelView::setTexts(const ReadabilityTexts& texts)
 {
-    m_texts = texts;
+    m_captions = texts;
+    layOut();
     changed();
 }
 
@@ -137,6 +142,41 @@ QRect AttributePanelView::valueBox(std::size_t column, std::size_t row)
         kRowsTop + static_cast<int>(row) * kRowHeight, kValueWidth, kRowHeight};
 }
 
+// The glyphs are drawn once per language; the colours change far more often.
+void AttributePanelView::layOut()
+{
+    m_texts.clear();
+    const QFont plain = font();
+    QFont bold = plain;
+    bold.setBold(true);
+    const auto add = [this](QRect box, int flags, const QString& text, const QFont& font,
+                         std::size_t slot, int bandedValue = 0) {
+        m_texts.push_back({box, coverOf(box.size(), flags, text, font), slot, bandedValue});
+    };
+    constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+    const std::array<const std::string*, 3> headings {
+        &m_captions.txtTechnical, &m_captions.txtMental, &m_captions.txtPhysical};
+    for (std::size_t column = 0; column < kAttributeColumns.size(); ++column) {
+        const int left = columnLeft(column) + kPadding;
+        const int width = kColumnWidth - 2 * kPadding;
+        add({left, kMargin, width, kHeadingHeight}, kLeft,
+            QString::fromStdString(*headings[column]), bold, kAttributeLabel);
+        for (std::size_t row = 0; row < kAttributeColumns[column].size(); ++row) {
+            const PanelAttribute& attribute = kAttributeColumns[column][row];
+            const QRect value = valueBox(column, row);
+            add({left, value.top(), width - kValueWidth, kRowHeight}, kLeft,
+                QString::fromUtf8(
+                    attribute.name.data(), static_cast<qsizetype>(attribute.name.size())),
+                plain, attribute.special ? kSpecialAttributeLabel : kAttributeLabel);
+            add(value, Qt::AlignRight | Qt::AlignVCenter, QString::number(attribute.value), bold,
+                kSpecialAttribute, attribute.special ? 0 : attribute.value);
+        }
+    }
+    add({kMargin + kPadding, kExtraTop, kPanelSize.width() - 2 * (kMargin + kPadding),
+            kExtraHeight},
+        kLeft, QString::fromStdString(m_captions.txtProfileExtra), plain, kProfileExtraText);
+}
+
 QImage AttributePanelView::drawn() const
 {
     QImage canvas(kPanelSize, QImage::Format_RGB32);
@@ -145,35 +185,9 @@ QImage AttributePanelView::drawn() const
         QPainter painter(&canvas);
         painter.fillRect(canvas.rect(), QBrush(m_background));
     }
-    const QFont plain = font();
-    QFont bold = plain;
-    bold.setBold(true);
-    constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-    const std::array<const std::string*, 3> headings {
-        &m_texts.txtTechnical, &m_texts.txtMental, &m_texts.txtPhysical};
-    for (std::size_t column = 0; column < kAttributeColumns.size(); ++column) {
-        const int left = columnLeft(column) + kPadding;
-        const int width = kColumnWidth - 2 * kPadding;
-        inkText(canvas, {left, kMargin, width, kHeadingHeight}, kLeft,
-            QString::fromStdString(*headings[column]), bold, m_readings[kAttributeLabel]);
-        for (std::size_t row = 0; row < kAttributeColumns[column].size(); ++row) {
-            const PanelAttribute& attribute = kAttributeColumns[column][row];
-            const QRect value = valueBox(column, row);
-            inkText(canvas, {left, value.top(), width - kValueWidth, kRowHeight}, kLeft,
-                QString::fromUtf8(
-                    attribute.name.data(), static_cast<qsizetype>(attribute.name.size())),
-                plain, m_readings[attribute.special ? kSpecialAttributeLabel : kAttributeLabel]);
-            inkText(canvas, value, Qt::AlignRight | Qt::AlignVCenter,
-                QString::number(attribute.value), bold,
-                m_readings[attribute.special ? kSpecialAttribute
-                                             : m_bands.slotOf(attribute.value)]);
-        }
-    }
-    inkText(canvas,
-        {kMargin + kPadding, kExtraTop, kPanelSize.width() - 2 * (kMargin + kPadding),
-            kExtraHeight},
-        kLeft, QString::fromStdString(m_texts.txtProfileExtra), plain,
-        m_readings[kProfileExtraText]);
+    for (const PanelText& text : m_texts)
+        inkText(canvas, text.box, text.cover,
+            m_readings[text.bandedValue != 0 ? m_bands.slotOf(text.bandedValue) : text.slot]);
     simulateVision(pixelsOf(canvas), m_vision);
     return canvas;
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace tintabel {
 
@@ -41,6 +42,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // One text of the panel: its box, how much of each of its pixels the glyphs cover (in alpha),
+    // and its slot, or for a value of a level the value whose band gives the slot.
+    struct PanelText {
+        QRect box;
+        QImage cover;
+        std::size_t slot = 0;
+        int bandedValue = 0;
+    };
+
+    void layOut();
     void changed();
     QImage drawn() const;
 
@@ -49,7 +60,8 @@ private:
     ColourValue m_face = 0;
     AttributeBands m_bands;
     Vision m_vision = Vision::normal;
-    ReadabilityTexts m_texts;
+    ReadabilityTexts m_captions;
+    std::vector<PanelText> m_texts;
     mutable QImage m_picture;
     mutable bool m_stale = true;
 };

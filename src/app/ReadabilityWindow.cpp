@@ -38,6 +38,13 @@ QColor qColour(ColourValue colour)
     return {redOf(colour), greenOf(colour), blueOf(colour)};
 }
 
+// Restyling a widget is costly and the figures change on every keystroke; the style seldom does.
+void restyle(QLabel& label, const QString& style)
+{
+    if (label.styleSheet() != style)
+        label.setStyleSheet(style);
+}
+
 QLabel* figureLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -55,6 +62,8 @@ ReadabilityWindow::ReadabilityWindow(QWidget* parent)
     m_simulationLabel = new QLabel(this);
     m_simulation = new QComboBox(this);
     m_simulation->setObjectName(QStringLiteral("simulation"));
+    // Its items are named anew in each language.
+    m_simulation->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (std::size_t vision = 0; vision < kVisionCount; ++vision)
         m_simulation->addItem(QString());
     m_simulationLabel->setBuddy(m_simulation);
@@ -163,6 +172,7 @@ QGroupBox* ReadabilityWindow::makePanelGroup()
         bands->addWidget(m_bandEnds[band], row, 2);
     }
     bands->setRowStretch(static_cast<int>(AttributeBands::kBandCount) + 1, 1);
+    bands->setColumnStretch(3, 1);
     auto* row = new QHBoxLayout(m_panelGroup);
     row->addWidget(m_panel);
     row->addLayout(bands);
@@ -232,7 +242,7 @@ void ReadabilityWindow::showSlot(std::size_t index)
         &m_texts.txtPass, &m_texts.txtLargeOnly, &m_texts.txtFail};
     const auto verdict = static_cast<std::size_t>(figures.verdict);
     row.verdict->setText(QString::fromStdString(*verdicts.at(verdict)));
-    row.verdict->setStyleSheet(QString::fromLatin1(kVerdictStyles[verdict]));
+    restyle(*row.verdict, QString::fromLatin1(kVerdictStyles[verdict]));
 }
 
 void ReadabilityWindow::showPair(std::size_t index)
@@ -243,7 +253,7 @@ void ReadabilityWindow::showPair(std::size_t index)
         const bool hard = pair.hardFor(kVisions[vision]);
         label->setText(QString::number(pair.difference[vision], 'f', 2)
             + (hard ? QStringLiteral(" !") : QStringLiteral("  ")));
-        label->setStyleSheet(hard ? QString::fromLatin1(kHardStyle) : QString());
+        restyle(*label, hard ? QString::fromLatin1(kHardStyle) : QString());
     }
 }
 
