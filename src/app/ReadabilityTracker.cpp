@@ -15,7 +15,7 @@ namespace tintabel {
 
 ReadabilityTracker::ReadabilityTracker(const Parts& parts)
     : m_parts(parts)
-    , m_window(new ReadabilityWindow(&parts.window))
+    , m_window(new ReadabilityWindow(parts.messages, &parts.window))
     , m_simulation(parts.preview)
 {
     MessageBoxes& messages = parts.messages;

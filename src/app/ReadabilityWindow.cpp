@@ -1,6 +1,7 @@
 #include "app/ReadabilityWindow.h"
 
 #include "app/AttributePanelView.h"
+#include "platform/GeneralErrorBox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,6 +12,8 @@
 #include <QPixmap>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tintabel {
 
@@ -54,7 +57,7 @@ QLabel* figureLabel(QWidget* parent)
 
 } // namespace
 
-ReadabilityWindow::ReadabilityWindow(QWidget* parent)
+ReadabilityWindow::ReadabilityWindow(MessageBoxes& messages, QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Readability"));
@@ -81,14 +84,15 @@ ReadabilityWindow::ReadabilityWindow(QWidget* parent)
     layout->addWidget(makePanelGroup());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_simulation, &QComboBox::currentIndexChanged, this, [this] {
+    connect(m_simulation, &QComboBox::currentIndexChanged, this, guarded(messages, [this](int) {
         for (std::size_t index = 0; index < kSlotCount; ++index)
             showSlot(index);
         m_panel->setVision(vision());
         emit visionChanged(vision());
-    });
+    }));
     for (QSpinBox* end : m_bandEnds)
-        connect(end, &QSpinBox::valueChanged, this, [this] { bandsChanged(); });
+        connect(
+            end, &QSpinBox::valueChanged, this, guarded(messages, [this](int) { bandsChanged(); }));
     bandsChanged();
 }
 

@@ -17,6 +17,7 @@ class QSpinBox;
 namespace tintabel {
 
 class AttributePanelView;
+class MessageBoxes;
 
 // The "Readability" window: per slot a swatch of the shown colour over the colour beneath, the
 // contrast and its verdict in colour and word; the compared pairs with their differences for
@@ -27,7 +28,7 @@ class ReadabilityWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ReadabilityWindow(QWidget* parent = nullptr);
+    ReadabilityWindow(MessageBoxes& messages, QWidget* parent);
 
     void retranslate(const InterfaceTexts& texts);
     void showFigures(
