@@ -255,8 +255,9 @@ void ReadabilityWindow::showPair(std::size_t index)
     for (std::size_t vision = 0; vision < kVisionCount; ++vision) {
         QLabel* label = m_pairValues[index][vision];
         const bool hard = pair.hardFor(kVisions[vision]);
-        label->setText(QString::number(pair.difference[vision], 'f', 2)
-            + (hard ? QStringLiteral(" !") : QStringLiteral("  ")));
+        // The mark goes in front so that the figures stay aligned on their right edge.
+        label->setText((hard ? QStringLiteral("! ") : QString())
+            + QString::number(pair.difference[vision], 'f', 2));
         restyle(*label, hard ? QString::fromLatin1(kHardStyle) : QString());
     }
 }
