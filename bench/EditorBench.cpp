@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -87,12 +88,14 @@ private:
 
 // Typing into re alternately deletes and puts back its last digit: every keystroke changes the
 // colour, so it runs the whole cascade (hex, the slot, its sample, two rewrites of dane.dat).
-void typeIntoRe(benchmark::State& state, bool shown)
+void typeIntoRe(benchmark::State& state, bool shown, bool readability = false)
 {
     EditingWindow editing;
     TForm1& window = editing.window();
     if (shown) {
         window.show();
+        if (readability)
+            window.findChild<QPushButton*>(QStringLiteral("readbt"))->click();
         QApplication::processEvents();
     }
     auto* re = window.findChild<QLineEdit*>(QStringLiteral("re"));
@@ -124,6 +127,13 @@ void BM_KeystrokeInReShown(benchmark::State& state)
     typeIntoRe(state, true);
 }
 BENCHMARK(BM_KeystrokeInReShown);
+
+// The same with the Readability window open: its figures, swatches and panel follow each keystroke.
+void BM_KeystrokeInReWithReadability(benchmark::State& state)
+{
+    typeIntoRe(state, true, true);
+}
+BENCHMARK(BM_KeystrokeInReWithReadability);
 
 } // namespace
 } // namespace tintabel

@@ -18,6 +18,7 @@ void ImageControl::setPicture(const QImage& picture)
     setPixmap(QPixmap::fromImage(picture));
     if (m_sizeToPicture && !picture.isNull())
         resize(picture.size());
+    emit pictureChanged();
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event)

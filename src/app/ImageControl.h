@@ -19,6 +19,8 @@ public:
 signals:
     // A press and a release of the left button on the control.
     void clicked();
+    // setPicture has shown a picture.
+    void pictureChanged();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

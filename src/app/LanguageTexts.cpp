@@ -1,5 +1,7 @@
 #include "app/LanguageTexts.h"
 
+#include "app/ReadabilityLanguageTexts.h"
+
 namespace tintabel {
 
 const InterfaceTexts& englishTexts()
@@ -19,6 +21,8 @@ const InterfaceTexts& englishTexts()
         .txtPalette = "Palette",
         .txtResetPositions = "Reset positions",
         .txtLoadBackground = "Load background",
+        .txtReadability = "Readability",
+        .readability = englishReadabilityTexts(),
         .txtSaveScheme = "Save colour scheme",
         .txtLoadScheme = "Load colour scheme",
         .txtLoadXml = "Load XML file",
@@ -52,6 +56,8 @@ const InterfaceTexts& polishTexts()
         .txtPalette = "Paleta",
         .txtResetPositions = "Resetuj pozycje",
         .txtLoadBackground = "Wczytaj tło",
+        .txtReadability = "Czytelność",
+        .readability = polishReadabilityTexts(),
         .txtSaveScheme = "Zapisz schemat kolorów",
         .txtLoadScheme = "Wczytaj schemat",
         .txtLoadXml = "Wczytaj plik XML",

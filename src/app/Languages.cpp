@@ -33,6 +33,7 @@ constexpr CaptionName kCaptions[] = {
     {&InterfaceTexts::txtPalette, "plt"},
     {&InterfaceTexts::txtResetPositions, "JvXPButton1"},
     {&InterfaceTexts::txtLoadBackground, "JvXPButton2"},
+    {&InterfaceTexts::txtReadability, "readbt"},
     {&InterfaceTexts::txtSaveScheme, "sctbt"},
     {&InterfaceTexts::txtLoadScheme, "loadbt"},
     {&InterfaceTexts::txtLoadXml, "lsbt"},

@@ -110,6 +110,8 @@ const ButtonRow<QPushButton> kButtons[] = {
         "Reset positions"},
     {&MainWindowControls::JvXPButton2, "JvXPButton2", Parent::Colours,
         {100, 250, 101, kButtonHeight}, "Wczytaj tlo"},
+    {&MainWindowControls::readbt, "readbt", Parent::Colours, {205, 250, 124, kButtonHeight},
+        "Readability"},
     {&MainWindowControls::helbp1bt, "helbp1bt", Parent::Colours, {312, 16, 17, 17}, "?", true,
         false},
     {&MainWindowControls::spbt, "spbt", Parent::Options, {8, 52, 161, kButtonHeight},

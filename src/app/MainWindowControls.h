@@ -53,6 +53,7 @@ struct MainWindowControls {
     QPushButton* loadbt = nullptr;
     QPushButton* JvXPButton1 = nullptr;
     QPushButton* JvXPButton2 = nullptr;
+    QPushButton* readbt = nullptr; // "Readability", where the design has no control
     QPushButton* helbp1bt = nullptr; // hidden
 
     // "Options".

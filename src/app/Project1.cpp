@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/ReadabilityCheck.h"
 #include "app/SecondaryWindows.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
@@ -68,9 +69,10 @@ int main(int argc, char** argv)
     using namespace tintabel;
 
     // Answered before any application object exists, so that they need no display.
-    const CommandLine commandLine(
+    CommandLine commandLine(
         QStringLiteral("Edits the attribute colours of Football Manager 2009 skins."),
         QString::fromLatin1(version::kVersionLine));
+    commandLine.addCommand(readabilityCheckCommand());
     const CommandLine::Result parsed = commandLine.run(argumentsOf(argc, argv));
     if (parsed.exitStatus) {
         std::fputs(parsed.out.c_str(), stdout);

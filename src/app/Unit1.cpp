@@ -8,6 +8,7 @@
 #include "app/Languages.h"
 #include "app/LogCategories.h"
 #include "app/PreviewBackground.h"
+#include "app/ReadabilityTracker.h"
 #include "app/SecondaryWindows.h"
 #include "app/SkinCatalogueHandlers.h"
 #include "app/SlotViews.h"
@@ -163,6 +164,17 @@ TForm1::TForm1(Services& services, QWidget* parent)
         .JvSaveDialog1 = JvSaveDialog1,
         .j2 = j2,
     });
+    m_readability = std::make_unique<ReadabilityTracker>(ReadabilityTracker::Parts {
+        .slotModel = m_slots,
+        .preview = *m_preview,
+        .texts = texts,
+        .messages = services.messages,
+        .window = *this,
+        .GroupBox1 = *m_controls.GroupBox1,
+        .Image1 = *m_controls.Image1,
+        .engimg = *m_controls.engimg,
+        .polimg = *m_controls.polimg,
+    });
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -212,6 +224,7 @@ void TForm1::connectHandlers()
     onClick(m_controls.help2bt, [this] { m_secondaryWindows->help2btClick(); });
     onClick(m_controls.JvXPButton1, [this] { m_layout->JvXPButton1Click(); });
     onClick(m_controls.JvXPButton2, [this] { m_background->JvXPButton2Click(); });
+    onClick(m_controls.readbt, [this] { m_readability->readbtClick(); });
     onClick(m_controls.sctbt, [this] { m_schemes->sctbtClick(); });
     onClick(m_controls.loadbt, [this] { m_schemes->loadbtClick(); });
 

@@ -28,6 +28,7 @@ class Languages;
 class PreviewBackground;
 class PreviewLayout;
 class PreviewSamples;
+class ReadabilityTracker;
 class SecondaryWindows;
 class SkinCatalogueHandlers;
 class SlotSelection;
@@ -128,6 +129,7 @@ private:
     std::unique_ptr<PreviewBackground> m_background;
     std::unique_ptr<PreviewLayout> m_layout;
     std::unique_ptr<ColourSchemeActions> m_schemes;
+    std::unique_ptr<ReadabilityTracker> m_readability;
 };
 
 } // namespace tintabel

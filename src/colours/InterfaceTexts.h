@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colours/ReadabilityTexts.h"
+
 #include <string>
 
 namespace tintabel {
@@ -22,6 +24,8 @@ struct InterfaceTexts {
     std::string txtPalette;
     std::string txtResetPositions;
     std::string txtLoadBackground;
+    std::string txtReadability; // the button and the window's title
+    ReadabilityTexts readability;
     std::string txtSaveScheme;
     std::string txtLoadScheme;
     std::string txtLoadXml;

@@ -80,10 +80,18 @@ QImage PreviewSample::beneath() const
     return image;
 }
 
+void PreviewSample::setPaintFilter(PaintFilter filter)
+{
+    m_paintFilter = std::move(filter);
+    update();
+}
+
 QImage PreviewSample::composited() const
 {
     QImage image = beneath();
     compositeOnto(image, m_picture, QPoint());
+    if (m_paintFilter)
+        m_paintFilter(image);
     return image;
 }
 

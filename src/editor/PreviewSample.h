@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace tintabel {
 
 // One slot's patch in the preview: a picture with an alpha channel, laid over whatever lies
@@ -24,6 +26,11 @@ public:
     void setPicture(QImage picture);
     void clearPicture();
 
+    // Changes the pixels the sample paints once they are composited, such as to show them as
+    // another eye sees them; an empty filter leaves them as they are.
+    using PaintFilter = std::function<void(QImage& pixels)>;
+    void setPaintFilter(PaintFilter filter);
+
     // What the sample paints.
     QImage composited() const;
 
@@ -42,6 +49,7 @@ private:
     QImage beneath() const;
 
     QImage m_picture;
+    PaintFilter m_paintFilter;
 };
 
 } // namespace tintabel

@@ -14,7 +14,7 @@ namespace tintabel {
 
 namespace {
 
-constexpr QSize kPictureSize(16, 15);
+constexpr QSize kPictureSize(PreviewSamples::kSampleWidth, PreviewSamples::kSampleHeight);
 
 } // namespace
 

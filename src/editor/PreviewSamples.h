@@ -37,6 +37,10 @@ public:
     // Gives a control its hint: "short|long".
     using HintSetter = std::function<void(QWidget& control, std::string_view hint)>;
 
+    // Every sample's picture is this size.
+    static constexpr int kSampleWidth = 16;
+    static constexpr int kSampleHeight = 15;
+
     // Where the samples stand at start-up, one slot per band of the default background.
     static constexpr std::array<SamplePosition, kSlotCount> kStartPositions {{
         {110, 91},
