@@ -14,7 +14,6 @@ class MemoryRegistry final : public TreeBackedRegistry {
 public:
     // From now on every write raises RegistryError with this text and changes nothing.
     void failWrites(std::string text) { m_writeFailure = std::move(text); }
-    void allowWrites() { m_writeFailure.reset(); }
 
     // Stores a value of any registry type, bypassing the write failure: the way a test lays out
     // what another program left behind.
