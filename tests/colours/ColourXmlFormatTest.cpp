@@ -32,17 +32,16 @@ TEST(ColourXmlFormatTest, TheFileTestReadsTheFileWhereItLiesAndChangesNothing)
 {
     testing::TempFolder folder;
     LocalFileSystem files(Environment {});
-    const std::string text = "<c>\r\n\t<colour name='low attribute'/>\r\n</c>";
-    folder.write("a.xml", text);
-    folder.write("b.xml", "<c><colour name='normal attribute'/></c>");
-    folder.write("bad.xml", "<c><colour name='low attribute'></c>");
-    EXPECT_TRUE(ColourXmlFormat::isColourDocumentFile(files, (folder / "a.xml").string()));
-    EXPECT_EQ(folder.read("a.xml"), text);
-    EXPECT_FALSE(ColourXmlFormat::isColourDocumentFile(files, (folder / "b.xml").string()));
-    for (const char* broken : {"bad.xml", "none.xml"}) {
-        EXPECT_THROW(
-            ColourXmlFormat::isColourDocumentFile(files, (folder / broken).string()), XmlError);
-    }
+    const auto isColourDocument = [&](const char* name, const char* text) {
+        if (text)
+            folder.write(name, text);
+        return ColourXmlFormat::isColourDocumentFile(files, (folder / name).string());
+    };
+    EXPECT_TRUE(isColourDocument("a.xml", "<c>\r\n\t<colour name='low attribute'/>\r\n</c>"));
+    EXPECT_EQ(folder.read("a.xml"), "<c>\r\n\t<colour name='low attribute'/>\r\n</c>");
+    EXPECT_FALSE(isColourDocument("b.xml", "<c><colour name='normal attribute'/></c>"));
+    EXPECT_THROW(isColourDocument("bad.xml", "<c><colour name='low attribute'></c>"), XmlError);
+    EXPECT_THROW(isColourDocument("none.xml", nullptr), XmlError);
 }
 
 } // namespace

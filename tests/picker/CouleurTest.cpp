@@ -23,13 +23,16 @@ TEST(Nearest, RoundsHalvesToTheEvenNeighbour)
     EXPECT_EQ(nearest(254.5f), 254);
 }
 
-TEST(TCouleur, StartsAtZeroWithoutText)
+TEST(TCouleur, StartsAtZeroWithoutTextAndKeepsRedInTheLowByte)
 {
-    const TCouleur couleur;
+    TCouleur couleur;
     EXPECT_EQ(couleur.RVB(), RvbBytes {});
     EXPECT_EQ(couleur.TSV(), TsvDegrees {});
     EXPECT_EQ(couleur.Color(), 0u);
     EXPECT_EQ(couleur.Hexa(), "");
+    couleur.SetColor(0x0080FF);
+    EXPECT_EQ(couleur.RVB(), (RvbBytes {255, 128, 0}));
+    EXPECT_EQ(couleur.Hexa(), "FF8000");
 }
 
 TEST(TCouleur, BytesShowInEveryNotation)
@@ -90,14 +93,6 @@ TEST(TCouleur, TsvSettersKeepTheGivenHue)
         EXPECT_EQ(couleur.TSV(), tsv);
         EXPECT_EQ(couleur.RVB(), rvb);
     }
-}
-
-TEST(TCouleur, ColourValueKeepsRedInTheLowByte)
-{
-    TCouleur couleur;
-    couleur.SetColor(0x0080FF);
-    EXPECT_EQ(couleur.RVB(), (RvbBytes {255, 128, 0}));
-    EXPECT_EQ(couleur.Hexa(), "FF8000");
 }
 
 bool isByte(int value)
