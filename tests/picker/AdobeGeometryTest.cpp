@@ -74,10 +74,10 @@ const AdobeField field(304, 281, 46);
 TEST(AdobeField, FieldAndStripTakePressesOnTheirEdges)
 {
     EXPECT_EQ(field.y0(), 12); // 12.5 rounds to the even neighbour
-    const std::tuple<int, int, bool, bool> presses[] = {{9, 12, true, false},
-        {264, 267, true, false}, {265, 100, false, false}, {100, 268, false, false},
-        {274, 100, false, false}, {275, 12, false, true}, {294, 267, false, true},
-        {295, 100, false, false}};
+    const std::tuple<int, int, bool, bool> presses[]
+        = {{9, 12, true, false}, {264, 267, true, false}, {265, 100, false, false},
+            {100, 268, false, false}, {274, 100, false, false}, {275, 12, false, true},
+            {294, 267, false, true}, {295, 100, false, false}};
     for (const auto& [x, y, inField, inStrip] : presses) {
         EXPECT_EQ(field.inField(x, y), inField) << x << "," << y;
         EXPECT_EQ(field.inStrip(x, y), inStrip) << x << "," << y;

@@ -50,18 +50,18 @@ TEST(WheelGeometry, RingHuesRunOppositeWaysInThePictureAndInPicks)
     for (const auto& [x, y, index] : painted)
         EXPECT_EQ(WheelGeometry::ringTableIndex(x, y), index) << x << "," << y;
     // Picked: any point counts, far outside the ring or on its centre; 359.7 degrees wraps to 0.
-    const Case picked[] = {{xo + 97, 0, 255}, {xo + 10, 97, 63}, {xo + 97, 190, 127},
-        {xo + 190, 97, 191}, {xo + 96, 0, 0}, {xo + 96, -103, 255}, {-500, 97, 63},
-        {xo + 97, 97, 191}};
+    const Case picked[]
+        = {{xo + 97, 0, 255}, {xo + 10, 97, 63}, {xo + 97, 190, 127}, {xo + 190, 97, 191},
+            {xo + 96, 0, 0}, {xo + 96, -103, 255}, {-500, 97, 63}, {xo + 97, 97, 191}};
     for (const auto& [x, y, hue] : picked)
         EXPECT_EQ(wheel.ringPickHue(x, y), hue) << x << "," << y;
 }
 
 TEST(WheelGeometry, SquarePickClampsToTheSquare)
 {
-    const std::pair<PixelPoint, PixelPoint> cases[] = {{{xo + 44, 44}, {0, 0}},
-        {{xo + 150, 150}, {255, 255}}, {{xo + 97, 97}, {128, 128}}, {{xo + 45, 149}, {2, 253}},
-        {{-1000, 1000}, {0, 255}}, {{1000, -1000}, {255, 0}}};
+    const std::pair<PixelPoint, PixelPoint> cases[]
+        = {{{xo + 44, 44}, {0, 0}}, {{xo + 150, 150}, {255, 255}}, {{xo + 97, 97}, {128, 128}},
+            {{xo + 45, 149}, {2, 253}}, {{-1000, 1000}, {0, 255}}, {{1000, -1000}, {255, 0}}};
     for (const auto& [point, bytes] : cases) {
         const auto picked = wheel.squarePick(point.x, point.y);
         EXPECT_EQ((PixelPoint {picked.saturation, picked.lightness}), bytes) << point.x;
