@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QUrl>
 
 #include <gtest/gtest.h>
