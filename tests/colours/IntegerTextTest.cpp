@@ -11,33 +11,11 @@ namespace {
 
 TEST(IntegerText, AcceptsBlanksSignsAndEveryPrefix)
 {
-    const std::pair<std::string, std::int32_t> cases[] = {
-        {"0", 0},
-        {"007", 7},
-        {" 12", 12},
-        {"   -12", -12},
-        {"+7", 7},
-        {"-0", 0},
-        {"$ff", 255},
-        {"$1FF", 511},
-        {"x10", 16},
-        {"X10", 16},
-        {"0x7f", 127},
-        {"0XAbC", 0xABC},
-        {"-$10", -16},
-        {" +0x10", 16},
-        {"$000000000001", 1},
-        {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1},
-        {"0002147483647", 2147483647},
+    const std::pair<std::string, std::int32_t> cases[] = {{"0", 0}, {"   -12", -12}, {"+7", 7},
+        {"$ff", 255}, {"x10", 16}, {"X10", 16}, {"0x7f", 127}, {"0XAbC", 0xABC}, {"-$10", -16},
+        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
         // Hexadecimal fills thirty-two bits and wraps; the sign applies after the wrap.
-        {"$7FFFFFFF", 2147483647},
-        {"$80000000", -2147483647 - 1},
-        {"$FFFFFFFF", -1},
-        {"0xFFFFFFFE", -2},
-        {"-$FFFFFFFF", 1},
-        {"-$80000000", -2147483647 - 1},
-    };
+        {"$80000000", -2147483647 - 1}, {"$FFFFFFFF", -1}, {"-$FFFFFFFF", 1}};
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(tryIntegerFromText(text), value) << '"' << text << '"';
         EXPECT_EQ(integerFromText(text), value) << '"' << text << '"';
@@ -46,9 +24,8 @@ TEST(IntegerText, AcceptsBlanksSignsAndEveryPrefix)
 
 TEST(IntegerText, RefusesEverythingElseNamingTheText)
 {
-    const std::string refused[] = {"", " ", "12 ", "1 2", "$", "0x", "x", "-", "+", "+-1", "- 1",
-        "$ 1", "$-1", "1a", "12.0", "0x1g", "\t12", "2147483648", "-2147483649", "99999999999",
-        "00x10", "$100000000", "$FFFFFFFFF", "１２"};
+    const std::string refused[] = {"", " ", "12 ", "\t12", "$", "0x", "+-1", "- 1", "1a", "0x1g",
+        "2147483648", "-2147483649", "$100000000"};
     for (const std::string& text : refused) {
         EXPECT_EQ(tryIntegerFromText(text), std::nullopt) << '"' << text << '"';
         EXPECT_EQ(testing::errorText<ConversionError>([&] { integerFromText(text); }),

@@ -2,6 +2,7 @@
 #include "picker/AdobeField.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tintabel {
 namespace {
@@ -13,47 +14,30 @@ TCouleur colourOf(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
     return colour;
 }
 
-TEST(AdobeBars, PressesCountOnTheBarsWithTheirEdges)
+TEST(AdobeBars, PressesCountOnTheBarsWithTheirEdgesAndPositionsAreHeldWithin)
 {
-    EXPECT_EQ(AdobeBars::barAt(20, 68), AdobeBar::None);
-    EXPECT_EQ(AdobeBars::barAt(35, 65), AdobeBar::Red);
-    EXPECT_EQ(AdobeBars::barAt(291, 72), AdobeBar::Red);
-    EXPECT_EQ(AdobeBars::barAt(292, 68), AdobeBar::None);
-    EXPECT_EQ(AdobeBars::barAt(100, 64), AdobeBar::None);
-    EXPECT_EQ(AdobeBars::barAt(100, 16), AdobeBar::Grey);
-    EXPECT_EQ(AdobeBars::barAt(100, 89), AdobeBar::Green);
-    EXPECT_EQ(AdobeBars::barAt(100, 120), AdobeBar::Blue);
-    EXPECT_EQ(AdobeBars::barAt(100, 160), AdobeBar::Hue);
-    EXPECT_EQ(AdobeBars::barAt(100, 192), AdobeBar::Saturation);
-    EXPECT_EQ(AdobeBars::barAt(100, 216), AdobeBar::Value);
-    EXPECT_EQ(AdobeBars::barAt(100, 217), AdobeBar::None);
+    const std::tuple<int, int, AdobeBar> presses[] = {{20, 68, AdobeBar::None},
+        {35, 65, AdobeBar::Red}, {291, 72, AdobeBar::Red}, {292, 68, AdobeBar::None},
+        {100, 64, AdobeBar::None}, {100, 16, AdobeBar::Grey}, {100, 89, AdobeBar::Green},
+        {100, 120, AdobeBar::Blue}, {100, 160, AdobeBar::Hue}, {100, 192, AdobeBar::Saturation},
+        {100, 216, AdobeBar::Value}, {100, 217, AdobeBar::None}};
+    for (const auto& [x, y, bar] : presses)
+        EXPECT_EQ(AdobeBars::barAt(x, y), bar) << x << "," << y;
+    const std::pair<int, int> positions[] = {{-400, 0}, {35, 0}, {100, 65}, {290, 255}, {291, 255}};
+    for (const auto& [x, position] : positions)
+        EXPECT_EQ(AdobeBars::positionAt(x), position) << x;
 }
 
-TEST(AdobeBars, PositionIsHeldWithinTheBar)
-{
-    EXPECT_EQ(AdobeBars::positionAt(-400), 0);
-    EXPECT_EQ(AdobeBars::positionAt(35), 0);
-    EXPECT_EQ(AdobeBars::positionAt(100), 65);
-    EXPECT_EQ(AdobeBars::positionAt(290), 255);
-    EXPECT_EQ(AdobeBars::positionAt(291), 255);
-    EXPECT_EQ(AdobeBars::positionAt(5000), 255);
-}
-
-TEST(AdobeBars, HueBarRunsTheWholeCircleAtFullSaturationAndValue)
-{
-    const TCouleur grey = colourOf(30, 30, 30);
-    EXPECT_EQ(AdobeBars::pixelColour(AdobeBar::Hue, 0, grey), (RvbBytes {255, 0, 0}));
-    EXPECT_EQ(AdobeBars::pixelColour(AdobeBar::Hue, 255, grey), (RvbBytes {255, 0, 4}));
-    EXPECT_EQ(AdobeBars::pixelColour(AdobeBar::Hue, 85, grey), (RvbBytes {0, 255, 0}));
-}
-
-TEST(AdobeBars, ChannelBarsKeepTheOtherTwoBytes)
+// The hue bar runs the whole circle at full saturation and value; channel bars keep the others.
+TEST(AdobeBars, PixelsShowWhatAPickThereGives)
 {
     const TCouleur colour = colourOf(18, 52, 86);
-    EXPECT_EQ(AdobeBars::pixelColour(AdobeBar::Red, 200, colour), (RvbBytes {200, 52, 86}));
-    EXPECT_EQ(AdobeBars::pixelColour(AdobeBar::Green, 200, colour), (RvbBytes {18, 200, 86}));
-    EXPECT_EQ(AdobeBars::pixelColour(AdobeBar::Blue, 200, colour), (RvbBytes {18, 52, 200}));
-    EXPECT_EQ(AdobeBars::pixelColour(AdobeBar::Grey, 200, colour), (RvbBytes {200, 200, 200}));
+    const std::tuple<AdobeBar, int, RvbBytes> cases[] = {{AdobeBar::Hue, 0, {255, 0, 0}},
+        {AdobeBar::Hue, 255, {255, 0, 4}}, {AdobeBar::Hue, 85, {0, 255, 0}},
+        {AdobeBar::Red, 200, {200, 52, 86}}, {AdobeBar::Green, 200, {18, 200, 86}},
+        {AdobeBar::Blue, 200, {18, 52, 200}}, {AdobeBar::Grey, 200, {200, 200, 200}}};
+    for (const auto& [bar, position, rvb] : cases)
+        EXPECT_EQ(AdobeBars::pixelColour(bar, position, colour), rvb) << position;
 }
 
 TEST(AdobeBars, PicksOnTheTsvBarsRoundToWholeUnits)
@@ -87,35 +71,19 @@ TEST(AdobeBars, GreyMarkerStandsAtTheGreyRememberedLast)
 
 const AdobeField field(304, 281, 46);
 
-TEST(AdobeField, OriginsFollowFromThePictureSizes)
-{
-    EXPECT_EQ(field.x0(), 9);
-    EXPECT_EQ(field.y0(), 12); // 12.5 rounds to the even neighbour
-    EXPECT_EQ(field.x1(), 275);
-    EXPECT_EQ(field.previewOrigin(), (PixelPoint {3, 120}));
-}
-
 TEST(AdobeField, FieldAndStripTakePressesOnTheirEdges)
 {
-    EXPECT_TRUE(field.inField(9, 12));
-    EXPECT_TRUE(field.inField(264, 267));
-    EXPECT_FALSE(field.inField(265, 100));
-    EXPECT_FALSE(field.inField(100, 268));
-    EXPECT_TRUE(field.inStrip(275, 12));
-    EXPECT_TRUE(field.inStrip(294, 267));
-    EXPECT_FALSE(field.inStrip(295, 100));
-    EXPECT_FALSE(field.inStrip(274, 100));
+    EXPECT_EQ(field.y0(), 12); // 12.5 rounds to the even neighbour
+    const std::tuple<int, int, bool, bool> presses[]
+        = {{9, 12, true, false}, {264, 267, true, false}, {265, 100, false, false},
+            {100, 268, false, false}, {274, 100, false, false}, {275, 12, false, true},
+            {294, 267, false, true}, {295, 100, false, false}};
+    for (const auto& [x, y, inField, inStrip] : presses) {
+        EXPECT_EQ(field.inField(x, y), inField) << x << "," << y;
+        EXPECT_EQ(field.inStrip(x, y), inStrip) << x << "," << y;
+    }
     EXPECT_EQ(field.fieldPosition(-50, 900), (PixelPoint {0, 255}));
     EXPECT_EQ(field.stripPosition(-3), 0);
-}
-
-TEST(AdobeField, PickAtTheTopRightInModeRKeepsRed)
-{
-    TCouleur colour = colourOf(18, 52, 86);
-    AdobeField::fieldPick(AdobeMode::R, {255, 0}, colour);
-    EXPECT_EQ(colour.RVB(), (RvbBytes {18, 255, 255}));
-    AdobeField::stripPick(AdobeMode::R, 0, colour);
-    EXPECT_EQ(colour.RVB(), (RvbBytes {255, 255, 255}));
 }
 
 TEST(AdobeField, HueModeFieldUsesItsOwnValueStep)

@@ -23,13 +23,16 @@ TEST(Nearest, RoundsHalvesToTheEvenNeighbour)
     EXPECT_EQ(nearest(254.5f), 254);
 }
 
-TEST(TCouleur, StartsAtZeroWithoutText)
+TEST(TCouleur, StartsAtZeroWithoutTextAndKeepsRedInTheLowByte)
 {
-    const TCouleur couleur;
+    TCouleur couleur;
     EXPECT_EQ(couleur.RVB(), RvbBytes {});
     EXPECT_EQ(couleur.TSV(), TsvDegrees {});
     EXPECT_EQ(couleur.Color(), 0u);
     EXPECT_EQ(couleur.Hexa(), "");
+    couleur.SetColor(0x0080FF);
+    EXPECT_EQ(couleur.RVB(), (RvbBytes {255, 128, 0}));
+    EXPECT_EQ(couleur.Hexa(), "FF8000");
 }
 
 TEST(TCouleur, BytesShowInEveryNotation)
@@ -92,113 +95,70 @@ TEST(TCouleur, TsvSettersKeepTheGivenHue)
     }
 }
 
-TEST(TCouleur, ColourValueKeepsRedInTheLowByte)
+bool isByte(int value)
 {
-    TCouleur couleur;
-    couleur.SetColor(0x0080FF);
-    EXPECT_EQ(couleur.RVB(), (RvbBytes {255, 128, 0}));
-    EXPECT_EQ(couleur.Hexa(), "FF8000");
+    return value >= 0 && value <= 255;
 }
 
-// Every colour with channels in steps of 5 (0 to 255) and a random sample of the rest.
-std::vector<RvbBytes> sampleColours()
+// The setters agree with each other, every notation stays in its range and TSL bytes lead back
+// close to their source, for every colour with channels in steps of 5 and a random sample.
+TEST(TCouleurSweep, NotationsAgreeStayInTheirRangesAndLeadBack)
 {
     std::vector<RvbBytes> colours;
     for (int r = 0; r <= 255; r += 5)
         for (int g = 0; g <= 255; g += 5)
             for (int b = 0; b <= 255; b += 5)
-                colours.push_back({static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
-                    static_cast<std::uint8_t>(b)});
+                colours.push_back({std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)});
     std::mt19937 random(20090101);
     std::uniform_int_distribution<int> byte(0, 255);
     for (int i = 0; i < 100000; ++i)
-        colours.push_back({static_cast<std::uint8_t>(byte(random)),
-            static_cast<std::uint8_t>(byte(random)), static_cast<std::uint8_t>(byte(random))});
-    return colours;
-}
+        colours.push_back(
+            {std::uint8_t(byte(random)), std::uint8_t(byte(random)), std::uint8_t(byte(random))});
 
-// Runs the check on every sample colour and names the first few that fail it.
-template<class Check> void expectForEverySample(const char* what, Check check)
-{
     int failures = 0;
-    for (const RvbBytes rvb : sampleColours()) {
-        if (!check(rvb) && ++failures <= 5)
-            ADD_FAILURE() << what << " for " << int(rvb.red) << "," << int(rvb.green) << ","
-                          << int(rvb.blue);
-    }
-    EXPECT_EQ(failures, 0);
-}
-
-TEST(TCouleurSweep, SettersAgreeWithEachOther)
-{
-    expectForEverySample("setters disagree", [](RvbBytes rvb) {
+    int worst = 0;
+    for (const RvbBytes rvb : colours) {
         TCouleur byRvb;
         byRvb.SetTSV(77, 0, 0);
         byRvb.SetRVB(rvb.red, rvb.green, rvb.blue);
         TCouleur byColor;
         byColor.SetTSV(77, 0, 0);
         byColor.SetColor(makeColour(rvb));
-
-        // The fractions of a colour lead back to its bytes.
+        const TslFractions tsl = byRvb.TSL();
         TCouleur byTsl;
         byTsl.SetTSV(77, 0, 0);
-        byTsl.SetTSL(byRvb.TSL().hue, byRvb.TSL().saturation, byRvb.TSL().lightness);
-
-        // Bytes and their fractions are one notation.
+        byTsl.SetTSL(tsl.hue, tsl.saturation, tsl.lightness);
         const TslBytes psp = byRvb.TSLPSP();
         TCouleur byPsp;
         byPsp.SetTSLPSP(psp.hue, psp.saturation, psp.lightness);
         TCouleur byPspFractions;
         byPspFractions.SetTSL(psp.hue / 255.0, psp.saturation / 255.0, psp.lightness / 255.0);
-
-        return byColor.RVB() == byRvb.RVB() && byColor.TSL() == byRvb.TSL()
-            && byColor.TSV() == byRvb.TSV() && byColor.TSLPSP() == byRvb.TSLPSP()
-            && byColor.Hexa() == byRvb.Hexa() && byTsl.RVB() == rvb && byTsl.TSV() == byRvb.TSV()
+        const TsvDegrees tsv = byRvb.TSV();
+        const bool agree = byColor.RVB() == rvb && byColor.TSL() == tsl && byColor.TSV() == tsv
+            && byColor.TSLPSP() == psp && byTsl.RVB() == rvb && byTsl.TSV() == tsv
             && byTsl.TSLPSP() == psp && byPsp.RVB() == byPspFractions.RVB()
             && byPsp.TSV() == byPspFractions.TSV() && byPsp.TSLPSP() == byPspFractions.TSLPSP();
-    });
-}
-
-bool isByte(int value)
-{
-    return value >= 0 && value <= 255;
-}
-
-TEST(TCouleurSweep, EveryNotationStaysInItsRange)
-{
-    expectForEverySample("out of range", [](RvbBytes rvb) {
-        const TCouleur couleur = fromRvb(rvb.red, rvb.green, rvb.blue);
-        const TslFractions tsl = couleur.TSL();
-        const TsvDegrees tsv = couleur.TSV();
-        char hexa[7];
-        std::snprintf(hexa, sizeof hexa, "%02X%02X%02X", rvb.red, rvb.green, rvb.blue);
         // Unclamped, so that a byte out of range shows.
         const int hueByte = nearest(tsl.hue * 255);
         const int saturationByte = nearest(tsl.saturation * 255);
         const int lightnessByte = nearest(tsl.lightness * 255);
-        const TslBytes psp = couleur.TSLPSP();
-        return couleur.Color() == rvb.red + 256u * rvb.green + 65536u * rvb.blue
-            && couleur.Hexa() == hexa && tsl.hue >= 0 && tsl.hue < 1 && tsl.saturation >= 0
+        const bool inRange = byRvb.Color() == makeColour(rvb) && byRvb.RVB() == rvb
+            && byColor.Hexa() == byRvb.Hexa() && tsl.hue >= 0 && tsl.hue < 1 && tsl.saturation >= 0
             && tsl.saturation <= 1 && tsl.lightness >= 0 && tsl.lightness <= 1 && isByte(hueByte)
-            && isByte(saturationByte) && isByte(lightnessByte) && psp.hue == hueByte
-            && psp.saturation == saturationByte && psp.lightness == lightnessByte && tsv.hue >= 0
-            && tsv.hue <= 359 && tsv.saturation >= 0 && tsv.saturation <= 100 && tsv.value >= 0
-            && tsv.value <= 100;
-    });
-}
-
-TEST(TCouleurSweep, TslBytesGiveColoursCloseToTheirSource)
-{
-    // Half a hue step is 3 channel steps at full chroma; saturation and lightness add one.
-    int worst = 0;
-    for (const RvbBytes rvb : sampleColours()) {
-        const TCouleur source = fromRvb(rvb.red, rvb.green, rvb.blue);
-        TCouleur back;
-        const TslBytes psp = source.TSLPSP();
-        back.SetTSLPSP(psp.hue, psp.saturation, psp.lightness);
-        worst = std::max({worst, std::abs(back.RVB().red - rvb.red),
-            std::abs(back.RVB().green - rvb.green), std::abs(back.RVB().blue - rvb.blue)});
+            && isByte(saturationByte) && isByte(lightnessByte)
+            && psp
+                == TslBytes {std::uint8_t(hueByte), std::uint8_t(saturationByte),
+                    std::uint8_t(lightnessByte)}
+            && tsv.hue >= 0 && tsv.hue <= 359 && tsv.saturation >= 0 && tsv.saturation <= 100
+            && tsv.value >= 0 && tsv.value <= 100;
+        if (!(agree && inRange) && ++failures <= 5)
+            ADD_FAILURE() << (agree ? "out of range" : "setters disagree") << " for "
+                          << int(rvb.red) << "," << int(rvb.green) << "," << int(rvb.blue);
+        // Half a hue step is 3 channel steps at full chroma; saturation and lightness add one.
+        worst = std::max({worst, std::abs(byPsp.RVB().red - rvb.red),
+            std::abs(byPsp.RVB().green - rvb.green), std::abs(byPsp.RVB().blue - rvb.blue)});
     }
+    EXPECT_EQ(failures, 0);
     EXPECT_LE(worst, 4);
 }
 

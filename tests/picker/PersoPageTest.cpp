@@ -107,24 +107,21 @@ protected:
     std::optional<ColorPickerDialog> dialog;
 };
 
-TEST_F(PersoPage, FirstRunCreatesBothValuesAtExit)
+TEST_F(PersoPage, StoredValuesFillTheirCellsAndExitWritesBothGroupsWhole)
 {
+    // First run: empty groups, created at exit.
     makeDialog();
     expectEmptyGroups();
     EXPECT_EQ(perso().fillColour(fixed(4)), kRed);
-    EXPECT_EQ(pixel(fixed(4), 10, 9), qRgb(255, 0, 0));
     EXPECT_EQ(perso().fillColour(fixed(36)), perso().fillColour(fixed(37)));
     EXPECT_EQ(perso().fillColour(fixed(47)), 0xFF80FFu);
     EXPECT_FALSE(registry.keyExists(kRoot, kKey));
-
     exitProgram();
     EXPECT_EQ(read("Gen"), group());
     EXPECT_EQ(read("tintabel"), group());
     EXPECT_EQ(registry.writeCount(), 2);
-}
 
-TEST_F(PersoPage, ShortValuesFillTheWholeEntriesTheyCover)
-{
+    // Short values fill the whole entries they cover.
     store("Gen", stored({255, -1}));
     Bytes partly = stored({0x563412});
     partly.insert(partly.end(), {0xAB, 0xCD});
@@ -136,14 +133,11 @@ TEST_F(PersoPage, ShortValuesFillTheWholeEntriesTheyCover)
         expectEmpty(general(i));
     expectUsed(application(0), 0x563412);
     expectEmpty(application(1));
-
     exitProgram();
     EXPECT_EQ(read("Gen"), group({255}));
     EXPECT_EQ(read("tintabel")->size(), 192u);
-}
 
-TEST_F(PersoPage, SpoiltValuesLeaveTheirGroupEmptyAndAreReplacedAtExit)
-{
+    // Spoilt values leave their group empty and are replaced.
     registry.storeDword(kRoot, kKey, "Gen", 255);
     store("tintabel", Bytes(196, 0));
     makeDialog();
@@ -173,7 +167,7 @@ TEST_F(PersoPage, ExitWritesOnceAndQuietly)
 }
 
 // A sunken frame around the colour, the outer line black only on the selected cell.
-TEST_F(PersoPage, CellsArePaintedAsSunkenFramesWhereTheirGroupPlacesThem)
+TEST_F(PersoPage, CellsArePaintedAsSunkenFrames)
 {
     makeDialog();
     const int cell = fixed(4);
@@ -198,10 +192,6 @@ TEST_F(PersoPage, CellsArePaintedAsSunkenFramesWhereTheirGroupPlacesThem)
     expectFrame(qRgb(0, 0, 0));
     clickCell(fixed(5));
     expectFrame(buttonFace());
-    EXPECT_EQ(perso().Image(cell).geometry(), QRect(121, 16, 22, 19));
-    EXPECT_EQ(perso().Image(fixed(11)).pos(), QPoint(319, 16));
-    EXPECT_EQ(perso().Image(general(6)).pos(), QPoint(177, 16));
-    EXPECT_EQ(perso().Image(application(47)).pos(), QPoint(320, 96));
 }
 
 TEST_F(PersoPage, ClickTakesTheCellsColourAndEmptyCellsTakeNoClick)

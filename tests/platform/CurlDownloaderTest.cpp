@@ -102,7 +102,6 @@ TEST_F(CurlDownloaderTest, AnUnreachableServerOrAnUnwritableDestinationFails)
     EXPECT_EQ(
         download(server.url("/orb.ini"), (tmp / "no/such/folder/orb.ini").string()), kOtherFailure);
     // A drive path without a Wine prefix names no place at all.
-    // A drive path without a Wine prefix names no place at all.
     EXPECT_EQ(download(server.url("/orb.ini"), "C:\\orb.ini"), kOtherFailure);
 }
 

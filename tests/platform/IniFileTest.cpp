@@ -12,6 +12,7 @@ namespace {
 
 TEST(IniFile, ReadsLikeTheProfileFunctions)
 {
+    const std::string longUrl = "http://example.test/" + std::string(5000, 'a');
     const IniFile ini = IniFile::parse("\xEF\xBB\xBF; the update notice\r\n"
                                        "orphan=outside any section\r\n"
                                        "[other]\r\n"
@@ -26,26 +27,22 @@ TEST(IniFile, ReadsLikeTheProfileFunctions)
                                        "=no key\r\n"
                                        "empty=\r\n"
                                        "[update]\r\n"
-                                       "later=5");
+                                       "later=5\n"
+                                       "\tnext=x\n"
+                                       "url2="
+        + longUrl);
     EXPECT_EQ(ini.read("update", "version", ""), "3");
     EXPECT_EQ(ini.read("Update", "URL", ""), "http://example.test/get?a=1&b=2");
     EXPECT_EQ(ini.read("update", "quoted", ""), "  spaced  ");
     EXPECT_EQ(ini.read("update", "empty", "fallback"), "");
     EXPECT_EQ(ini.read("update", "later", ""), "5");
+    EXPECT_EQ(ini.read("update", "next", ""), "x");
+    EXPECT_EQ(ini.read("update", "url2", ""), longUrl);
     EXPECT_EQ(ini.read("other", "version", ""), "9");
     EXPECT_EQ(ini.read("update", "missing", "fallback"), "fallback");
     EXPECT_EQ(ini.read("missing", "version", ""), "");
     EXPECT_EQ(ini.read("", "orphan", "none"), "none");
     EXPECT_EQ(ini.read("update", "not a pair", "none"), "none");
-}
-
-TEST(IniFile, LongAndIndentedLinesStandAlone)
-{
-    const std::string longUrl = "http://example.test/" + std::string(5000, 'a');
-    const IniFile ini = IniFile::parse("[update]\nurl=" + longUrl + "\n    version=3\n\tnext=x\n");
-    EXPECT_EQ(ini.read("update", "url", ""), longUrl);
-    EXPECT_EQ(ini.read("update", "version", ""), "3");
-    EXPECT_EQ(ini.read("update", "next", ""), "x");
 }
 
 TEST(IniFile, LoadsThroughTheFileSystemAndTakesAMissingFileAsEmpty)

@@ -2,7 +2,6 @@
 
 #include "WinePrefix.h"
 #include "platform/Errors.h"
-#include "platform/doubles/FaultyFileSystem.h"
 #include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
@@ -230,30 +229,6 @@ TEST_F(AtomicCopyTest, AFailedCopyLeavesTheDestination)
     EXPECT_TRUE(fs::is_directory(tmp / "out/folder.xml/inside"));
     EXPECT_FALSE(files.copyFile(folder + "out", folder + "copied"));
     EXPECT_FALSE(fs::exists(tmp / "copied"));
-}
-
-TEST_F(AtomicCopyTest, ARefusedFolderFailsAsAFolderThatMayNotBeWritten)
-{
-    FaultyFileSystem faulty(wine.env);
-    faulty.refuseWrites(folder + "out\\");
-    EXPECT_FALSE(faulty.copyFile(source, target));
-    EXPECT_EQ(
-        copyError(faulty, source), "Cannot create file \"" + target + "\". File access denied");
-    EXPECT_FALSE(faulty.deleteFile(target));
-    EXPECT_THROW(faulty.writeFileAtomically(target, "x"), InOutError);
-    EXPECT_FALSE(faulty.makeFolderTree(folder + "out/sub"));
-    EXPECT_TRUE(faulty.makeFolderTree(folder + "out"));
-    EXPECT_FALSE(faulty.deleteTree(folder, "out"));
-    EXPECT_FALSE(faulty.deleteTree(folder, ""));
-    expectUntouched();
-    // Elsewhere the double is the real file system, and reads under the folder go on.
-    EXPECT_TRUE(faulty.copyFile(target, folder + "elsewhere.xml"));
-    EXPECT_EQ(tmp.read("elsewhere.xml"), "old content");
-
-    faulty.refuseReads(target);
-    EXPECT_FALSE(faulty.copyFile(target, folder + "elsewhere.xml"));
-    EXPECT_THROW(faulty.readFile(target), InOutError);
-    EXPECT_TRUE(faulty.fileExists(target));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "WinePrefix.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tintabel {
 namespace {
@@ -94,18 +95,13 @@ TEST(PathParts, FileNameAndExtension)
 
 TEST(Wildcard, WindowsMasksWithoutRegardToCase)
 {
-    EXPECT_TRUE(matchesWildcard("Alpha", "*."));
-    EXPECT_FALSE(matchesWildcard("my.skin", "*."));
-    EXPECT_FALSE(matchesWildcard(".hidden", "*."));
-    EXPECT_TRUE(matchesWildcard("FM Colours.XML", "*.xml"));
-    EXPECT_FALSE(matchesWildcard("colours.xml.bak", "*.xml"));
-    EXPECT_FALSE(matchesWildcard("xml", "*.xml"));
-    EXPECT_TRUE(matchesWildcard("readme", "*.*"));
-    EXPECT_TRUE(matchesWildcard("a.b.c", "*.*"));
-    EXPECT_TRUE(matchesWildcard("skin1.xml", "skin?.*"));
-    EXPECT_FALSE(matchesWildcard("skin12.xml", "skin?.xml"));
-    EXPECT_TRUE(matchesWildcard("ŁĄKA.xml", "łąka.*"));
-    EXPECT_TRUE(matchesWildcard("łąka", "ł?ka"));
+    const std::tuple<const char*, const char*, bool> cases[] = {{"Alpha", "*.", true},
+        {"my.skin", "*.", false}, {".hidden", "*.", false}, {"FM Colours.XML", "*.xml", true},
+        {"colours.xml.bak", "*.xml", false}, {"xml", "*.xml", false}, {"readme", "*.*", true},
+        {"a.b.c", "*.*", true}, {"skin1.xml", "skin?.*", true}, {"skin12.xml", "skin?.xml", false},
+        {"ŁĄKA.xml", "łąka.*", true}, {"łąka", "ł?ka", true}};
+    for (const auto& [name, mask, matches] : cases)
+        EXPECT_EQ(matchesWildcard(name, mask), matches) << name << " " << mask;
 }
 
 TEST(Wildcard, NameOrderIgnoresCaseButStaysFixed)

@@ -8,25 +8,18 @@
 
 namespace tintabel::testing {
 
-// Small picture files made in the test with the encoders themselves.
+// Picture files made in the test: Qt's writers for what they can write, and encoders of our own
+// for the kinds the loader must read that Qt does not write.
 
-enum class JpegKind { Rgb, Grey, AdobeCmyk, Progressive };
-// The picture's pixels (alpha ignored); for Grey the red channel, for AdobeCmyk the inverse
-// of red, green and blue as inverted ink with no black.
-std::string encodeJpeg(const QImage& picture, JpegKind kind, int quality = 95);
-
-struct PngFormat {
-    const char* name;
-    int colourType; // PNG_COLOR_TYPE_*
-    int bitDepth;
-    bool interlaced = false;
-    bool transparency = false; // a tRNS chunk (palette and grey pictures)
-};
-// Writes the picture in the format. The picture must fit it: grey formats take the red channel,
-// a palette picture at most 256 colours, a 1-bit grey picture only black and white.
-std::string encodePng(const QImage& picture, const PngFormat& format);
-
-std::string encodeBmp(const QImage& picture);
+// The picture as Qt writes it in the format ("png", "jpeg", "bmp"); for Grayscale8 pictures a
+// grey JPEG or PNG, for Mono and Indexed8 ones a palette PNG.
+std::string qtEncoded(const QImage& picture, const char* format, int quality = -1);
+// A JPEG in inverted CMYK with Adobe's marker, the picture's red, green and blue as the inverted
+// cyan, magenta and yellow, and no black ink.
+std::string encodeCmykJpeg(const QImage& picture);
+// The picture's grey as an 8-bit grey PNG with Adam7 interlacing whose black is transparent (a
+// tRNS chunk).
+std::string encodeTransparentGreyPng(const QImage& picture);
 
 inline std::span<const std::uint8_t> bytesOf(const std::string& text)
 {

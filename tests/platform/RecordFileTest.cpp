@@ -1,6 +1,5 @@
 #include "platform/Errors.h"
 #include "platform/LocalFileSystem.h"
-#include "platform/doubles/FaultyFileSystem.h"
 #include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
@@ -77,23 +76,12 @@ TEST_F(RecordFileTest, FailuresCarryTheReasonAndChangeNothing)
     for (const auto& c : cases)
         EXPECT_EQ(failureOf([&] { files.openRecords(c.path, 67, c.access); }), c.reason) << c.path;
 
-    // A read-only file, and one in a folder the double refuses, open for reading only.
-    const auto expectOnlyReadable = [this](FileSystem& system) {
-        for (const RecordAccess access : {RecordAccess::ReadWrite, RecordAccess::Create}) {
-            EXPECT_EQ(
-                failureOf([&] { system.openRecords(path, 2, access); }), "File access denied");
-        }
-        EXPECT_EQ(system.openRecords(path, 2, RecordAccess::ReadOnly)->count(), 2u);
-    };
+    // A read-only file opens for reading only.
     tmp.write("dane.dat", "keep");
-    FaultyFileSystem faulty(Environment {});
-    faulty.refuseWrites(tmp.withSlash());
-    expectOnlyReadable(faulty);
     fs::permissions(tmp / "dane.dat", fs::perms::owner_write, fs::perm_options::remove);
-    expectOnlyReadable(files);
-    faulty.refuseReads(path);
-    EXPECT_EQ(failureOf([&] { faulty.openRecords(path, 2, RecordAccess::ReadOnly); }),
-        "File access denied");
+    for (const RecordAccess access : {RecordAccess::ReadWrite, RecordAccess::Create})
+        EXPECT_EQ(failureOf([&] { files.openRecords(path, 2, access); }), "File access denied");
+    EXPECT_EQ(files.openRecords(path, 2, RecordAccess::ReadOnly)->count(), 2u);
     EXPECT_EQ(tmp.read("dane.dat"), "keep");
 }
 

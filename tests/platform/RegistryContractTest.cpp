@@ -125,39 +125,5 @@ TEST_P(RegistryContract, TextsKeepQuotesBackslashesLineBreaksAndNonAsciiCharacte
 INSTANTIATE_TEST_SUITE_P(Stores, RegistryContract, ::testing::Values(Kind::File, Kind::Memory),
     [](const auto& info) { return info.param == Kind::File ? "File" : "Memory"; });
 
-TEST(MemoryRegistry, RefusedWritesRaiseTheGivenTextAndChangeNothing)
-{
-    MemoryRegistry registry;
-    registry.writeString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang", "English");
-    registry.failWrites("Failed to set data for 'lang'");
-    EXPECT_EQ(errorText<RegistryError>([&] {
-        registry.writeString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang", "Polish");
-    }),
-        "Failed to set data for 'lang'");
-    EXPECT_THROW(
-        registry.writeBinary(CU, "\\Software\\Quornel\\Chromelle", "Gen", {1}), RegistryError);
-    EXPECT_EQ(registry.readString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang"), "English");
-    EXPECT_FALSE(registry.keyExists(CU, "\\Software\\Quornel\\Chromelle"));
-    EXPECT_EQ(registry.writeCount(), 1);
-
-    registry.allowWrites();
-    registry.writeString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang", "Polish");
-    EXPECT_EQ(registry.readString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang"), "Polish");
-}
-
-TEST(MemoryRegistry, StoredValuesOfOtherTypesProvokeInvalidDataType)
-{
-    MemoryRegistry registry;
-    registry.storeDword(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang", 1);
-    registry.store(LM, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009",
-        {"Path", RegistryTree::ExpandString, "%HOME%\\FM", {}});
-    EXPECT_THROW(registry.readString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang"), RegistryError);
-    EXPECT_THROW(registry.readBinary(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang"), RegistryError);
-    // Expandable strings read as they are stored, not expanded.
-    EXPECT_EQ(
-        registry.readString(LM, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009", "Path"), "%HOME%\\FM");
-    EXPECT_EQ(registry.writeCount(), 0);
-}
-
 } // namespace
 } // namespace tintabel

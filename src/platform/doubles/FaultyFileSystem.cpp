@@ -20,22 +20,11 @@ bool within(const fs::path& path, const fs::path& folder)
         == folder.end();
 }
 
-bool withinAny(const fs::path& path, const std::vector<fs::path>& folders)
-{
-    return std::any_of(folders.begin(), folders.end(),
-        [&path](const fs::path& folder) { return within(path, folder); });
-}
-
 } // namespace
-
-FaultyFileSystem::FaultyFileSystem(Environment env)
-    : m_real(std::move(env))
-{
-}
 
 fs::path FaultyFileSystem::normalised(std::string_view path) const
 {
-    const auto local = toLocalPath(path, m_real.environment());
+    const auto local = toLocalPath(path, environment());
     if (!local)
         return {};
     // Links resolved, so a drive path and the folder it leads to compare equal.
@@ -44,105 +33,79 @@ fs::path FaultyFileSystem::normalised(std::string_view path) const
     return error ? local->lexically_normal() : resolved;
 }
 
-void FaultyFileSystem::refuseWrites(std::string_view path)
+bool FaultyFileSystem::refused(const std::vector<fs::path>& folders, std::string_view path) const
 {
-    m_refusedWrites.push_back(normalised(path));
-}
-
-void FaultyFileSystem::refuseReads(std::string_view path)
-{
-    m_refusedReads.push_back(normalised(path));
-}
-
-bool FaultyFileSystem::writeRefused(std::string_view path) const
-{
-    return withinAny(normalised(path), m_refusedWrites);
-}
-
-bool FaultyFileSystem::readRefused(std::string_view path) const
-{
-    return withinAny(normalised(path), m_refusedReads);
-}
-
-bool FaultyFileSystem::fileExists(std::string_view path)
-{
-    return m_real.fileExists(path);
-}
-
-bool FaultyFileSystem::folderExists(std::string_view path)
-{
-    return m_real.folderExists(path);
-}
-
-std::vector<FolderEntry> FaultyFileSystem::list(std::string_view pattern)
-{
-    return m_real.list(pattern);
+    return std::any_of(folders.begin(), folders.end(),
+        [path = normalised(path)](const fs::path& folder) { return within(path, folder); });
 }
 
 bool FaultyFileSystem::copyFile(std::string_view from, std::string_view to)
 {
-    return !readRefused(from) && !writeRefused(to) && m_real.copyFile(from, to);
+    return !refused(m_refusedReads, from) && !refused(m_refusedWrites, to)
+        && LocalFileSystem::copyFile(from, to);
 }
 
 void FaultyFileSystem::copyFileOrThrow(std::string_view from, std::string_view to)
 {
-    if (readRefused(from) || writeRefused(to))
+    if (refused(m_refusedReads, from) || refused(m_refusedWrites, to))
         throw InOutError(copyFailureText(to, accessDenied));
-    m_real.copyFileOrThrow(from, to);
+    LocalFileSystem::copyFileOrThrow(from, to);
 }
 
 bool FaultyFileSystem::deleteFile(std::string_view path)
 {
-    return !writeRefused(path) && m_real.deleteFile(path);
+    return !refused(m_refusedWrites, path) && LocalFileSystem::deleteFile(path);
 }
 
 bool FaultyFileSystem::setNormalAttributes(std::string_view path)
 {
-    return !writeRefused(path) && m_real.setNormalAttributes(path);
+    return !refused(m_refusedWrites, path) && LocalFileSystem::setNormalAttributes(path);
 }
 
 bool FaultyFileSystem::makeFolderTree(std::string_view path)
 {
-    return writeRefused(path) ? m_real.folderExists(path) : m_real.makeFolderTree(path);
+    return refused(m_refusedWrites, path) ? folderExists(path)
+                                          : LocalFileSystem::makeFolderTree(path);
 }
 
 bool FaultyFileSystem::removeFolder(std::string_view path)
 {
-    return !writeRefused(path) && m_real.removeFolder(path);
+    return !refused(m_refusedWrites, path) && LocalFileSystem::removeFolder(path);
 }
 
 bool FaultyFileSystem::deleteTree(std::string_view base, std::string_view subPath)
 {
     const std::string tree = std::string(base) + std::string(subPath);
     const fs::path folder = normalised(tree);
-    const bool holdsRefused = std::any_of(m_refusedWrites.begin(), m_refusedWrites.end(),
-        [&folder](const fs::path& refused) { return within(refused, folder); });
-    if (writeRefused(tree) || holdsRefused)
-        return false;
-    return m_real.deleteTree(base, subPath);
+    const auto holdsRefused
+        = [&folder](const fs::path& refused) { return within(refused, folder); };
+    return !refused(m_refusedWrites, tree)
+        && std::none_of(m_refusedWrites.begin(), m_refusedWrites.end(), holdsRefused)
+        && LocalFileSystem::deleteTree(base, subPath);
 }
 
 std::string FaultyFileSystem::readFile(std::string_view path)
 {
-    if (readRefused(path))
+    if (refused(m_refusedReads, path))
         throw InOutError(accessDenied);
-    return m_real.readFile(path);
+    return LocalFileSystem::readFile(path);
 }
 
 void FaultyFileSystem::writeFileAtomically(
     std::string_view path, std::string_view bytes, WriteDurability durability)
 {
-    if (writeRefused(path))
+    if (refused(m_refusedWrites, path))
         throw InOutError(accessDenied);
-    m_real.writeFileAtomically(path, bytes, durability);
+    LocalFileSystem::writeFileAtomically(path, bytes, durability);
 }
 
 std::unique_ptr<RecordFile> FaultyFileSystem::openRecords(
     std::string_view path, std::size_t recordSize, RecordAccess access)
 {
-    if (readRefused(path) || (access != RecordAccess::ReadOnly && writeRefused(path)))
+    if (refused(m_refusedReads, path)
+        || (access != RecordAccess::ReadOnly && refused(m_refusedWrites, path)))
         throw InOutError(accessDenied);
-    return m_real.openRecords(path, recordSize, access);
+    return LocalFileSystem::openRecords(path, recordSize, access);
 }
 
 } // namespace tintabel

@@ -10,18 +10,15 @@ namespace tintabel {
 // The real file system, except that folders the test names behave as folders that may not be
 // written (tests run as root, so permission bits cannot show that): every operation there that
 // would create, change or delete something fails as the real one fails on such a folder.
-class FaultyFileSystem : public FileSystem {
+class FaultyFileSystem : public LocalFileSystem {
 public:
-    explicit FaultyFileSystem(Environment env);
+    using LocalFileSystem::LocalFileSystem;
 
     // Refuses changes at or under the path (a path text, as the program writes them).
-    void refuseWrites(std::string_view path);
+    void refuseWrites(std::string_view path) { m_refusedWrites.push_back(normalised(path)); }
     // Refuses reading files at or under the path too (the files can still be seen).
-    void refuseReads(std::string_view path);
+    void refuseReads(std::string_view path) { m_refusedReads.push_back(normalised(path)); }
 
-    bool fileExists(std::string_view path) override;
-    bool folderExists(std::string_view path) override;
-    std::vector<FolderEntry> list(std::string_view pattern) override;
     bool copyFile(std::string_view from, std::string_view to) override;
     void copyFileOrThrow(std::string_view from, std::string_view to) override;
     bool deleteFile(std::string_view path) override;
@@ -38,10 +35,8 @@ public:
 
 private:
     std::filesystem::path normalised(std::string_view path) const;
-    bool writeRefused(std::string_view path) const;
-    bool readRefused(std::string_view path) const;
+    bool refused(const std::vector<std::filesystem::path>& folders, std::string_view path) const;
 
-    LocalFileSystem m_real;
     std::vector<std::filesystem::path> m_refusedWrites;
     std::vector<std::filesystem::path> m_refusedReads;
 };

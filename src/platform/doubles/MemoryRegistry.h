@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Errors.h"
 #include "platform/TreeBackedRegistry.h"
 
 #include <optional>
@@ -14,20 +15,34 @@ class MemoryRegistry final : public TreeBackedRegistry {
 public:
     // From now on every write raises RegistryError with this text and changes nothing.
     void failWrites(std::string text) { m_writeFailure = std::move(text); }
-    void allowWrites() { m_writeFailure.reset(); }
 
     // Stores a value of any registry type, bypassing the write failure: the way a test lays out
     // what another program left behind.
     void storeDword(
-        RegistryRoot root, std::string_view key, std::string_view name, std::uint32_t value);
-    void store(RegistryRoot root, std::string_view key, RegistryTree::Value value);
+        RegistryRoot root, std::string_view key, std::string_view name, std::uint32_t value)
+    {
+        std::vector<std::uint8_t> bytes;
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<std::uint8_t>(value >> shift));
+        store(root, key, {std::string(name), RegistryTree::Dword, {}, std::move(bytes)});
+    }
+    void store(RegistryRoot root, std::string_view key, RegistryTree::Value value)
+    {
+        m_tree.setValue(root, key, std::move(value));
+    }
 
     // The writes that succeeded, for tests that check whether anything was stored.
     int writeCount() const { return m_writeCount; }
 
 private:
     const RegistryTree& treeForReading() override { return m_tree; }
-    void write(RegistryRoot root, std::string_view key, RegistryTree::Value value) override;
+    void write(RegistryRoot root, std::string_view key, RegistryTree::Value value) override
+    {
+        if (m_writeFailure)
+            throw RegistryError(*m_writeFailure);
+        m_tree.setValue(root, key, std::move(value));
+        ++m_writeCount;
+    }
 
     RegistryTree m_tree;
     std::optional<std::string> m_writeFailure;

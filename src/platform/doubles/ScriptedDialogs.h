@@ -19,18 +19,30 @@ public:
         FileDialogRequest request; // empty for the folder chooser
     };
 
-    std::optional<std::string> openFile(const FileDialogRequest& request) override;
-    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
-    std::optional<std::string> chooseFolder() override;
+    std::optional<std::string> openFile(const FileDialogRequest& request) override
+    {
+        return answer(Kind::Open, request);
+    }
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override
+    {
+        return answer(Kind::Save, request);
+    }
+    std::optional<std::string> chooseFolder() override { return answer(Kind::Folder, {}); }
 
     void queueAnswer(std::string path) { m_answers.emplace_back(std::move(path)); }
     void queueCancel() { m_answers.emplace_back(std::nullopt); }
     const std::vector<Asked>& asked() const { return m_asked; }
-    // Answers queued and not yet taken.
-    std::size_t pending() const { return m_answers.size(); }
 
 private:
-    std::optional<std::string> answer(Kind kind, const FileDialogRequest& request);
+    std::optional<std::string> answer(Kind kind, const FileDialogRequest& request)
+    {
+        m_asked.push_back({kind, request});
+        if (m_answers.empty())
+            return std::nullopt;
+        std::optional<std::string> next = std::move(m_answers.front());
+        m_answers.pop_front();
+        return next;
+    }
 
     std::deque<std::optional<std::string>> m_answers;
     std::vector<Asked> m_asked;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/CurlDownloader.h"
 #include "platform/Downloader.h"
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
 
 #include <deque>
 #include <optional>
@@ -8,8 +11,6 @@
 #include <vector>
 
 namespace tintabel {
-
-class FileSystem;
 
 // Answers downloads with queued results; a result may bring bytes, written over the destination
 // through the file system as a real download would. With nothing queued the server cannot be
@@ -21,9 +22,27 @@ public:
         std::string destination;
     };
 
-    explicit ScriptedDownloader(FileSystem& files);
+    explicit ScriptedDownloader(FileSystem& files)
+        : m_files(files)
+    {
+    }
 
-    std::uint32_t download(std::string_view url, std::string_view destination) override;
+    std::uint32_t download(std::string_view url, std::string_view destination) override
+    {
+        m_requested.push_back({std::string(url), std::string(destination)});
+        if (m_results.empty())
+            return kCannotConnect;
+        const Result result = std::move(m_results.front());
+        m_results.pop_front();
+        if (result.bytes) {
+            try {
+                m_files.writeFileAtomically(destination, *result.bytes);
+            } catch (const InOutError&) {
+                return CurlDownloader::kCannotWrite; // a download reports, it does not raise
+            }
+        }
+        return result.code;
+    }
 
     // A success that writes the bytes.
     void queueFile(std::string bytes) { m_results.push_back({0, std::move(bytes)}); }

@@ -19,13 +19,34 @@ public:
         std::string text;
     };
 
-    void error(std::string_view text) override;
-    void information(std::string_view text) override;
-    bool warningYesNo(std::string_view title, std::string_view text) override;
+    void error(std::string_view text) override
+    {
+        m_shown.push_back({Kind::Error, {}, std::string(text)});
+    }
+    void information(std::string_view text) override
+    {
+        m_shown.push_back({Kind::Information, {}, std::string(text)});
+    }
+    bool warningYesNo(std::string_view title, std::string_view text) override
+    {
+        m_shown.push_back({Kind::WarningYesNo, std::string(title), std::string(text)});
+        const bool yes = !m_answers.empty() && m_answers.front();
+        if (!m_answers.empty())
+            m_answers.pop_front();
+        return yes;
+    }
 
     void queueAnswer(bool yes) { m_answers.push_back(yes); }
     const std::vector<Shown>& shown() const { return m_shown; }
-    std::vector<std::string> errors() const;
+    std::vector<std::string> errors() const
+    {
+        std::vector<std::string> texts;
+        for (const Shown& shown : m_shown) {
+            if (shown.kind == Kind::Error)
+                texts.push_back(shown.text);
+        }
+        return texts;
+    }
     void clear() { m_shown.clear(); }
 
 private:
