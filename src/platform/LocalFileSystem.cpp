@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -95,6 +96,16 @@ bool removeTree(const fs::path& folder)
 std::string copyFailureText(std::string_view destination, std::string_view reason)
 {
     return formatMessage("Cannot create file \"%s\". %s", {destination, reason});
+}
+
+std::string folderFailureText(std::string_view folder, std::string_view reason)
+{
+    return formatMessage("Cannot create folder \"%s\". %s", {folder, reason});
+}
+
+std::string privateFolderFailureText(std::string_view parent, std::string_view reason)
+{
+    return formatMessage("Cannot create a folder in \"%s\". %s", {parent, reason});
 }
 
 LocalFileSystem::LocalFileSystem(Environment env)
@@ -218,12 +229,39 @@ bool LocalFileSystem::setNormalAttributes(std::string_view path)
 
 bool LocalFileSystem::makeFolderTree(std::string_view path)
 {
+    try {
+        makeFolderTreeOrThrow(path);
+        return true;
+    } catch (const InOutError&) {
+        return false;
+    }
+}
+
+void LocalFileSystem::makeFolderTreeOrThrow(std::string_view path)
+{
     const auto folder = local(path);
     if (!folder)
-        return false;
+        throw InOutError(folderFailureText(path, ioReason(ENOTDIR)));
     std::error_code error;
     fs::create_directories(*folder, error);
-    return fs::is_directory(*folder, error);
+    std::error_code ignored;
+    if (fs::is_directory(*folder, ignored))
+        return;
+    // The system calls a file in the folder's place a missing path; the user is told what it is.
+    const int reason = fs::exists(*folder, ignored) ? EEXIST : error ? error.value() : ENOENT;
+    throw InOutError(folderFailureText(path, ioReason(reason)));
+}
+
+std::string LocalFileSystem::makePrivateFolder(std::string_view parent, std::string_view namePrefix)
+{
+    const auto folder = local(parent);
+    if (!folder)
+        throw InOutError(privateFolderFailureText(parent, ioReason(ENOTDIR)));
+    // mkdtemp makes the folder with mode 0700 whatever the umask, under a name nobody had.
+    std::string made = (*folder / (std::string(namePrefix) + "XXXXXX")).string();
+    if (!::mkdtemp(made.data()))
+        throw InOutError(privateFolderFailureText(parent, ioReason(errno)));
+    return made;
 }
 
 bool LocalFileSystem::removeFolder(std::string_view path)

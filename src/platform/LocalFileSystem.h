@@ -22,6 +22,8 @@ public:
     bool deleteFile(std::string_view path) override;
     bool setNormalAttributes(std::string_view path) override;
     bool makeFolderTree(std::string_view path) override;
+    void makeFolderTreeOrThrow(std::string_view path) override;
+    std::string makePrivateFolder(std::string_view parent, std::string_view namePrefix) override;
     bool removeFolder(std::string_view path) override;
     bool deleteTree(std::string_view base, std::string_view subPath) override;
     std::string readFile(std::string_view path) override;
@@ -40,5 +42,8 @@ private:
 
 // The text of a failed copy: it names the destination as the program wrote it and the reason.
 std::string copyFailureText(std::string_view destination, std::string_view reason);
+// The texts of a folder that could not be made, or of a parent in which none could be.
+std::string folderFailureText(std::string_view folder, std::string_view reason);
+std::string privateFolderFailureText(std::string_view parent, std::string_view reason);
 
 } // namespace tintabel

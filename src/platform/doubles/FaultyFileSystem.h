@@ -27,6 +27,8 @@ public:
     bool deleteFile(std::string_view path) override;
     bool setNormalAttributes(std::string_view path) override;
     bool makeFolderTree(std::string_view path) override;
+    void makeFolderTreeOrThrow(std::string_view path) override;
+    std::string makePrivateFolder(std::string_view parent, std::string_view namePrefix) override;
     bool removeFolder(std::string_view path) override;
     // A tree at or under a refused folder, or one holding such a folder, is left whole.
     bool deleteTree(std::string_view base, std::string_view subPath) override;
