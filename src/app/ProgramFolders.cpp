@@ -39,25 +39,12 @@ ProgramFolders::ProgramFolders(
     if (const auto problem = folderProblem(files, env.cacheHome))
         qCWarning(logUpdate, "%s", problem->c_str());
 
-    // A runtime folder this user may not write (one kept through su) still leaves the temporary
-    // folder; the user hears of it only when neither will do.
-    std::vector<std::string> bases {env.tempFolder};
-    if (!env.runtimeFolder.empty())
-        bases.insert(bases.begin(), env.runtimeFolder);
-    std::vector<std::string> failures;
-    for (const std::string& base : bases) {
-        try {
-            temp = files.makePrivateFolder(base, std::string(kName) + "-");
-            break;
-        } catch (const InOutError& error) {
-            failures.push_back(error.what());
-        }
-    }
-    for (const std::string& failure : failures) {
-        if (temp.empty())
-            problems.push_back(failure);
-        else
-            qCWarning(logFiles, "%s", failure.c_str());
+    try {
+        temp = files.makePrivateFolder(
+            env.runtimeFolder.empty() ? env.tempFolder : env.runtimeFolder,
+            std::string(kName) + "-");
+    } catch (const InOutError& error) {
+        problems.push_back(error.what());
     }
 }
 

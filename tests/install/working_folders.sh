@@ -12,19 +12,20 @@ before=$(prefix_listing)
 
 for copy in a b; do
     cp "$prefix/share/veldo-tintabel/fm colours09.xml" "$work/$copy.xml"
-    LD_PRELOAD=$driver TINTABEL_DRIVE_LOAD=$work/$copy.xml TINTABEL_DRIVE_READY=$work/$copy.ready \
-        TINTABEL_DRIVE_CLOSE=$work/close timeout 60 "$program" &
+    LD_PRELOAD=$driver TINTABEL_DRIVE_LOAD=$work/$copy.xml TINTABEL_DRIVE_CLOSE=$work/close \
+        timeout 60 "$program" &
 done
+# What each working folder holds, once both documents are loaded.
+want=$'veldo-tintabel- 700 a.xml\nveldo-tintabel- 700 b.xml'
 for _ in $(seq 300); do
-    [ -e "$work/a.ready" ] && [ -e "$work/b.ready" ] && break
+    folders=$(cd "$XDG_RUNTIME_DIR" && for f in *; do echo "${f%??????} $(stat -c %a "$f") $(ls "$f")"; done 2>/dev/null | sort)
+    [ "$folders" = "$want" ] && break
     sleep 0.2
 done
-folders=$(cd "$XDG_RUNTIME_DIR" && for f in *; do echo "${f%??????} $(stat -c %a "$f") $(ls "$f")"; done)
-check "each copy has its own private working folder: $folders" \
-    test "$(sort <<<"$folders")" = $'veldo-tintabel- 700 a.xml\nveldo-tintabel- 700 b.xml'
+check "each copy has its own private working folder: $folders" test "$folders" = "$want"
 
 touch "$work/close"
-for copy in a b; do
+for _ in a b; do
     wait -n
     check "a copy ended with status 0" test $? = 0
 done

@@ -30,7 +30,6 @@ TEST(Environment, FallsBackToTheUsualFoldersUnderHome)
     EXPECT_EQ(env.dataHome, "/home/bob/.local/share");
     EXPECT_EQ(env.stateHome, "/home/bob/.local/state");
     EXPECT_EQ(env.cacheHome, "/home/bob/.cache");
-    EXPECT_EQ(env.runtimeFolder, "");
     EXPECT_EQ(env.tempFolder, "/tmp");
     EXPECT_EQ(env.documentsFolder, "/home/bob/Documents");
     EXPECT_EQ(env.winePrefix, "/home/bob/.wine");
@@ -42,13 +41,10 @@ TEST(Environment, VariablesWinOverDefaults)
     const Environment env = fromMap({{"HOME", "/home/bob"}, {"XDG_CONFIG_HOME", "/c"},
         {"XDG_DATA_HOME", "/d"}, {"XDG_DOCUMENTS_DIR", "/docs"}, {"WINEPREFIX", "/games/fm"},
         {"USER", "robert"}, {"LOGNAME", "bob"}, {"TINTABEL_UPDATE_URL", "http://u.example"},
-        {"XDG_STATE_HOME", "/s"}, {"XDG_CACHE_HOME", "/k"}, {"XDG_RUNTIME_DIR", "/r"},
-        {"TMPDIR", "/t"}});
+        {"XDG_CACHE_HOME", "/k"}, {"TMPDIR", "/t"}});
     EXPECT_EQ(env.configHome, "/c");
     EXPECT_EQ(env.dataHome, "/d");
-    EXPECT_EQ(env.stateHome, "/s");
     EXPECT_EQ(env.cacheHome, "/k");
-    EXPECT_EQ(env.runtimeFolder, "/r");
     EXPECT_EQ(env.tempFolder, "/t");
     EXPECT_EQ(env.documentsFolder, "/docs");
     EXPECT_EQ(env.winePrefix, "/games/fm");

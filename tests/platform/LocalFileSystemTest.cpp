@@ -3,7 +3,6 @@
 #include "WinePrefix.h"
 #include "platform/Errors.h"
 #include "platform/doubles/FaultyFileSystem.h"
-#include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -111,19 +110,6 @@ TEST_F(LocalFileSystemTest, FolderTreesAndSingleFiles)
     EXPECT_FALSE(fs::exists(tmp / "locked.txt"));
     EXPECT_FALSE(files.deleteFile(tmp.withSlash() + "locked.txt"));
     EXPECT_FALSE(files.deleteFile(tmp.withSlash() + "one"));
-}
-
-TEST_F(LocalFileSystemTest, AFolderThatCannotBeMadeIsNamedWithTheReason)
-{
-    tmp.write("file", "");
-    const std::string file = tmp.withSlash() + "file";
-    using testing::errorText;
-    EXPECT_EQ(errorText<InOutError>([&] { files.makeFolderTreeOrThrow(file); }),
-        "Cannot create folder \"" + file + "\". File exists");
-    EXPECT_EQ(errorText<InOutError>([&] { files.makeFolderTreeOrThrow(file + "/sub"); }),
-        "Cannot create folder \"" + file + "/sub\". Path not found");
-    EXPECT_EQ(errorText<InOutError>([&] { files.makePrivateFolder(file, "x-"); }),
-        "Cannot create a folder in \"" + file + "\". Path not found");
 }
 
 TEST_F(LocalFileSystemTest, NothingIsCreatedForADriveThatDoesNotExist)

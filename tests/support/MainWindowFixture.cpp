@@ -14,10 +14,9 @@ Environment environmentIn(const TempFolder& home)
     env.dataHome = (home / ".local/share").string();
     env.stateHome = (home / ".local/state").string();
     env.cacheHome = (home / ".cache").string();
-    env.runtimeFolder = (home / "run").string();
-    env.tempFolder = (home / "tmp").string();
+    env.runtimeFolder = (home / "run").string(); // tempFolder, "tmp", is not made
     std::filesystem::create_directories(home / "run");
-    std::filesystem::create_directories(home / "tmp");
+    env.tempFolder = (home / "tmp").string();
     env.documentsFolder = (home / "Documents").string();
     env.winePrefix = (home / ".wine").string();
     env.userName = "tester";
