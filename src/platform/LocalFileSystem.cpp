@@ -98,16 +98,6 @@ std::string copyFailureText(std::string_view destination, std::string_view reaso
     return formatMessage("Cannot create file \"%s\". %s", {destination, reason});
 }
 
-std::string folderFailureText(std::string_view folder, std::string_view reason)
-{
-    return formatMessage("Cannot create folder \"%s\". %s", {folder, reason});
-}
-
-std::string privateFolderFailureText(std::string_view parent, std::string_view reason)
-{
-    return formatMessage("Cannot create a folder in \"%s\". %s", {parent, reason});
-}
-
 LocalFileSystem::LocalFileSystem(Environment env)
     : m_env(std::move(env))
 {
@@ -239,29 +229,31 @@ bool LocalFileSystem::makeFolderTree(std::string_view path)
 
 void LocalFileSystem::makeFolderTreeOrThrow(std::string_view path)
 {
+    const auto failure = [path](int reason) {
+        return InOutError(
+            formatMessage("Cannot create folder \"%s\". %s", {path, ioReason(reason)}));
+    };
     const auto folder = local(path);
     if (!folder)
-        throw InOutError(folderFailureText(path, ioReason(ENOTDIR)));
+        throw failure(ENOTDIR);
     std::error_code error;
     fs::create_directories(*folder, error);
     std::error_code ignored;
     if (fs::is_directory(*folder, ignored))
         return;
     // The system calls a file in the folder's place a missing path; the user is told what it is.
-    const int reason = fs::exists(*folder, ignored) ? EEXIST : error ? error.value() : ENOENT;
-    throw InOutError(folderFailureText(path, ioReason(reason)));
+    throw failure(fs::exists(*folder, ignored) ? EEXIST : error ? error.value() : ENOENT);
 }
 
 std::string LocalFileSystem::makePrivateFolder(std::string_view parent, std::string_view namePrefix)
 {
-    const auto folder = local(parent);
-    if (!folder)
-        throw InOutError(privateFolderFailureText(parent, ioReason(ENOTDIR)));
     // mkdtemp makes the folder with mode 0700 whatever the umask, under a name nobody had.
-    std::string made = (*folder / (std::string(namePrefix) + "XXXXXX")).string();
-    if (!::mkdtemp(made.data()))
-        throw InOutError(privateFolderFailureText(parent, ioReason(errno)));
-    return made;
+    const auto folder = local(parent);
+    std::string made = folder ? (*folder / (std::string(namePrefix) + "XXXXXX")).string() : "";
+    if (folder && ::mkdtemp(made.data()))
+        return made;
+    throw InOutError(formatMessage(
+        "Cannot create a folder in \"%s\". %s", {parent, ioReason(folder ? errno : ENOTDIR)}));
 }
 
 bool LocalFileSystem::removeFolder(std::string_view path)

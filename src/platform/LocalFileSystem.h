@@ -42,8 +42,5 @@ private:
 
 // The text of a failed copy: it names the destination as the program wrote it and the reason.
 std::string copyFailureText(std::string_view destination, std::string_view reason);
-// The texts of a folder that could not be made, or of a parent in which none could be.
-std::string folderFailureText(std::string_view folder, std::string_view reason);
-std::string privateFolderFailureText(std::string_view parent, std::string_view reason);
 
 } // namespace tintabel

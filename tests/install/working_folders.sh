@@ -1,34 +1,28 @@
 #!/usr/bin/env bash
 # Two copies of the installed program, started at once and worked by the preloaded driver
-# (UserDriver.cpp), each load a colour document by hand and type a red value: while they run each
-# has a private working folder of its own under the shared runtime folder, none is left after
-# exit, the keystroke reached dane.dat under the state folder, and nothing appeared in the prefix.
+# (UserDriver.cpp), each load a colour document by hand and type a red value: each has a private
+# working folder under the shared runtime folder while it runs and none is left after exit, the
+# keystroke reached dane.dat in the state folder, and nothing appeared in the prefix.
 source "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
-driver=${2:?usage: $0 <build folder> <driver library>}
 # A closed port: the update check fails at once, and the network is never asked.
 export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen TINTABEL_UPDATE_URL=http://127.0.0.1:9
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 before=$(prefix_listing)
-
 for copy in a b; do
     cp "$prefix/share/veldo-tintabel/fm colours09.xml" "$work/$copy.xml"
-    LD_PRELOAD=$driver TINTABEL_DRIVE_LOAD=$work/$copy.xml TINTABEL_DRIVE_CLOSE=$work/close \
+    LD_PRELOAD=$2 TINTABEL_DRIVE_LOAD=$work/$copy.xml TINTABEL_DRIVE_CLOSE=$work/close \
         timeout 60 "$program" &
 done
-# What each working folder holds, once both documents are loaded.
 want=$'veldo-tintabel- 700 a.xml\nveldo-tintabel- 700 b.xml'
-for _ in $(seq 300); do
+for _ in $(seq 300); do # until both documents are loaded
     folders=$(cd "$XDG_RUNTIME_DIR" && for f in *; do echo "${f%??????} $(stat -c %a "$f") $(ls "$f")"; done 2>/dev/null | sort)
-    [ "$folders" = "$want" ] && break
-    sleep 0.2
+    [ "$folders" = "$want" ] && break || sleep 0.2
 done
-check "each copy has its own private working folder: $folders" test "$folders" = "$want"
+check "each copy has a private working folder of its own: $folders" test "$folders" = "$want"
 
 touch "$work/close"
-for _ in a b; do
-    wait -n
-    check "a copy ended with status 0" test $? = 0
-done
+wait -n && wait -n
+check "both copies ended with status 0" test $? = 0
 check "no working folder is left" test -z "$(ls -A "$XDG_RUNTIME_DIR")"
 # The first record's red: its length byte, then the digits typed.
 check "dane.dat holds the typed red" \

@@ -106,21 +106,6 @@ bool FaultyFileSystem::makeFolderTree(std::string_view path)
     return writeRefused(path) ? m_real.folderExists(path) : m_real.makeFolderTree(path);
 }
 
-void FaultyFileSystem::makeFolderTreeOrThrow(std::string_view path)
-{
-    if (writeRefused(path) && !m_real.folderExists(path))
-        throw InOutError(folderFailureText(path, accessDenied));
-    m_real.makeFolderTreeOrThrow(path);
-}
-
-std::string FaultyFileSystem::makePrivateFolder(
-    std::string_view parent, std::string_view namePrefix)
-{
-    if (writeRefused(parent))
-        throw InOutError(privateFolderFailureText(parent, accessDenied));
-    return m_real.makePrivateFolder(parent, namePrefix);
-}
-
 bool FaultyFileSystem::removeFolder(std::string_view path)
 {
     return !writeRefused(path) && m_real.removeFolder(path);

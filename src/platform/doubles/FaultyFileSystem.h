@@ -27,8 +27,15 @@ public:
     bool deleteFile(std::string_view path) override;
     bool setNormalAttributes(std::string_view path) override;
     bool makeFolderTree(std::string_view path) override;
-    void makeFolderTreeOrThrow(std::string_view path) override;
-    std::string makePrivateFolder(std::string_view parent, std::string_view namePrefix) override;
+    // Folders are made or not as on the real system, whatever writes are refused.
+    void makeFolderTreeOrThrow(std::string_view path) override
+    {
+        m_real.makeFolderTreeOrThrow(path);
+    }
+    std::string makePrivateFolder(std::string_view parent, std::string_view prefix) override
+    {
+        return m_real.makePrivateFolder(parent, prefix);
+    }
     bool removeFolder(std::string_view path) override;
     // A tree at or under a refused folder, or one holding such a folder, is left whole.
     bool deleteTree(std::string_view base, std::string_view subPath) override;
