@@ -10,8 +10,8 @@
 #include "app/UpdateCheck.h"
 #include "app/Version.h"
 #include "editor/PreviewSamples.h"
-#include "platform/FileSystem.h"
 #include "platform/GeneralErrorBox.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Services.h"
 
 namespace tintabel {
@@ -48,10 +48,15 @@ void StartupSequence::run()
     });
 }
 
-// The folders' names follow from the program file, which the window knew when it was made.
+// The folders were made with the window; those that could not be are told of once, here, and the
+// program goes on without them.
 void StartupSequence::setFolders()
 {
-    m_parts.services.files.makeFolderTree(m_parts.folders.temp);
+    std::string text;
+    for (const std::string& problem : m_parts.folders.problems)
+        text += (text.empty() ? "" : "\n") + problem;
+    if (!text.empty())
+        m_parts.services.messages.error(text);
 }
 
 void StartupSequence::applyLanguage()

@@ -66,8 +66,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
     , j2(fileDialog("j2", "CTM File|*.ctm"))
     , opimg(fileDialog("opimg", "All supported formats|*.jpg;*.jpeg;*.png;*.bmp"))
     , m_services(services)
-    , m_folders(services.programFile, services.files)
-    , m_workingFile(services.files, m_folders.program, m_slots)
+    , m_folders(services.programFile, services.environment, services.files)
+    , m_workingFile(services.files, m_folders.state, m_slots)
     , m_workCopy {.tempFolder = m_folders.temp, .path = {}}
     , m_reader(services.files, m_workCopy, m_slots,
           [this](std::size_t index, std::int32_t alpha) { SampleRender(index, alpha); })
@@ -98,7 +98,7 @@ TForm1::TForm1(Services& services, QWidget* parent)
         = std::make_unique<Languages>(*this, m_folders.data, services.registry, services.shell);
     const InterfaceTexts& texts = m_languages->texts();
     m_update
-        = std::make_unique<UpdateCheck>(services, *m_controls.StatusBar1, texts, m_folders.program);
+        = std::make_unique<UpdateCheck>(services, *m_controls.StatusBar1, texts, m_folders.cache);
     m_secondaryWindows = std::make_unique<SecondaryWindows>();
     m_catalogue = std::make_unique<SkinCatalogueHandlers>(SkinCatalogueHandlers::Parts {
         .services = services,
@@ -337,7 +337,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     // The temporary folder is only a scratch area: a failure to remove it is of no concern to the
     // user.
     try {
-        if (!m_services.files.deleteTree(m_folders.program, "temp"))
+        if (!m_folders.temp.empty() && !m_services.files.deleteTree(m_folders.temp, ""))
             qCWarning(logFiles) << "The temp folder could not be removed whole";
     } catch (...) {
         logCurrentFailure(logFiles(), "Removing the temp folder");

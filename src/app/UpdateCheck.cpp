@@ -16,18 +16,18 @@
 
 namespace tintabel {
 
-UpdateCheck::UpdateCheck(Services& services, StatusBar& statusBar, const InterfaceTexts& texts,
-    std::string programFolder)
+UpdateCheck::UpdateCheck(
+    Services& services, StatusBar& statusBar, const InterfaceTexts& texts, std::string folder)
     : m_services(services)
     , m_statusBar(statusBar)
     , m_texts(texts)
-    , m_programFolder(std::move(programFolder))
+    , m_folder(std::move(folder))
 {
 }
 
 void UpdateCheck::update()
 {
-    const std::string file = m_programFolder + "\\orb.ini";
+    const std::string file = m_folder + "\\orb.ini";
     if (m_services.downloader.download(
             updateServerAddress(m_services.environment) + "/orb.ini", file)
         == Downloader::kCannotConnect)

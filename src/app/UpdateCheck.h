@@ -16,9 +16,9 @@ struct Services;
 // reached at all stops the check.
 class UpdateCheck {
 public:
-    // The file goes into programFolder; the notice is in the texts of the language in force.
-    UpdateCheck(Services& services, StatusBar& statusBar, const InterfaceTexts& texts,
-        std::string programFolder);
+    // The file goes into folder; the notice is in the texts of the language in force.
+    UpdateCheck(
+        Services& services, StatusBar& statusBar, const InterfaceTexts& texts, std::string folder);
 
     // The version this program announces itself as; empty until the start-up sets it.
     void setProgramVersion(std::string version) { m_programVersion = std::move(version); }
@@ -43,7 +43,7 @@ private:
     Services& m_services;
     StatusBar& m_statusBar;
     const InterfaceTexts& m_texts;
-    std::string m_programFolder;
+    std::string m_folder;
     std::string m_programVersion;
     std::string m_updateUrl;
     bool m_updateAvailable = false;

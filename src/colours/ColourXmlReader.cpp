@@ -6,9 +6,12 @@
 #include "colours/IntegerText.h"
 #include "colours/SlotModel.h"
 #include "colours/WorkingCopy.h"
+#include "platform/AtomicWrite.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/XmlDocument.h"
+
+#include <cerrno>
 
 namespace tintabel {
 
@@ -44,6 +47,9 @@ void ColourXmlReader::load(const std::string& path, const std::string& docFileNa
 
 void ColourXmlReader::makeWorkingCopy(const std::string& path)
 {
+    // Without a folder for working copies (the user heard why at start) nothing can be loaded.
+    if (m_workCopy.tempFolder.empty())
+        throw InOutError(formatMessage("Cannot load \"%s\". %s", {path, ioReason(ENOTDIR)}));
     try {
         m_files.copyFileOrThrow(path, m_workCopy.path);
     } catch (const InOutError& error) {

@@ -62,7 +62,7 @@ protected:
     }
 
     // Something no write of the working file leaves there.
-    void spoilWorkingFile() { program.write(WorkingColourFile::kFileName, "old"); }
+    void spoilWorkingFile() { writeBytes(stateFolder() + WorkingColourFile::kFileName, "old"); }
 
     TempFolder user;
 };

@@ -129,7 +129,7 @@ TEST_F(SkinCatalogueHandlersTest, TheStandardSkinIsSetUpFromTheTemplatesWhenPick
     // The skins list is grey but can still be used.
     EXPECT_EQ(enabled(), (std::vector<bool> {false, true, false, false, false}));
     EXPECT_EQ(listColour(), kGrey);
-    EXPECT_TRUE(fs::exists(program / "dane.dat"));
+    EXPECT_TRUE(fs::exists(stateFolder() + "dane.dat"));
 
     fm.write("skins/fm2009/settings/config.xml", "old");
     fm.write("skins/fm2009/settings/fm colours.xml", R"(<colours>
@@ -175,7 +175,7 @@ TEST_F(SkinCatalogueHandlersTest, PickingAColourFileLoadsItForSavingBackIntoTheS
              named<QPushButton>(form, "sctbt"), named<QPushButton>(form, "loadbt")})
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
     EXPECT_EQ(form.slotModel().selected(), 1U);
-    EXPECT_TRUE(fs::is_directory(program / "temp"));
+    EXPECT_TRUE(fs::is_directory(form.folders().temp));
     EXPECT_TRUE(messages.shown().empty());
     // The game mode is chosen already: clicking it again changes nothing.
     click(named<QRadioButton>(form, "cbfm2009"));

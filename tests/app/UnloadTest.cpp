@@ -135,23 +135,5 @@ TEST_F(MainWindowFixture, UnloadRunsTheEditorsRulesOnlyForTextsItChanges)
     EXPECT_EQ(named<QLineEdit>(form, "hex")->text(), "FF00801");
 }
 
-TEST_F(MainWindowFixture, DataWritesTheWorkingFileBesideTheProgram)
-{
-    TForm1& form = start();
-    form.slotModel().setColour(0, 0x800000);
-    form.slotModel().setAlpha(0, "7");
-    form.data();
-    EXPECT_EQ(form.workingFile().path(), programFolder() + "dane.dat");
-    const std::string bytes = program.read("dane.dat");
-    ASSERT_EQ(bytes.size(), 536u);
-    EXPECT_EQ(bytes.substr(51, 16),
-        std::string("\x01"
-                    "0\0\0\x01"
-                    "0\0\0\x03"
-                    "128\x01"
-                    "7\0\0",
-            16));
-}
-
 } // namespace
 } // namespace tintabel::testing

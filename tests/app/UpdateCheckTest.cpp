@@ -107,7 +107,7 @@ TEST_F(UpdateCheckTest, TheSameVersionOffersNothingButTheFileAndAddressAreKept)
     serve(updateIni("2"));
     TForm1& form = startChecked();
     EXPECT_EQ(server.requests(), std::vector<std::string> {"/orb.ini"});
-    EXPECT_EQ(program.read("orb.ini"), updateIni("2"));
+    EXPECT_EQ(home.read(".cache/veldo-tintabel/orb.ini"), updateIni("2"));
     EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
     EXPECT_TRUE(notOffered());
     EXPECT_TRUE(messages.shown().empty());
@@ -194,12 +194,12 @@ TEST_F(UpdateCheckTest, VersionsAreReadByTheIntegerTextRule)
 
 TEST_F(UpdateCheckTest, AnUnreachableServerLeavesAnOldFileUnreadAndInPlace)
 {
-    program.write("orb.ini", updateIni("3"));
+    home.write(".cache/veldo-tintabel/orb.ini", updateIni("3"));
     pointAt("http://127.0.0.1:" + std::to_string(HttpTestServer::refusedPort()));
     TForm1& form = startChecked();
     EXPECT_TRUE(notOffered());
     EXPECT_EQ(form.updateCheck().updateUrl(), "");
-    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
+    EXPECT_EQ(home.read(".cache/veldo-tintabel/orb.ini"), updateIni("3"));
     EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -211,23 +211,23 @@ TEST_F(UpdateCheckTest, AServerThatAnswersWithAnErrorLeavesTheOldFileToBeRead)
     EXPECT_EQ(form().updateCheck().updateUrl(), "");
     EXPECT_TRUE(messages.shown().empty());
 
-    program.write("orb.ini", updateIni("3"));
+    home.write(".cache/veldo-tintabel/orb.ini", updateIni("3"));
     TForm1& form = startChecked();
     EXPECT_TRUE(offered());
     EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
-    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
+    EXPECT_EQ(home.read(".cache/veldo-tintabel/orb.ini"), updateIni("3"));
 }
 
 TEST_F(UpdateCheckTest, AServerThatNeverAnswersHoldsTheStartNoLongerThanTheTimeOut)
 {
-    program.write("orb.ini", updateIni("3"));
+    home.write(".cache/veldo-tintabel/orb.ini", updateIni("3"));
     server.neverAnswer("/orb.ini");
     const auto begin = std::chrono::steady_clock::now();
     startChecked();
     // The time-out is 1.5 s; the bound leaves room for a slow machine.
     EXPECT_LT(std::chrono::steady_clock::now() - begin, 15s);
     EXPECT_TRUE(notOffered());
-    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
+    EXPECT_EQ(home.read(".cache/veldo-tintabel/orb.ini"), updateIni("3"));
     EXPECT_TRUE(messages.shown().empty());
 }
 

@@ -58,7 +58,7 @@ protected:
         click(named<QPushButton>(window(), "savebt"));
     }
 
-    std::string workingCopy() { return program.read("temp/fm colours.xml"); }
+    std::string workingCopy() { return readBytes(window().folders().temp + "/fm colours.xml"); }
 
     bool editorsEnabled()
     {
@@ -103,7 +103,7 @@ TEST_F(XmlFileActionsTest, LoadingByHandFillsTheSlotsAndOpensTheEditors)
     EXPECT_FALSE(named<QRadioButton>(form, "garb")->isEnabled());
     EXPECT_TRUE(editorsEnabled());
     EXPECT_FALSE(named<QPushButton>(form, "sxmlbt")->isEnabled());
-    EXPECT_EQ(program.read("dane.dat").size(), 536u);
+    EXPECT_EQ(readBytes(stateFolder() + "dane.dat").size(), 536u);
 }
 
 TEST_F(XmlFileActionsTest, LoadingByHandSelectsTheFirstSlotAndKeepsTheOthersValues)
@@ -154,7 +154,7 @@ TEST_F(XmlFileActionsTest, AFileThatIsNoColourDocumentIsRefusedInTheCurrentLangu
     EXPECT_EQ(form.source().sourcePath, "");
     EXPECT_EQ(form.source().docFileName, "");
     EXPECT_FALSE(named<QRadioButton>(form, "larb")->isEnabled());
-    EXPECT_FALSE(fs::exists(program / "temp/other.xml"));
+    EXPECT_FALSE(fs::exists(form.folders().temp + "/other.xml"));
 }
 
 TEST_F(XmlFileActionsTest, AFileThatIsNotWellFormedShowsTheParsersMessage)
@@ -180,13 +180,13 @@ TEST_F(XmlFileActionsTest, AReadThatFailsKeepsWhatWasReadAndTheEditorsClosed)
     EXPECT_TRUE(named<QRadioButton>(form, "larb")->isEnabled());
     EXPECT_FALSE(named<QLineEdit>(form, "re")->isEnabled());
     EXPECT_FALSE(named<QPushButton>(form, "savebt")->isEnabled());
-    EXPECT_FALSE(fs::exists(program / "dane.dat"));
+    EXPECT_FALSE(fs::exists(stateFolder() + "dane.dat"));
 }
 
 TEST_F(XmlFileActionsTest, ASourceThatCannotBeCopiedIsNamedAndTheOlderCopyIsNotRead)
 {
     TForm1& form = start();
-    program.write("temp/fm colours.xml", kTwoEntries);
+    writeBytes(form.folders().temp + "/fm colours.xml", kTwoEntries);
     const std::string source = userFile("fm colours.xml",
         replaced(kTwoEntries, "red=\"10\" green=\"20\" blue=\"30\"",
             "red=\"1\" green=\"2\" blue=\"3\""));

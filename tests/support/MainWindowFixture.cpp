@@ -12,6 +12,11 @@ Environment environmentIn(const TempFolder& home)
     env.home = home.path().string();
     env.configHome = (home / ".config").string();
     env.dataHome = (home / ".local/share").string();
+    env.stateHome = (home / ".local/state").string();
+    env.cacheHome = (home / ".cache").string();
+    env.runtimeFolder = (home / "run").string(); // tempFolder, "tmp", is not made
+    std::filesystem::create_directories(home / "run");
+    env.tempFolder = (home / "tmp").string();
     env.documentsFolder = (home / "Documents").string();
     env.winePrefix = (home / ".wine").string();
     env.userName = "tester";

@@ -61,6 +61,8 @@ protected:
     TForm1& window() { return *m_window; }
     // The program folder as the program writes it: with a trailing separator.
     std::string programFolder() const { return program.withSlash(); }
+    // Where the program keeps "dane.dat", with a trailing separator.
+    std::string stateFolder() const { return home.withSlash() + ".local/state/veldo-tintabel/"; }
 
     TempFolder home;
     TempFolder program;

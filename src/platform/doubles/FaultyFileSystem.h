@@ -24,6 +24,7 @@ public:
     bool deleteFile(std::string_view path) override;
     bool setNormalAttributes(std::string_view path) override;
     bool makeFolderTree(std::string_view path) override;
+    // Folders are made as on the real system (inherited), whatever writes are refused.
     bool removeFolder(std::string_view path) override;
     // A tree at or under a refused folder, or one holding such a folder, is left whole.
     bool deleteTree(std::string_view base, std::string_view subPath) override;
