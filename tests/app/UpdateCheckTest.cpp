@@ -3,18 +3,14 @@
 #include "app/Languages.h"
 #include "app/StatusBar.h"
 #include "platform/CurlDownloader.h"
-#include "support/HttpTestServer.h"
 #include "support/MainWindowFixture.h"
 
 #include <QTest>
 
-#include <chrono>
-#include <memory>
+#include <filesystem>
 
 namespace tintabel::testing {
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr const char* kOffer = "New version is available! Click here to begin downloading!";
 constexpr const char* kPage = "https://veldo.example/tintabel/download.html";
@@ -28,103 +24,59 @@ std::string updateIni(std::string_view version, std::string_view url = kPage)
     return text;
 }
 
-// The main window as the program builds it, with the real downloader pointed at a server of the
-// test's own.
+// The window asks the update server for orb.ini while it starts; the downloader answers as the
+// test says.
 class UpdateCheckTest : public MainWindowFixture {
 protected:
     UpdateCheckTest()
-        : web {
-            .files = files,
-            .registry = registry,
-            .dialogs = dialogs,
-            .messages = messages,
-            .shell = shell,
-            .downloader = curl,
-            .pictures = pictures,
-            .environment = environment,
-            .programFile = services.programFile,
-        }
     {
-        pointAt(server.url(""));
+        services.environment.updateServer = "http://updates.example:8080";
         // With a chosen FM folder the start-up has no missing-folder text to put over the offer.
         registry.writeString(RegistryRoot::LocalMachine, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009",
             "Path", home.path().string());
     }
 
-    ~UpdateCheckTest() override { m_form.reset(); }
-
-    void pointAt(const std::string& address) { web.environment.updateServer = address; }
-
-    void serve(const std::string& ini) { server.respond("/orb.ini", {200, ini}); }
-
-    TForm1& startChecked()
+    TForm1& startServed(const std::string& ini)
     {
-        m_form.reset();
-        m_form = std::make_unique<TForm1>(web);
-        return *m_form;
+        downloader.queueFile(ini);
+        return restart();
     }
 
-    TForm1& form() { return *m_form; }
-    void clickStatusBar()
-    {
-        QTest::mouseClick(named<StatusBar>(*m_form, "StatusBar1"), Qt::LeftButton);
-    }
+    StatusBar* statusBar() { return named<StatusBar>(window(), "StatusBar1"); }
+    void clickStatusBar() { QTest::mouseClick(statusBar(), Qt::LeftButton); }
 
-    ::testing::AssertionResult offered()
+    // Whether the status bar offers the update, and whether a click opens kPage.
+    ::testing::AssertionResult offersThePage(bool offered)
     {
-        const std::string text = named<StatusBar>(*m_form, "StatusBar1")->text().toStdString();
-        const bool hand
-            = named<StatusBar>(*m_form, "StatusBar1")->cursor().shape() == Qt::PointingHandCursor;
-        if (m_form->updateCheck().updateAvailable() && hand && text == kOffer)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure()
-            << "status bar \"" << text << "\", hand " << hand << ", available "
-            << m_form->updateCheck().updateAvailable();
-    }
-
-    ::testing::AssertionResult notOffered()
-    {
-        if (m_form->updateCheck().updateAvailable()
-            || named<StatusBar>(*m_form, "StatusBar1")->text() == kOffer
-            || named<StatusBar>(*m_form, "StatusBar1")->cursor().shape() != Qt::ArrowCursor)
-            return ::testing::AssertionFailure() << "an update is offered";
+        const bool shown = statusBar()->text() == kOffer
+            && statusBar()->cursor().shape() == Qt::PointingHandCursor;
+        if (shown != offered || window().updateCheck().updateAvailable() != offered)
+            return ::testing::AssertionFailure()
+                << "status bar \"" << statusBar()->text().toStdString() << "\", offered " << shown;
+        const std::size_t before = shell.opened().size();
         clickStatusBar();
-        if (!shell.opened().empty())
-            return ::testing::AssertionFailure() << "a click opened " << shell.opened()[0].target;
+        if (shell.opened().size() != before + (offered ? 1 : 0))
+            return ::testing::AssertionFailure()
+                << "a click opened " << shell.opened().size() - before;
+        if (offered
+            && (shell.opened().back().target != kPage
+                || shell.opened().back().show != ShowWindow::Maximised))
+            return ::testing::AssertionFailure()
+                << "a click opened " << shell.opened().back().target;
         return ::testing::AssertionSuccess();
     }
-
-    HttpTestServer server;
-    CurlDownloader curl {environment, 500ms, 1500ms, 64 * 1024};
-    Services web;
-
-private:
-    std::unique_ptr<TForm1> m_form;
 };
 
-TEST_F(UpdateCheckTest, TheSameVersionOffersNothingButTheFileAndAddressAreKept)
+TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndTheFileIsKeptBesideTheProgram)
 {
-    serve(updateIni("2"));
-    TForm1& form = startChecked();
-    EXPECT_EQ(server.requests(), std::vector<std::string> {"/orb.ini"});
-    EXPECT_EQ(program.read("orb.ini"), updateIni("2"));
-    EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
-    EXPECT_TRUE(notOffered());
-    EXPECT_TRUE(messages.shown().empty());
-}
-
-TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndAClickOpensItsPageMaximised)
-{
-    serve(updateIni("3"));
-    startChecked();
-    ASSERT_TRUE(offered());
-    clickStatusBar();
-    ASSERT_EQ(shell.opened().size(), 1u);
-    EXPECT_EQ(shell.opened()[0].target, kPage);
-    EXPECT_EQ(shell.opened()[0].show, ShowWindow::Maximised);
-
+    startServed(updateIni("3"));
+    ASSERT_EQ(downloader.requested().size(), 1u);
+    EXPECT_EQ(downloader.requested()[0].url, "http://updates.example:8080/orb.ini");
+    EXPECT_EQ(downloader.requested()[0].destination, programFolder() + "\\orb.ini");
+    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
+    EXPECT_TRUE(offersThePage(true));
     // A hint may have replaced the offer: the click still opens the page.
-    named<StatusBar>(form(), "StatusBar1")->setText("| Current path (FM 2009) is /");
+    statusBar()->setText("| Current path (FM 2009) is /");
     clickStatusBar();
     EXPECT_EQ(shell.opened().size(), 2u);
     EXPECT_TRUE(messages.shown().empty());
@@ -133,101 +85,68 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndAClickOpensItsPageMaximised)
 TEST_F(UpdateCheckTest, TheOfferSpeaksTheLanguageInForce)
 {
     registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, Languages::kValue, "Polish");
-    serve(updateIni("3"));
-    TForm1& form = startChecked();
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(),
-        "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
-    EXPECT_TRUE(form.updateCheck().updateAvailable());
+    startServed(updateIni("3"));
+    EXPECT_EQ(statusBar()->text(), "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
 }
 
-TEST_F(UpdateCheckTest, AnOfferWithoutAnAddressOpensNothing)
+// The version is read by the integer text rule and compared with the program's, 2; the address
+// is taken whatever the version says, and only an http or https one goes to the shell.
+TEST_F(UpdateCheckTest, OnlyANewerVersionWithAWebAddressOpensThePage)
 {
-    serve(updateIni("3", ""));
-    TForm1& form = startChecked();
-    EXPECT_TRUE(offered());
-    EXPECT_EQ(form.updateCheck().updateUrl(), "");
-    clickStatusBar();
-    EXPECT_TRUE(shell.opened().empty());
-}
-
-TEST_F(UpdateCheckTest, OnlyWebAddressesAreHandedToTheShell)
-{
-    for (const char* address : {"file:///etc/passwd", "C:\\x.exe", "/usr/bin/xterm",
-             "javascript:alert(1)", "www.veldo.example", "http:///x"}) {
-        SCOPED_TRACE(address);
-        serve(updateIni("3", address));
-        TForm1& form = startChecked();
-        EXPECT_TRUE(offered());
-        EXPECT_EQ(form.updateCheck().updateUrl(), address);
+    struct Case {
+        const char* version;
+        const char* url;
+        bool offered;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"3", kPage, true, true},
+        {"2", kPage, false, false},
+        {"$A", kPage, true, true},
+        {"3a", kPage, false, false},
+        {"99999999999", kPage, false, false},
+        {"3", "", true, false},
+        {"3", "HTTP://veldo.example:8443/get?v=3#now", true, true},
+        {"3", "file:///etc/passwd", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.version) + " " + c.url);
+        startServed(updateIni(c.version, c.url));
+        EXPECT_EQ(window().updateCheck().updateUrl(), c.url);
+        EXPECT_EQ(window().updateCheck().updateAvailable(), c.offered);
+        EXPECT_EQ(statusBar()->text() == kOffer, c.offered);
+        const std::size_t before = shell.opened().size();
         clickStatusBar();
-        EXPECT_TRUE(shell.opened().empty());
-    }
-
-    EXPECT_TRUE(UpdateCheck::isWebAddress("http://veldo.example"));
-    EXPECT_TRUE(UpdateCheck::isWebAddress("HTTPS://veldo.example:8443/get?v=3#now"));
-    EXPECT_FALSE(UpdateCheck::isWebAddress("ftp://veldo.example/orb.zip"));
-    EXPECT_FALSE(UpdateCheck::isWebAddress("http://"));
-    EXPECT_FALSE(UpdateCheck::isWebAddress(" file:///etc/passwd"));
-    EXPECT_FALSE(UpdateCheck::isWebAddress("file://veldo.example/x"));
-    EXPECT_FALSE(UpdateCheck::isWebAddress(""));
-}
-
-TEST_F(UpdateCheckTest, VersionsAreReadByTheIntegerTextRule)
-{
-    // The quotes keep the blank, which the file's own trimming would take.
-    for (const char* newer : {"\" 3\"", "3", "+3", "$A", "0x10"}) {
-        SCOPED_TRACE(newer);
-        serve(updateIni(newer));
-        startChecked();
-        EXPECT_TRUE(offered());
-    }
-    for (const char* notNewer : {"\"3 \"", "3a", "", "three", "-3", "99999999999"}) {
-        SCOPED_TRACE(notNewer);
-        serve(updateIni(notNewer));
-        TForm1& form = startChecked();
-        EXPECT_TRUE(notOffered());
-        // The address is taken before the version is read.
-        EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
+        EXPECT_EQ(shell.opened().size(), before + (c.opens ? 1 : 0));
     }
     EXPECT_TRUE(messages.shown().empty());
+    for (const char* address : {"https://veldo.example", "http://veldo.example/x"})
+        EXPECT_TRUE(UpdateCheck::isWebAddress(address)) << address;
+    for (const char* address : {"/usr/bin/xterm", "C:\\x.exe", "javascript:alert(1)",
+             "www.veldo.example", "ftp://veldo.example/orb.zip", "http://", "http:///x",
+             " http://veldo.example", "file://veldo.example/x"})
+        EXPECT_FALSE(UpdateCheck::isWebAddress(address)) << address;
 }
 
-TEST_F(UpdateCheckTest, AnUnreachableServerLeavesAnOldFileUnreadAndInPlace)
+// A server that could not be reached, or that accepted and never answered (its time-out is the
+// downloader's), leaves the file of an earlier run unread; one that answered with an error leaves
+// it to be read.
+TEST_F(UpdateCheckTest, AFailedDownloadLeavesTheOldFileReadOnlyWhenTheServerAnswered)
 {
     program.write("orb.ini", updateIni("3"));
-    pointAt("http://127.0.0.1:" + std::to_string(HttpTestServer::refusedPort()));
-    TForm1& form = startChecked();
-    EXPECT_TRUE(notOffered());
-    EXPECT_EQ(form.updateCheck().updateUrl(), "");
-    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
-    EXPECT_TRUE(messages.shown().empty());
-}
+    restart(); // nothing queued: the server cannot be reached
+    EXPECT_TRUE(offersThePage(false));
+    EXPECT_EQ(window().updateCheck().updateUrl(), "");
 
-TEST_F(UpdateCheckTest, AServerThatAnswersWithAnErrorLeavesTheOldFileToBeRead)
-{
-    // Nothing served: 404.
-    startChecked();
-    EXPECT_TRUE(notOffered());
-    EXPECT_EQ(form().updateCheck().updateUrl(), "");
-    EXPECT_TRUE(messages.shown().empty());
-
-    program.write("orb.ini", updateIni("3"));
-    TForm1& form = startChecked();
-    EXPECT_TRUE(offered());
-    EXPECT_EQ(form.updateCheck().updateUrl(), kPage);
+    downloader.queueResult(CurlDownloader::kHttpError);
+    restart();
+    EXPECT_TRUE(offersThePage(true));
     EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
-}
 
-TEST_F(UpdateCheckTest, AServerThatNeverAnswersHoldsTheStartNoLongerThanTheTimeOut)
-{
-    program.write("orb.ini", updateIni("3"));
-    server.neverAnswer("/orb.ini");
-    const auto begin = std::chrono::steady_clock::now();
-    startChecked();
-    // The time-out is 1.5 s; the bound leaves room for a slow machine.
-    EXPECT_LT(std::chrono::steady_clock::now() - begin, 15s);
-    EXPECT_TRUE(notOffered());
-    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
+    std::filesystem::remove(program / "orb.ini");
+    downloader.queueResult(CurlDownloader::kHttpError);
+    restart();
+    EXPECT_TRUE(offersThePage(false));
     EXPECT_TRUE(messages.shown().empty());
 }
 
