@@ -12,6 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The reader's cases are its own tests'; here, what the window does with them.
 class ColourSchemeTest : public EditorsFixture {
 protected:
     // A loaded colour document, with the scheme buttons enabled as the loaders leave them.
@@ -22,23 +23,6 @@ protected:
         named<QPushButton>(form, "loadbt")->setEnabled(true);
         return form;
     }
-
-    std::string userFile(std::string_view name, std::string_view bytes = {})
-    {
-        user.write(name, bytes);
-        return (user / name).string();
-    }
-
-    // Clicks the button, answering its dialog with the path or cancelling it.
-    void clickAnswered(const char* button, const std::optional<std::string>& path)
-    {
-        if (path)
-            dialogs.queueAnswer(*path);
-        else
-            dialogs.queueCancel();
-        QTest::mouseClick(named<QPushButton>(window(), button), Qt::LeftButton);
-    }
-
     // The slots whose samples show a picture.
     std::vector<std::size_t> shownSamples()
     {
@@ -50,37 +34,27 @@ protected:
         }
         return shown;
     }
-
-    // Something no write of the working file leaves there.
-    void spoilWorkingFile() { program.write(WorkingColourFile::kFileName, "old"); }
-
-    TempFolder user;
 };
 
 TEST_F(ColourSchemeTest, ASavedSchemeLoadsBackEveryColourAndAlphaEvenFromAReadOnlyFile)
 {
     TForm1& form = ready();
+    clickAnswering("sctbt", std::nullopt);
     const std::string scheme = (user / "mine.ctm").string();
-    clickAnswered("sctbt", scheme);
+    clickAnswering("sctbt", scheme);
     EXPECT_EQ(readBytes(scheme), workingFile());
     fs::permissions(scheme, fs::perms::owner_read | fs::perms::group_read);
     files.refuseWrites(user.withSlash());
 
-    QTest::mouseClick(named<QRadioButton>(form, "earb"), Qt::LeftButton);
+    click("earb");
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         model().setColour(index, 0x123456);
         form.SampleRender(index, 3);
     }
-    clickAnswered("loadbt", scheme);
+    clickAnswering("loadbt", scheme);
     EXPECT_TRUE(messages.shown().empty());
-    ASSERT_EQ(dialogs.asked().size(), 2u);
-    const FileDialogRequest& save = dialogs.asked()[0].request;
-    const FileDialogRequest& load = dialogs.asked()[1].request;
-    EXPECT_EQ(std::tie(save.name, save.filter, save.defaultExtension),
-        std::tie("JvSaveDialog1", "CTM files|*.ctm", "ctm"));
-    EXPECT_EQ(std::tie(load.name, load.filter, load.defaultExtension),
-        std::tie("j2", "CTM File|*.ctm", ""));
-    EXPECT_TRUE(load.mayNotExist);
+    EXPECT_EQ(dialogs.asked()[1].request.defaultExtension, "ctm");
+    EXPECT_TRUE(dialogs.asked()[2].request.mayNotExist);
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         EXPECT_EQ(model().colour(index), kColours[index]) << index;
         EXPECT_EQ(model().alpha(index), kAlphas[index]) << index;
@@ -92,68 +66,55 @@ TEST_F(ColourSchemeTest, ASavedSchemeLoadsBackEveryColourAndAlphaEvenFromAReadOn
     expectInStep();
 }
 
-TEST_F(ColourSchemeTest, AFailedSaveIsReportedWithItsReasonAndACancelledOneAsksNothing)
+TEST_F(ColourSchemeTest, AFailedSaveIsReportedWithItsReason)
 {
     ready();
     files.refuseWrites(user.withSlash());
     const std::string scheme = (user / "mine.ctm").string();
-    clickAnswered("sctbt", scheme);
+    clickAnswering("sctbt", scheme);
     EXPECT_EQ(messages.errors(),
         (std::vector<std::string> {copyFailureText(scheme, "File access denied")}));
     EXPECT_FALSE(fs::exists(scheme));
-
-    messages.clear();
-    clickAnswered("sctbt", std::nullopt);
-    EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(ColourSchemeTest, OnlyTheSamplesOfTheSlotsInTheFileAndOfTheSelectedOneAreRenderedAgain)
+// Only the samples of the slots in the file and of the selected one are rendered again; the
+// working file is written unless the read failed.
+TEST_F(ColourSchemeTest, WhatALoadRendersAndWrites)
 {
-    ready();
-    spoilWorkingFile();
-    clickAnswered("loadbt", userFile("good.ctm", schemeRecord("good attribute", "3", "2", "1")));
-    EXPECT_EQ(model().colour(2), makeColour(3, 2, 1));
-    EXPECT_EQ(shownSamples(), (std::vector<std::size_t> {0, 2}));
-    EXPECT_EQ(workingFile(), WorkingColourFile::contents(model()));
-
-    // An empty file changes no slot and still rewrites the working file.
-    spoilWorkingFile();
-    clickAnswered("loadbt", userFile("empty.ctm"));
-    EXPECT_EQ(model().colour(2), makeColour(3, 2, 1));
-    EXPECT_EQ(shownSamples(), (std::vector<std::size_t> {0}));
-    EXPECT_EQ(workingFile(), WorkingColourFile::contents(model()));
-    EXPECT_TRUE(messages.shown().empty());
-}
-
-TEST_F(ColourSchemeTest, AMissingFileClearsTheSamplesAndACancelKeepsThem)
-{
-    ready();
-    spoilWorkingFile();
-    clickAnswered("loadbt", (user / "typed name.ctm").string());
-    EXPECT_TRUE(shownSamples().empty());
-    EXPECT_EQ(model().colour(1), kColours[1]);
-    EXPECT_EQ(workingFile(), "old");
-    EXPECT_TRUE(messages.shown().empty());
-
-    // Cancelling leaves the samples and writes the slots as they are.
-    window().SampleRender(1, 255);
-    clickAnswered("loadbt", std::nullopt);
-    EXPECT_EQ(shownSamples(), (std::vector<std::size_t> {1}));
-    EXPECT_EQ(workingFile(), WorkingColourFile::contents(model()));
-}
-
-TEST_F(ColourSchemeTest, ATextThatIsNoIntegerIsReportedWithTheRecordsBeforeItApplied)
-{
-    ready();
-    spoilWorkingFile();
-    clickAnswered("loadbt",
-        userFile("bad.ctm",
+    struct Case {
+        const char* name;
+        std::optional<std::string> bytes; // nullopt: a missing file
+        std::vector<std::size_t> shown;
+        std::pair<std::size_t, ColourValue> slot;
+        std::vector<std::string> errors;
+    };
+    const Case cases[] = {
+        {"good.ctm", schemeRecord("good attribute", "3", "2", "1"), {0, 2}, {2, 0x010203}, {}},
+        {"empty.ctm", "", {0}, {2, kColours[2]}, {}},
+        {"missing.ctm", std::nullopt, {}, {1, kColours[1]}, {}},
+        // The records before the fault are applied.
+        {"bad.ctm",
             schemeRecord("low attribute", "1", "2", "3", "4")
-                + schemeRecord("normal attribute", "", "", "")));
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("")}));
-    EXPECT_EQ(model().colour(0), makeColour(1, 2, 3));
-    EXPECT_EQ(shownSamples(), (std::vector<std::size_t> {0}));
-    EXPECT_EQ(workingFile(), "old");
+                + schemeRecord("normal attribute", "", "", ""),
+            {0}, {0, 0x030201}, {notAnInteger("")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ready();
+        program.write(WorkingColourFile::kFileName, "old");
+        clickAnswering("loadbt", c.bytes ? userFile(c.name, *c.bytes) : (user / c.name).string());
+        EXPECT_EQ(shownSamples(), c.shown);
+        EXPECT_EQ(model().colour(c.slot.first), c.slot.second);
+        EXPECT_EQ(messages.errors(), c.errors);
+        EXPECT_EQ(workingFile(),
+            c.bytes && c.errors.empty() ? WorkingColourFile::contents(model()) : "old");
+        close();
+    }
+    // Cancelling leaves the samples and writes the slots as they are.
+    ready();
+    clickAnswering("loadbt", std::nullopt);
+    EXPECT_EQ(shownSamples().size(), kSlotCount);
+    EXPECT_EQ(workingFile(), WorkingColourFile::contents(model()));
 }
 
 } // namespace

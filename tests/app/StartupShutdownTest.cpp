@@ -8,8 +8,6 @@
 #include "support/MainWindowFixture.h"
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -37,30 +35,26 @@ private:
         if (type == QtWarningMsg)
             s_lines.push_back(std::string(context.category) + ": " + text.toStdString());
     }
-
     static inline std::vector<std::string> s_lines;
     QtMessageHandler m_previous;
 };
 
+// What the session left in the temp folder, read-only or in sub-folders, goes with it; a failure
+// to remove it is logged, never shown.
 TEST_F(MainWindowFixture, TheTempFolderLivesWhileTheWindowIsOpen)
 {
     TForm1& form = start();
     EXPECT_EQ(form.folders().temp, programFolder() + "\\temp");
-    EXPECT_EQ(form.updateCheck().programVersion(), "2");
     ASSERT_TRUE(fs::is_directory(program / "temp"));
-
-    // What the session left there, read-only or in sub-folders, goes with it.
     program.write("temp/fm colours.xml", "<x/>");
     program.write("temp/deeper/left.xml", "<y/>");
     fs::permissions(program / "temp/fm colours.xml", fs::perms::owner_read | fs::perms::group_read);
-    QTest::mouseClick(named<QPushButton>(form, "exitbt"), Qt::LeftButton);
+    click("exitbt");
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(fs::exists(program / "temp"));
     EXPECT_TRUE(fs::exists(program / "help"));
     close();
-    EXPECT_TRUE(messages.shown().empty());
 
-    // A failure to remove it is logged, never shown.
     start();
     files.refuseWrites(programFolder() + "temp");
     program.write("temp/kept.xml", "<x/>");
@@ -82,10 +76,7 @@ TEST_F(MainWindowFixture, AnErrorInAStartUpStepEndsTheSequenceThereAndTheWindowS
     EXPECT_TRUE(fs::is_directory(program / "temp"));
     EXPECT_EQ(form.updateCheck().programVersion(), "");
     EXPECT_TRUE(named<ImageControl>(form, "logoimg")->picture().isNull());
-
-    form.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseClick(named<ImageControl>(form, "polimg"), Qt::LeftButton);
+    click("polimg");
     EXPECT_EQ(named<QGroupBox>(form, "GroupBox1")->title(), "Menedżer kolorów");
 }
 
@@ -96,7 +87,7 @@ public:
     bool picturesLoaded = false;
 
 protected:
-    void checkForUpdate() override { throw ConversionError(testing::notAnInteger("")); }
+    void checkForUpdate() override { throw ConversionError(notAnInteger("")); }
     void loadPictures() override
     {
         StartupSequence::loadPictures();
@@ -106,8 +97,8 @@ protected:
 
 TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
 {
-    TForm1& form = start();
-    FailingUpdateCheck sequence(form.startupParts());
+    EXPECT_EQ(start().updateCheck().programVersion(), "2");
+    FailingUpdateCheck sequence(window().startupParts());
     const WarningLog log;
     sequence.run();
     EXPECT_TRUE(sequence.picturesLoaded);
@@ -119,13 +110,10 @@ TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
 // A hint is "short|long": the short one is the tool tip, the long one goes to the status bar.
 TEST(StatusBarHints, SplitAtTheFirstBar)
 {
-    const std::tuple<const char*, const char*, const char*> hints[] {
-        {"| Current path (FM 2009) is /", "", " Current path (FM 2009) is /"},
-        {"Back|Back to the detected folder|and more", "Back",
-            "Back to the detected folder|and more"},
-        {"Both", "Both", "Both"},
-    };
-    for (const auto& [hint, tip, statusTip] : hints) {
+    for (const auto& [hint, tip, statusTip] : {std::tuple {"|Long", "", "Long"},
+             {"Back|Back to the detected folder|and more", "Back",
+                 "Back to the detected folder|and more"},
+             {"Both", "Both", "Both"}}) {
         QWidget control;
         StatusBar::setHint(control, hint);
         EXPECT_EQ(control.toolTip(), tip) << hint;
@@ -138,36 +126,26 @@ TEST_F(MainWindowFixture, APressOfAnyButtonOnTheFreeAreaTheLogoAndTwoGroupsMoves
     TForm1& form = start();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    struct Press {
-        const char* control;
-        Qt::MouseButton button;
-        QPoint at; // null: the centre
-        int moves;
-    };
-    const Press presses[] = {
+    const std::tuple<const char*, Qt::MouseButton, QPoint, int> presses[] = {
         {"Form1", Qt::LeftButton, {1, 1}, 1},
-        {"logoimg", Qt::LeftButton, {}, 1},
+        {"logoimg", Qt::LeftButton, {}, 1}, // a null point: the centre
         {"GroupBox2", Qt::RightButton, {100, 45}, 1},
         {"GroupBox3", Qt::MiddleButton, {200, 95}, 1},
-        // A caption inside a moving group moves the window too.
-        {"sllb", Qt::LeftButton, {}, 1},
+        {"sllb", Qt::LeftButton, {}, 1}, // a caption inside a moving group
         {"StatusBar1", Qt::LeftButton, {}, 0},
         {"GroupBox1", Qt::LeftButton, {300, 260}, 0},
         {"Label5", Qt::RightButton, {}, 0},
         {"lsbt", Qt::LeftButton, {}, 0},
     };
-    for (const Press& press : presses) {
-        SCOPED_TRACE(press.control);
-        QWidget* control = std::string_view(press.control) == "Form1"
-            ? &form
-            : named<QWidget>(form, press.control);
-        const QPoint at = press.at.isNull() ? control->rect().center() : press.at;
-        QSignalSpy moves(&form, &TForm1::moveRequested);
-        QTest::mousePress(control, press.button, {}, at);
-        QTest::mouseRelease(control, press.button, {}, at);
-        EXPECT_EQ(moves.count(), press.moves);
+    for (const auto& [name, button, point, moves] : presses) {
+        SCOPED_TRACE(name);
+        QWidget* control = std::string_view(name) == "Form1" ? &form : named<QWidget>(form, name);
+        const QPoint at = point.isNull() ? control->rect().center() : point;
+        QSignalSpy spy(&form, &TForm1::moveRequested);
+        QTest::mousePress(control, button, {}, at);
+        QTest::mouseRelease(control, button, {}, at);
+        EXPECT_EQ(spy.count(), moves);
     }
-    EXPECT_TRUE(messages.shown().empty());
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "colours/UserDataLocation.h"
 #include "platform/Paths.h"
 
-#include <QRadioButton>
 #include <QTest>
 
 namespace tintabel::testing {
@@ -40,8 +39,7 @@ void UserFolderFixture::addSkin(
     const fs::path& userFolder, const std::string& folder, std::string_view name)
 {
     writeBytes(userFolder / "skins" / folder / (folder + ".xml"),
-        "<?xml version=\"1.0\"?>\n<skin>\n\t<string id=\"name\" value=\"" + std::string(name)
-            + "\"/>\n</skin>\n");
+        "<skin><string id=\"name\" value=\"" + std::string(name) + "\"/></skin>");
 }
 
 std::vector<QString> UserFolderFixture::lines(const QListWidget& list)
@@ -52,33 +50,22 @@ std::vector<QString> UserFolderFixture::lines(const QListWidget& list)
     return result;
 }
 
-void UserFolderFixture::clickLine(QListWidget& list, int row)
-{
-    QListWidgetItem* item = list.item(row);
-    ASSERT_NE(item, nullptr);
-    list.scrollToItem(item);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
-}
-
 void UserFolderFixture::clickLine(QListWidget& list, const QString& text)
 {
     const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << text.toStdString();
-    clickLine(list, list.row(found.front()));
+    list.scrollToItem(found.front());
+    QTest::mouseClick(
+        list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
 }
 
 TForm1& UserFolderFixture::startInSkinMode()
 {
     TForm1& form = start();
-    showWindow();
-    QTest::mouseClick(named<QRadioButton>(form, "skinrb"), Qt::LeftButton);
+    form.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    click("skinrb");
     return form;
-}
-
-void UserFolderFixture::showWindow()
-{
-    window().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
 }
 
 } // namespace tintabel::testing

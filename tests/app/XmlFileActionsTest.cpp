@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include <filesystem>
 
@@ -23,73 +22,26 @@ const std::string kTwoEntries
 
 class XmlFileActionsTest : public MainWindowFixture {
 protected:
-    // A file of the user's, outside the program folder.
-    std::string userFile(std::string_view name, const std::string& text)
-    {
-        user.write(name, text);
-        return (user / name).string();
-    }
-
-    void click(const char* control)
-    {
-        QTest::mouseClick(named<QWidget>(window(), control), Qt::LeftButton);
-    }
-
-    // "Load XML file", answering the open dialog with the path.
-    void loadByHand(const std::string& path)
-    {
-        dialogs.queueAnswer(path);
-        click("lsbt");
-    }
-
-    // What a click in a skin's list of colour files hands the reader.
-    void loadFromSkin(const std::string& path)
-    {
-        TForm1& form = window();
-        named<QPushButton>(form, "savebt")->setEnabled(true);
-        named<QPushButton>(form, "sxmlbt")->setEnabled(true);
-        form.source().docFileName = fs::path(path).filename().string();
-        form.source().sourcePath = path;
-        form.load(path);
-    }
-
-    void saveAs(const std::string& path)
-    {
-        dialogs.queueAnswer(path);
-        click("savebt");
-    }
-
     std::string workingCopy() { return program.read("temp/fm colours.xml"); }
-
-    // The editors, the scheme buttons and "Save XML file as...", which a load opens together.
-    bool editorsEnabled()
+    std::vector<std::string> enabled()
     {
-        for (const char* control :
-            {"plt", "re", "ge", "be", "alp", "hex", "sctbt", "loadbt", "savebt"})
-            if (!named<QWidget>(window(), control)->isEnabled())
-                return false;
-        return true;
+        return enabledOf({"plt", "re", "ge", "be", "alp", "hex", "sctbt", "loadbt", "savebt",
+            "sxmlbt", "larb", "narb", "garb"});
     }
-
-    TempFolder user;
 };
 
 TEST_F(XmlFileActionsTest, LoadingByHandFillsTheSlotsSelectsTheFirstAndOpensTheEditors)
 {
     TForm1& form = start();
     const std::string source = userFile("fm colours.xml", kTwoEntries);
-    loadByHand(source);
+    clickAnswering("lsbt", source);
     click("narb");
-    ASSERT_EQ(form.slotModel().selected(), 1u);
     named<QListWidget>(form, "ListBox2")->addItem("fm colours.xml");
     form.slotModel().setColour(0, 0);
     fs::permissions(source, fs::perms::owner_read | fs::perms::group_read);
     program.write("dane.dat", "old");
-    loadByHand(source);
+    clickAnswering("lsbt", source);
 
-    ASSERT_EQ(dialogs.asked().size(), 2u);
-    EXPECT_EQ(dialogs.asked()[1].request.name, "od");
-    EXPECT_EQ(dialogs.asked()[1].request.filter, "XML|*.xml");
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(form.source().sourcePath, source);
     EXPECT_EQ(form.source().lastOpenedXml, source);
@@ -103,25 +55,17 @@ TEST_F(XmlFileActionsTest, LoadingByHandFillsTheSlotsSelectsTheFirstAndOpensTheE
     EXPECT_EQ(form.slotModel().selected(), 0u);
     EXPECT_TRUE(named<QRadioButton>(form, "larb")->isChecked());
     EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "10");
-    EXPECT_TRUE(named<QRadioButton>(form, "narb")->isEnabled());
-    EXPECT_FALSE(named<QRadioButton>(form, "garb")->isEnabled());
-    EXPECT_TRUE(editorsEnabled());
-    EXPECT_FALSE(named<QPushButton>(form, "sxmlbt")->isEnabled());
+    EXPECT_EQ(enabled(),
+        (std::vector<std::string> {
+            "plt", "re", "ge", "be", "alp", "hex", "sctbt", "loadbt", "savebt", "larb", "narb"}));
     EXPECT_EQ(program.read("dane.dat"), WorkingColourFile::contents(form.slotModel()));
-}
 
-TEST_F(XmlFileActionsTest, CancellingTheOpenDialogLeavesTheResetAndNothingElse)
-{
-    TForm1& form = start();
-    loadByHand(userFile("fm colours.xml", kTwoEntries));
+    // Cancelling the dialog leaves the reset and nothing else.
     named<QListWidget>(form, "ListBox2")->addItem("fm colours.xml");
-    dialogs.queueCancel();
-    click("lsbt");
-
+    clickAnswering("lsbt", std::nullopt);
     EXPECT_EQ(named<QListWidget>(form, "ListBox2")->count(), 0);
     EXPECT_EQ(form.slotModel().colour(0), SlotModel::kWhite);
-    EXPECT_FALSE(named<QRadioButton>(form, "larb")->isEnabled());
-    EXPECT_FALSE(named<QLineEdit>(form, "re")->isEnabled());
+    EXPECT_EQ(enabled(), std::vector<std::string> {"savebt"});
     EXPECT_EQ(form.source().sourcePath, "");
     EXPECT_TRUE(messages.shown().empty());
 }
@@ -134,14 +78,14 @@ TEST_F(XmlFileActionsTest, AFileThatIsNoColourDocumentIsRefusedInTheCurrentLangu
     named<QRadioButton>(form, "skinrb")->setChecked(true);
     // The skin mode turns loading by hand off; a scan that fails on a broken skin leaves it on.
     named<QPushButton>(form, "lsbt")->setEnabled(true);
-    loadByHand(userFile(
-        "other.xml", "<c><colour name=\"Low attribute\" red=\"1\" green=\"1\" blue=\"1\"/></c>"));
-
+    clickAnswering("lsbt",
+        userFile("other.xml",
+            "<c><colour name=\"Low attribute\" red=\"1\" green=\"1\" blue=\"1\"/></c>"));
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Nieobsługiwany plik XML."});
     EXPECT_TRUE(named<QRadioButton>(form, "manrb")->isChecked());
     EXPECT_EQ(form.source().sourcePath, "");
     EXPECT_EQ(form.source().docFileName, "");
-    EXPECT_FALSE(named<QRadioButton>(form, "larb")->isEnabled());
+    EXPECT_TRUE(enabled().empty());
     EXPECT_FALSE(fs::exists(program / "temp/other.xml"));
 }
 
@@ -149,15 +93,13 @@ TEST_F(XmlFileActionsTest, AFileThatIsNoColourDocumentIsRefusedInTheCurrentLangu
 TEST_F(XmlFileActionsTest, AReadThatFailsKeepsWhatWasReadAndTheEditorsClosed)
 {
     TForm1& form = start();
-    loadByHand(userFile("fm colours.xml",
-        "<c><colour name=\"low attribute\" red=\"1\" green=\"2\" blue=\"3\"/>"
-        "<colour red=\"4\" green=\"5\" blue=\"6\"/></c>"));
+    clickAnswering("lsbt",
+        userFile("fm colours.xml",
+            "<c><colour name=\"low attribute\" red=\"1\" green=\"2\" blue=\"3\"/><colour/></c>"));
     EXPECT_EQ(messages.errors(),
         std::vector<std::string> {"Could not convert variant of type (Null) into type (String)"});
     EXPECT_EQ(form.slotModel().colour(0), makeColour(1, 2, 3));
-    EXPECT_TRUE(named<QRadioButton>(form, "larb")->isEnabled());
-    EXPECT_FALSE(named<QLineEdit>(form, "re")->isEnabled());
-    EXPECT_FALSE(named<QPushButton>(form, "savebt")->isEnabled());
+    EXPECT_EQ(enabled(), std::vector<std::string> {"larb"});
     EXPECT_FALSE(fs::exists(program / "dane.dat"));
 }
 
@@ -165,22 +107,16 @@ TEST_F(XmlFileActionsTest, SaveAsWritesTheSlotsIntoACopyOfTheLoadedDocument)
 {
     TForm1& form = start();
     const std::string source = userFile("fm colours.xml", kTwoEntries);
-    loadByHand(source);
+    clickAnswering("lsbt", source);
     form.slotModel().setColour(1, makeColour(255, 0, 128));
     const std::string chosen = (user / "out/mine.xml").string();
     fs::create_directories(user / "out");
-    dialogs.queueCancel();
-    click("savebt");
+    clickAnswering("savebt", std::nullopt);
     EXPECT_EQ(workingCopy(), kTwoEntries);
     EXPECT_FALSE(fs::exists(chosen));
-    saveAs(chosen);
+    clickAnswering("savebt", chosen);
 
-    ASSERT_EQ(dialogs.asked().size(), 3u);
-    const FileDialogRequest& asked = dialogs.asked()[2].request;
-    EXPECT_EQ(asked.name, "sv");
-    EXPECT_EQ(asked.filter, "XML files|*.xml");
-    EXPECT_EQ(asked.defaultExtension, "xml");
-    EXPECT_EQ(asked.initialFileName, "fm colours.xml");
+    EXPECT_EQ(dialogs.asked()[2].request.initialFileName, "fm colours.xml");
     // The entry without an alpha gets the slot's.
     std::string expected = replaced(kTwoEntries, "blue=\"30\"", "blue=\"30\" alpha=\"255\"");
     expected = replaced(
@@ -194,8 +130,13 @@ TEST_F(XmlFileActionsTest, SaveAsWritesTheSlotsIntoACopyOfTheLoadedDocument)
 TEST_F(XmlFileActionsTest, SaveToSkinReplacesTheSkinsFileAndSaysSoButARefusedSaveKeepsTheOldFile)
 {
     TForm1& form = start();
+    // What a click in a skin's list of colour files does.
     const std::string source = userFile("fm colours.xml", kTwoEntries);
-    loadFromSkin(source);
+    for (const char* button : {"savebt", "sxmlbt"})
+        named<QPushButton>(form, button)->setEnabled(true);
+    form.source().docFileName = "fm colours.xml";
+    form.source().sourcePath = source;
+    form.load(source);
     form.slotModel().setColour(0, makeColour(11, 20, 30));
     click("sxmlbt");
     const std::string saved = replaced(kTwoEntries, "red=\"10\" green=\"20\" blue=\"30\"",
@@ -210,15 +151,15 @@ TEST_F(XmlFileActionsTest, SaveToSkinReplacesTheSkinsFileAndSaysSoButARefusedSav
     const std::string old = userFile("locked/mine.xml", "old");
     files.refuseWrites((user / "locked").string());
     files.refuseWrites(source);
-    saveAs(old);
+    clickAnswering("savebt", old);
     click("sxmlbt");
     EXPECT_EQ(readBytes(old), "old");
     EXPECT_EQ(readBytes(source), saved);
     // The errors name the file and the reason, and no success follows them.
+    EXPECT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.errors(),
         (std::vector<std::string> {"Cannot create file \"" + old + "\". File access denied",
             "Cannot create file \"" + source + "\". File access denied"}));
-    EXPECT_EQ(messages.shown().size(), 2u);
 }
 
 } // namespace

@@ -10,6 +10,7 @@ namespace tintabel::testing {
 namespace {
 
 using ChannelEditorsTest = EditorsFixture;
+using Texts = std::array<QString, 5>;
 
 // Starting from the first slot as loaded: 18, 52, 86, "123456", alpha 200.
 TEST_F(ChannelEditorsTest, EachEditKeepsChannelsHexSlotSampleAndWorkingFileInStep)
@@ -18,7 +19,7 @@ TEST_F(ChannelEditorsTest, EachEditKeepsChannelsHexSlotSampleAndWorkingFileInSte
         const char* editor;
         const char* text; // typed over the whole text; nullptr: emptied with Backspace
         bool fromCode; // written by the program rather than typed
-        std::array<QString, 5> texts;
+        Texts texts;
         ColourValue colour;
     };
     const Edit edits[] = {
@@ -32,10 +33,13 @@ TEST_F(ChannelEditorsTest, EachEditKeepsChannelsHexSlotSampleAndWorkingFileInSte
         {"be", "128", false, {"18", "52", "128", "123480", "200"}, 0x803412},
         {"hex", "ff8000", false, {"255", "128", "0", "FF8000", "200"}, 0x0080FF},
         {"hex", "0a0B0c", false, {"10", "11", "12", "0A0B0C", "200"}, 0x0C0B0A},
+        // Fewer than six digits change nothing.
+        {"hex", "12345", false, {"18", "52", "86", "12345", "200"}, 0x563412},
     };
     for (const Edit& edit : edits) {
         SCOPED_TRACE(std::string(edit.editor) + " " + (edit.text ? edit.text : "emptied"));
         TForm1& form = loaded();
+        const std::string file = workingFile();
         QLineEdit* editor = named<QLineEdit>(form, edit.editor);
         if (edit.fromCode) {
             form.editors().write(*editor, edit.text);
@@ -47,20 +51,13 @@ TEST_F(ChannelEditorsTest, EachEditKeepsChannelsHexSlotSampleAndWorkingFileInSte
         }
         EXPECT_EQ(texts(), edit.texts);
         EXPECT_EQ(model().colour(0), edit.colour);
-        expectInStep();
+        EXPECT_EQ(named<ColourSwatch>(form, "clr")->colour(), edit.colour);
+        if (edit.texts[3].size() == 6)
+            expectInStep();
+        else
+            EXPECT_EQ(workingFile(), file);
         close();
     }
-}
-
-TEST_F(ChannelEditorsTest, FewerThanSixHexDigitsChangeNothing)
-{
-    TForm1& form = loaded();
-    const std::string file = workingFile();
-    retype(named<QLineEdit>(form, "hex"), "12345");
-    EXPECT_EQ(texts(), (std::array<QString, 5> {"18", "52", "86", "12345", "200"}));
-    EXPECT_EQ(model().colour(0), kColours[0]);
-    EXPECT_EQ(named<ColourSwatch>(form, "clr")->colour(), kColours[0]);
-    EXPECT_EQ(workingFile(), file);
 }
 
 TEST_F(ChannelEditorsTest, LeadingZerosGoOnlyWhenTheColourChanges)
@@ -70,8 +67,7 @@ TEST_F(ChannelEditorsTest, LeadingZerosGoOnlyWhenTheColourChanges)
     retype(named<QLineEdit>(form, "re"), "00");
     EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "00");
     QTest::keyClicks(named<QLineEdit>(form, "re"), "7");
-    EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "7");
-    EXPECT_EQ(named<QLineEdit>(form, "hex")->text(), "073456");
+    EXPECT_EQ(texts(), (Texts {"7", "52", "86", "073456", "200"}));
     expectInStep();
 }
 
@@ -79,26 +75,24 @@ TEST_F(ChannelEditorsTest, APastedTextThatIsNoIntegerShowsTheErrorAndStops)
 {
     TForm1& form = loaded();
     const std::string file = workingFile();
-    QApplication::clipboard()->setText("1a");
-    named<QLineEdit>(form, "re")->selectAll();
-    named<QLineEdit>(form, "re")->paste();
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("1a")}));
-    EXPECT_EQ(texts(), (std::array<QString, 5> {"1a", "52", "86", "123456", "200"}));
+    const auto paste = [&](const char* editor, const char* text) {
+        messages.clear();
+        QApplication::clipboard()->setText(text);
+        named<QLineEdit>(form, editor)->selectAll();
+        named<QLineEdit>(form, editor)->paste();
+    };
+    paste("re", "1a");
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {notAnInteger("1a")}));
     EXPECT_EQ(model().colour(0), kColours[0]);
-
     // Another channel's rule meets it too, and stops at once: one error, nothing written.
     messages.clear();
     retype(named<QLineEdit>(form, "ge"), "7");
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("1a")}));
-    EXPECT_EQ(texts(), (std::array<QString, 5> {"1a", "7", "86", "123456", "200"}));
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {notAnInteger("1a")}));
+    EXPECT_EQ(texts(), (Texts {"1a", "7", "86", "123456", "200"}));
     EXPECT_EQ(workingFile(), file);
-
-    // A pasted hex code with a pair that is not hexadecimal names that pair.
-    messages.clear();
-    QApplication::clipboard()->setText("12G456");
-    named<QLineEdit>(form, "hex")->selectAll();
-    named<QLineEdit>(form, "hex")->paste();
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("$G4")}));
+    // A hex code with a pair that is not hexadecimal names that pair.
+    paste("hex", "12G456");
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {notAnInteger("$G4")}));
 }
 
 // The five editors on their own, as the key filter judges what is typed into them: a refused
@@ -109,8 +103,9 @@ TEST(EditorKeyFilter, RefusedCharactersLockTheEditorAndTypingStopsAtTheLength)
         const char* editor;
         const char* start;
         int selected; // characters selected from the start; -1: the cursor at the end
-        const char* keys; // \b Backspace, \x7F Delete, \x02 Left, \r Return, \x16 Ctrl+V,
-                          // \x01 a key typing an é
+        // \b Backspace, \x7F Delete, \x02 Left, \r Return, \x16 Ctrl+V, \x01 a key typing an é,
+        // \x03 and \x04 an input method composing a ż and a 5
+        const char* keys;
         const char* text;
         bool locked;
     };
@@ -127,6 +122,8 @@ TEST(EditorKeyFilter, RefusedCharactersLockTheEditorAndTypingStopsAtTheLength)
         {"alp", "200", 0, "\r", "200", true},
         {"alp", "20", 0, "\r1\x16", "120", true},
         {"be", "86", -1, "a", "86", true},
+        {"be", "", -1, "\x03", "", true},
+        {"be", "", -1, "\x03\x04", "5", false},
         {"hex", "", -1, "aF", "aF", false},
         {"hex", "aF", -1, "g", "aF", true},
         {"alp", "25", -1, "51", "255", false},
@@ -135,61 +132,36 @@ TEST(EditorKeyFilter, RefusedCharactersLockTheEditorAndTypingStopsAtTheLength)
         {"hex", "ABCDEF", -1, "1", "ABCDEF", false},
         {"hex", "ABCDEF", -1, "1\b", "ABCDE", false},
     };
+    const std::map<char, Qt::Key> keys {{'\b', Qt::Key_Backspace}, {'\x7F', Qt::Key_Delete},
+        {'\x02', Qt::Key_Left}, {'\r', Qt::Key_Return}};
     QApplication::clipboard()->setText("9");
     for (const Typing& typing : typings) {
         SCOPED_TRACE(std::string(typing.editor) + " " + typing.start + " + " + typing.keys);
-        QWidget window;
-        std::map<std::string, QLineEdit*> editors;
-        for (const char* name : {"re", "ge", "be", "hex", "alp"})
-            editors[name] = new QLineEdit(&window);
+        std::map<std::string, QLineEdit> editors;
         EditorKeyFilter filter(
-            *editors["re"], *editors["ge"], *editors["be"], *editors["hex"], *editors["alp"]);
-        QLineEdit* editor = editors[typing.editor];
-        editor->setText(typing.start);
+            editors["re"], editors["ge"], editors["be"], editors["hex"], editors["alp"]);
+        QLineEdit& editor = editors[typing.editor];
+        editor.setText(typing.start);
         if (typing.selected >= 0)
-            editor->setSelection(0, typing.selected);
+            editor.setSelection(0, typing.selected);
         for (const char* key = typing.keys; *key; ++key) {
-            switch (*key) {
-            case '\b':
-                QTest::keyClick(editor, Qt::Key_Backspace);
-                break;
-            case '\x7F':
-                QTest::keyClick(editor, Qt::Key_Delete);
-                break;
-            case '\x02':
-                QTest::keyClick(editor, Qt::Key_Left);
-                break;
-            case '\r':
-                QTest::keyClick(editor, Qt::Key_Return);
-                break;
-            case '\x16':
-                QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-                break;
-            case '\x01':
-                QTest::sendKeyEvent(
-                    QTest::Click, editor, Qt::Key_Eacute, QString::fromUtf8("é"), {});
-                break;
-            default:
-                QTest::keyClick(editor, *key);
+            if (keys.contains(*key)) {
+                QTest::keyClick(&editor, keys.at(*key));
+            } else if (*key == '\x16') {
+                QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+            } else if (*key == '\x01') {
+                QTest::sendKeyEvent(QTest::Click, &editor, Qt::Key_Eacute, "é", {});
+            } else if (*key == '\x03' || *key == '\x04') {
+                QInputMethodEvent composed;
+                composed.setCommitString(*key == '\x03' ? "ż" : "5");
+                QApplication::sendEvent(&editor, &composed);
+            } else {
+                QTest::keyClick(&editor, *key);
             }
         }
-        EXPECT_EQ(editor->text(), typing.text);
-        EXPECT_EQ(editor->isReadOnly(), typing.locked);
+        EXPECT_EQ(editor.text(), typing.text);
+        EXPECT_EQ(editor.isReadOnly(), typing.locked);
     }
-}
-
-TEST(EditorKeyFilter, CharactersComposedByAnInputMethodAreJudgedAlike)
-{
-    QLineEdit re, ge, be, hex, alp;
-    EditorKeyFilter filter(re, ge, be, hex, alp);
-    QInputMethodEvent composed;
-    composed.setCommitString(QString::fromUtf8("ż"));
-    QApplication::sendEvent(&be, &composed);
-    EXPECT_TRUE(be.isReadOnly());
-    composed.setCommitString("5");
-    QApplication::sendEvent(&be, &composed);
-    EXPECT_FALSE(be.isReadOnly());
-    EXPECT_EQ(be.text(), "5");
 }
 
 } // namespace

@@ -23,13 +23,6 @@ QImage composited(QImage beneath, ColourValue colour, int alpha)
     return beneath;
 }
 
-QImage filled(QRgb pixel)
-{
-    QImage image(16, 15, QImage::Format_RGB32);
-    image.fill(pixel);
-    return image;
-}
-
 class PreviewTest : public EditorsFixture {
 protected:
     QImage preview()
@@ -39,38 +32,25 @@ protected:
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     }
-
     // The part of the preview a sample at place covers.
-    static QImage area(const QImage& picture, QPoint place)
-    {
-        return picture.copy(QRect(place, QSize(16, 15)));
-    }
-
-    void background(QRgb colour)
-    {
-        QImage flat(150, 160, QImage::Format_RGB32);
-        flat.fill(colour);
-        named<ImageControl>(window(), "Image1")->setPicture(flat);
-    }
-
-    void render(std::size_t index, ColourValue colour, std::int32_t alpha)
-    {
-        model().setColour(index, colour);
-        window().SampleRender(index, alpha);
-    }
-
+    QImage area(QPoint place, QSize size = {16, 15}) { return preview().copy({place, size}); }
     QPoint placeOf(std::size_t index)
     {
-        const SamplePosition place = window().preview().position(index);
-        return {place.left, place.top};
+        return {window().preview().position(index).left, window().preview().position(index).top};
+    }
+    void render(std::size_t index, ColourValue colour, std::int32_t alpha, QPoint place)
+    {
+        window().preview().setPosition(index, {place.x(), place.y()});
+        model().setColour(index, colour);
+        window().SampleRender(index, alpha);
     }
 };
 
 TEST_F(PreviewTest, SamplesAreMadeByTheirFirstRenderBesideTheirSlotsRows)
 {
     TForm1& form = start();
-    EXPECT_FALSE(form.preview().samplesMade());
     form.SampleClearAll(); // nothing to clear yet
+    EXPECT_FALSE(form.preview().samplesMade());
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         SCOPED_TRACE(index);
         EXPECT_EQ(form.preview().sample(index), nullptr);
@@ -79,108 +59,71 @@ TEST_F(PreviewTest, SamplesAreMadeByTheirFirstRenderBesideTheirSlotsRows)
         ASSERT_NE(sample, nullptr);
         EXPECT_EQ(sample->parentWidget(), named<QGroupBox>(form, "GroupBox1"));
         EXPECT_EQ(sample->size(), QSize(16, 15));
-        // Inside the background, left of the slot's swatch and on its row.
         const QRect row = named<ColourSwatch>(form, kColourSlots[index].swatch)->geometry();
         EXPECT_TRUE(named<ImageControl>(form, "Image1")->geometry().contains(sample->geometry()));
         EXPECT_GE(sample->y(), row.top());
         EXPECT_LE(sample->geometry().bottom(), row.bottom() + 1);
+        EXPECT_EQ(sample->cursor().shape(), Qt::DragMoveCursor);
     }
     EXPECT_TRUE(form.preview().samplesMade());
-    const PreviewSample* sample = form.findChild<PreviewSample*>("salea");
-    EXPECT_EQ(sample, form.preview().sample(6));
-    EXPECT_EQ(sample->toolTip(), "special attribute label ");
-    EXPECT_EQ(sample->statusTip(), " special attribute label");
-    EXPECT_EQ(sample->cursor().shape(), Qt::DragMoveCursor);
+    EXPECT_EQ(form.findChild<PreviewSample*>("salea"), form.preview().sample(6));
 }
 
+// Over the grained default background and over a flat one, each pixel by the skin's rule with
+// the alpha's low eight bits; the alpha store keeps what it was given.
 TEST_F(PreviewTest, ASampleIsLaidOverTheBackgroundByTheSkinRuleWithTheAlphasLowBits)
 {
-    loaded();
-    background(kDarkBand);
-    const QPoint place = placeOf(0);
-    const std::pair<int, QImage> cases[] = {
-        {128, filled(qRgb(229, 104, 106))},
-        {0, filled(kDarkBand)},
-        {255, filled(qRgb(255, 0, 0))},
-        {300, composited(filled(kDarkBand), kRed, 44)},
-        {-5, composited(filled(kDarkBand), kRed, 251)},
-    };
-    for (const auto& [alpha, shown] : cases) {
+    loaded().preview().clear(0);
+    const QImage grained = area(placeOf(0));
+    window().SampleRender(0, 200);
+    EXPECT_EQ(area(placeOf(0)), composited(grained, kColours[0], 200));
+    QImage flat(150, 160, QImage::Format_RGB32);
+    flat.fill(kDarkBand);
+    named<ImageControl>(window(), "Image1")->setPicture(flat);
+    const QImage band = flat.copy(0, 0, 16, 15);
+    for (const auto& [alpha, shown] : {std::pair {128, composited(band, kRed, 128)}, {0, band},
+             {300, composited(band, kRed, 44)}, {-5, composited(band, kRed, 251)}}) {
         SCOPED_TRACE(alpha);
-        render(0, kRed, alpha);
-        EXPECT_EQ(area(preview(), place), shown);
-        // The alpha store keeps what it was given.
+        render(0, kRed, alpha, placeOf(0));
+        EXPECT_EQ(area(placeOf(0)), shown);
         EXPECT_EQ(model().alpha(0), std::to_string(alpha));
     }
-
-    // Over the grained default background every pixel is composited.
-    close();
-    start();
-    const QImage before = area(preview(), placeOf(3));
-    render(3, 0x3060C0, 77);
-    EXPECT_EQ(area(preview(), placeOf(3)), composited(before, 0x3060C0, 77));
+    EXPECT_EQ(composited(band, kRed, 128).pixel(0, 0), qRgb(229, 104, 106));
 }
 
-TEST_F(PreviewTest, LaterSamplesLieOverEarlierOnesAndARenderBringsOneToTheFront)
-{
-    TForm1& form = loaded();
-    background(kDarkBand);
-    form.SampleClearAll();
-    form.preview().setPosition(1, {118, 95});
-    const QPoint overlap(118, 95);
-    const QImage beneath = area(preview(), overlap).copy(0, 0, 8, 11);
-
-    render(0, kRed, 128);
-    render(1, kBlue, 128);
-    EXPECT_EQ(area(preview(), overlap).copy(0, 0, 8, 11),
-        composited(composited(beneath, kRed, 128), kBlue, 128));
-    render(0, kRed, 128);
-    EXPECT_EQ(area(preview(), overlap).copy(0, 0, 8, 11),
-        composited(composited(beneath, kBlue, 128), kRed, 128));
-}
-
-TEST_F(PreviewTest, SamplesLieOverLabelsAndUnderInputControls)
+// Later samples lie over earlier ones and a render brings one to the front; samples lie over
+// labels and under input controls; a cleared one shows nothing until its next render.
+TEST_F(PreviewTest, SamplesStackInRenderOrderOverLabelsAndUnderInputControls)
 {
     TForm1& form = loaded();
     form.SampleClearAll();
     const QPoint overLabel = named<QLabel>(form, "Label5")->pos() + QPoint(2, 0);
     const QPoint underEditor = named<QLineEdit>(form, "re")->pos() + QPoint(4, 2);
-    const QImage before = preview();
-    // The label's letters are there to be seen through the sample.
-    const QImage label = area(before, overLabel);
-    EXPECT_NE(label, filled(label.pixel(0, 0)));
+    const QImage label = area(overLabel);
+    const QImage editor = area(underEditor);
+    ASSERT_NE(label.copy(0, 0, 8, 15), label.copy(8, 0, 8, 15)); // the letters show through
+    render(2, kRed, 255, underEditor);
+    EXPECT_EQ(area(underEditor), editor);
 
-    form.preview().setPosition(0, {overLabel.x(), overLabel.y()});
-    form.preview().setPosition(1, {underEditor.x(), underEditor.y()});
-    render(0, kBlue, 100);
-    render(1, kRed, 255);
-    const QImage after = preview();
-    EXPECT_EQ(area(after, overLabel), composited(label, kBlue, 100));
-    EXPECT_EQ(area(after, underEditor), area(before, underEditor));
-}
+    const QPoint shared = overLabel + QPoint(8, 4);
+    const QImage beneath = area(shared, {8, 11});
+    render(0, kBlue, 100, overLabel);
+    EXPECT_EQ(area(overLabel), composited(label, kBlue, 100));
+    render(1, kRed, 128, shared);
+    EXPECT_EQ(area(shared, {8, 11}), composited(composited(beneath, kBlue, 100), kRed, 128));
+    render(0, kBlue, 100, overLabel);
+    EXPECT_EQ(area(shared, {8, 11}), composited(composited(beneath, kRed, 128), kBlue, 100));
 
-TEST_F(PreviewTest, AClearedSampleShowsNothingUntilItsNextRender)
-{
-    TForm1& form = loaded();
-    const QPoint place = placeOf(2);
-    const QImage rendered = area(preview(), place);
-    form.preview().clear(2);
-    const QImage cleared = area(preview(), place);
-    EXPECT_NE(cleared, rendered);
-    EXPECT_EQ(form.preview().sample(2)->pos(), place);
-
-    form.SampleRender(2, 128);
-    EXPECT_EQ(area(preview(), place), rendered);
-
+    form.preview().clear(0);
+    EXPECT_EQ(area(shared, {8, 11}), composited(beneath, kRed, 128));
+    EXPECT_EQ(form.preview().sample(0)->pos(), overLabel);
     form.SampleClearAll();
     for (std::size_t index = 0; index < kSlotCount; ++index)
         EXPECT_TRUE(form.preview().sample(index)->isHidden());
-    EXPECT_EQ(area(preview(), place), cleared);
-
-    // The samples go with the window.
+    EXPECT_EQ(area(overLabel), label);
     QPointer<PreviewSample> sample = form.preview().sample(0);
     close();
-    EXPECT_FALSE(sample);
+    EXPECT_FALSE(sample); // the samples go with the window
 }
 
 // What the window shows on the screen is repainted as things beneath a sample change.
@@ -189,10 +132,10 @@ TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
     TForm1& form = loaded();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.preview().setPosition(1, {114, 95});
     const QRect samples(110, 91, 20, 19);
     // The screen catches up with the grab once the pending paints are done.
-    const auto screenShows = [&form, samples](const QImage& expected) {
+    const auto screenShowsPreview = [&] {
+        const QImage expected = preview().copy(samples);
         return QTest::qWaitFor([&] {
             return form.screen()
                        ->grabWindow(form.winId())
@@ -202,20 +145,19 @@ TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
                 == expected;
         });
     };
-
-    render(0, kRed, 128);
-    render(1, kBlue, 128);
+    render(0, kRed, 128, {110, 91});
+    render(1, kBlue, 128, {114, 95});
     const QImage blueOnTop = preview().copy(samples);
-    EXPECT_TRUE(screenShows(blueOnTop));
-    render(0, kRed, 128);
+    EXPECT_TRUE(screenShowsPreview());
+    render(0, kRed, 128, {110, 91});
     const QImage redOnTop = preview().copy(samples);
     EXPECT_NE(redOnTop, blueOnTop);
-    EXPECT_TRUE(screenShows(redOnTop));
-
-    background(qRgb(0, 0, 0));
-    const QImage overBlack = preview().copy(samples);
-    EXPECT_NE(overBlack, redOnTop);
-    EXPECT_TRUE(screenShows(overBlack));
+    EXPECT_TRUE(screenShowsPreview());
+    QImage black(150, 160, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    named<ImageControl>(form, "Image1")->setPicture(black);
+    EXPECT_NE(preview().copy(samples), redOnTop);
+    EXPECT_TRUE(screenShowsPreview());
 }
 
 } // namespace

