@@ -50,20 +50,31 @@ std::vector<QString> UserFolderFixture::lines(const QListWidget& list)
     return result;
 }
 
+void UserFolderFixture::clickLine(QListWidget& list, int row)
+{
+    QListWidgetItem* item = list.item(row);
+    ASSERT_NE(item, nullptr);
+    list.scrollToItem(item);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
+}
+
 void UserFolderFixture::clickLine(QListWidget& list, const QString& text)
 {
     const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << text.toStdString();
-    list.scrollToItem(found.front());
-    QTest::mouseClick(
-        list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
+    clickLine(list, list.row(found.front()));
+}
+
+void UserFolderFixture::showWindow()
+{
+    window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
 }
 
 TForm1& UserFolderFixture::startInSkinMode()
 {
     TForm1& form = start();
-    form.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    showWindow();
     click("skinrb");
     return form;
 }
