@@ -96,10 +96,13 @@ bool EditorKeyFilter::typed(QLineEdit& editor, const QString& characters)
 
 bool EditorKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    // Characters composed by an input method arrive without a key press.
+    // Characters composed by an input method arrive without a key press; the editor would take a
+    // refused one, so it is kept from it here.
     if (event->type() == QEvent::InputMethod) {
         auto* editor = qobject_cast<QLineEdit*>(watched);
-        return editor && typed(*editor, static_cast<QInputMethodEvent*>(event)->commitString());
+        return editor
+            && (typed(*editor, static_cast<QInputMethodEvent*>(event)->commitString())
+                || editor->isReadOnly());
     }
     if (event->type() != QEvent::KeyPress)
         return false;

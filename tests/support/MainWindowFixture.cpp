@@ -1,5 +1,7 @@
 #include "support/MainWindowFixture.h"
 
+#include <QTest>
+
 #include <filesystem>
 
 namespace tintabel::testing {
@@ -63,6 +65,35 @@ void MainWindowFixture::close()
     if (m_window)
         m_window->close();
     m_window.reset();
+}
+
+void MainWindowFixture::click(const char* control)
+{
+    QTest::mouseClick(named<QWidget>(window(), control), Qt::LeftButton);
+}
+
+void MainWindowFixture::clickAnswering(const char* control, const std::optional<std::string>& path)
+{
+    if (path)
+        dialogs.queueAnswer(*path);
+    else
+        dialogs.queueCancel();
+    click(control);
+}
+
+std::vector<std::string> MainWindowFixture::enabledOf(std::initializer_list<const char*> controls)
+{
+    std::vector<std::string> enabled;
+    for (const char* control : controls)
+        if (named<QWidget>(window(), control)->isEnabled())
+            enabled.emplace_back(control);
+    return enabled;
+}
+
+std::string MainWindowFixture::userFile(std::string_view name, std::string_view bytes)
+{
+    user.write(name, bytes);
+    return (user / name).string();
 }
 
 TForm1& MainWindowFixture::restart()
