@@ -45,7 +45,7 @@ CommandLine::Result apply(FileSystem& files, const QStringList& arguments)
     const std::string schemePath = positional.first().toStdString();
     SlotScheme scheme;
     try {
-        scheme = SlotScheme::read(files, schemePath);
+        scheme = SlotScheme::read(files, schemePath, paletteFormatOf(schemePath));
     } catch (const Error& error) {
         return usageError(kApply, schemePath + ": " + error.what());
     }

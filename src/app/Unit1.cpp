@@ -7,7 +7,9 @@
 #include "app/InterfaceFont.h"
 #include "app/Languages.h"
 #include "app/LogCategories.h"
+#include "app/PaletteFiles.h"
 #include "app/PreviewBackground.h"
+#include "app/SchemeLoadPath.h"
 #include "app/SecondaryWindows.h"
 #include "app/SkinCatalogueHandlers.h"
 #include "app/SlotViews.h"
@@ -61,8 +63,9 @@ TForm1::TForm1(Services& services, QWidget* parent)
     : QWidget(parent)
     , od(fileDialog("od", "XML|*.xml"))
     , sv(fileDialog("sv", "XML files|*.xml", "xml"))
-    , JvSaveDialog1(fileDialog("JvSaveDialog1", "CTM files|*.ctm", "ctm"))
-    , j2(fileDialog("j2", "CTM File|*.ctm"))
+    , JvSaveDialog1(fileDialog(
+          "JvSaveDialog1", (std::string("CTM files|*.ctm") + PaletteFiles::kFilter).c_str(), "ctm"))
+    , j2(fileDialog("j2", (std::string("CTM File|*.ctm") + PaletteFiles::kFilter).c_str()))
     , opimg(fileDialog("opimg", "All supported formats|*.jpg;*.jpeg;*.png;*.bmp"))
     , m_services(services)
     , m_folders(services.programFile, services.files)
@@ -154,12 +157,14 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_layout = std::make_unique<PreviewLayout>(*m_controls.Image1, *m_preview, services.messages);
     // The scheme loader is also handed a typed name of a file that is not there.
     j2.mayNotExist = true;
+    m_loadPath = std::make_unique<SchemeLoadPath>(m_slots, *m_preview, m_workingFile, *m_selection);
     m_schemes = std::make_unique<ColourSchemeActions>(ColourSchemeActions::Parts {
         .services = services,
         .slotModel = m_slots,
         .workingFile = m_workingFile,
         .preview = *m_preview,
         .selection = *m_selection,
+        .loadPath = *m_loadPath,
         .JvSaveDialog1 = JvSaveDialog1,
         .j2 = j2,
     });

@@ -28,6 +28,7 @@ class Languages;
 class PreviewBackground;
 class PreviewLayout;
 class PreviewSamples;
+class SchemeLoadPath;
 class SecondaryWindows;
 class SkinCatalogueHandlers;
 class SlotSelection;
@@ -127,6 +128,7 @@ private:
     std::unique_ptr<XmlFileActions> m_xmlFiles;
     std::unique_ptr<PreviewBackground> m_background;
     std::unique_ptr<PreviewLayout> m_layout;
+    std::unique_ptr<SchemeLoadPath> m_loadPath;
     std::unique_ptr<ColourSchemeActions> m_schemes;
 };
 

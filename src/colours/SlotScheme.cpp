@@ -38,9 +38,8 @@ SlotScheme readSchemeFile(FileSystem& files, const std::string& path)
 
 } // namespace
 
-SlotScheme SlotScheme::read(FileSystem& files, const std::string& path)
+SlotScheme SlotScheme::read(FileSystem& files, const std::string& path, PaletteFormat format)
 {
-    const PaletteFormat format = paletteFormatOf(path);
     if (format == PaletteFormat::Scheme)
         return readSchemeFile(files, path);
     Palette palette = readPalette(format, files.readFile(path));

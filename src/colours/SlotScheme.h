@@ -2,6 +2,7 @@
 
 #include "colours/ColourSlot.h"
 #include "colours/ColourValue.h"
+#include "colours/PaletteFormat.h"
 
 #include <array>
 #include <optional>
@@ -25,11 +26,11 @@ struct SlotScheme {
     // Entries of a palette the reader passed over, one text per entry for the user.
     std::vector<std::string> warnings;
 
-    // By the file's extension. A scheme file (.ctm) gives what "Load colour scheme" puts into the
+    // A scheme file (.ctm) gives what "Load colour scheme" puts into the
     // slots (ColourSchemeReader: records by exact slot name, the later of two winning, alpha
     // included); a GIMP or Adobe palette (.gpl, .ase) what importPalette puts in. Raises the
     // reader's error (PaletteError, ConversionError, InOutError) for a file it refuses.
-    static SlotScheme read(FileSystem& files, const std::string& path);
+    static SlotScheme read(FileSystem& files, const std::string& path, PaletteFormat format);
     // Every colour the document loaded in the slots has: the slots it names (available ones).
     static SlotScheme ofSlots(const SlotModel& slotModel);
 

@@ -140,7 +140,7 @@ TEST_F(ColourFileCommandsTest, ConversionsGoRoundWithoutLosingAColour)
     }
     // Every alpha of the document is 255, which the palettes without alpha give back.
     EXPECT_EQ(folder.read("d.ctm"), folder.read("a.ctm"));
-    const SlotScheme scheme = SlotScheme::read(files, path("a.ctm"));
+    const SlotScheme scheme = SlotScheme::read(files, path("a.ctm"), PaletteFormat::Scheme);
     EXPECT_EQ(scheme.bySlot[2]->colour, makeColour(7, 8, 9));
 
     const CommandLine::Result missing = run(convert, {"none.gpl", "e.ase"});

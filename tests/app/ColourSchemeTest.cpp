@@ -74,7 +74,8 @@ TEST_F(ColourSchemeTest, ASavedSchemeLoadsBackEveryColourAndAlpha)
     saveScheme(scheme);
     ASSERT_EQ(dialogs.asked().size(), 1u);
     EXPECT_EQ(dialogs.asked()[0].request.name, "JvSaveDialog1");
-    EXPECT_EQ(dialogs.asked()[0].request.filter, "CTM files|*.ctm");
+    EXPECT_EQ(dialogs.asked()[0].request.filter,
+        "CTM files|*.ctm|GIMP palette|*.gpl|Adobe Swatch Exchange|*.ase");
     EXPECT_EQ(dialogs.asked()[0].request.defaultExtension, "ctm");
     EXPECT_EQ(fs::file_size(scheme), 536u);
     EXPECT_EQ(readBytes(scheme), workingFile());
@@ -87,7 +88,8 @@ TEST_F(ColourSchemeTest, ASavedSchemeLoadsBackEveryColourAndAlpha)
     EXPECT_TRUE(messages.shown().empty());
     ASSERT_EQ(dialogs.asked().size(), 2u);
     EXPECT_EQ(dialogs.asked()[1].request.name, "j2");
-    EXPECT_EQ(dialogs.asked()[1].request.filter, "CTM File|*.ctm");
+    EXPECT_EQ(dialogs.asked()[1].request.filter,
+        "CTM File|*.ctm|GIMP palette|*.gpl|Adobe Swatch Exchange|*.ase");
     EXPECT_EQ(dialogs.asked()[1].request.defaultExtension, "");
     EXPECT_TRUE(dialogs.asked()[1].request.mayNotExist);
     expectSlotsAsLoaded();

@@ -7,9 +7,11 @@ std::optional<std::string> ScriptedDialogs::answer(Kind kind, const FileDialogRe
     m_asked.push_back({kind, request});
     if (m_answers.empty())
         return std::nullopt;
-    std::optional<std::string> next = std::move(m_answers.front());
+    Answer next = std::move(m_answers.front());
     m_answers.pop_front();
-    return next;
+    if (next.path)
+        m_chosenFilter = next.filter;
+    return next.path;
 }
 
 std::optional<std::string> ScriptedDialogs::openFile(const FileDialogRequest& request)

@@ -22,9 +22,14 @@ public:
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     std::optional<std::string> chooseFolder() override;
+    std::size_t chosenFilter() const override { return m_chosenFilter; }
 
-    void queueAnswer(std::string path) { m_answers.emplace_back(std::move(path)); }
-    void queueCancel() { m_answers.emplace_back(std::nullopt); }
+    // The file type the user leaves chosen comes with the answer.
+    void queueAnswer(std::string path, std::size_t filter = 0)
+    {
+        m_answers.push_back({std::move(path), filter});
+    }
+    void queueCancel() { m_answers.push_back({std::nullopt, 0}); }
     const std::vector<Asked>& asked() const { return m_asked; }
     // Answers queued and not yet taken.
     std::size_t pending() const { return m_answers.size(); }
@@ -32,7 +37,13 @@ public:
 private:
     std::optional<std::string> answer(Kind kind, const FileDialogRequest& request);
 
-    std::deque<std::optional<std::string>> m_answers;
+    struct Answer {
+        std::optional<std::string> path;
+        std::size_t filter;
+    };
+
+    std::deque<Answer> m_answers;
+    std::size_t m_chosenFilter = 0;
     std::vector<Asked> m_asked;
 };
 
