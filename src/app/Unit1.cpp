@@ -17,6 +17,7 @@
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
 #include "app/Version.h"
+#include "app/WindowHistory.h"
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
@@ -168,6 +169,9 @@ TForm1::TForm1(Services& services, QWidget* parent)
         .JvSaveDialog1 = JvSaveDialog1,
         .j2 = j2,
     });
+    m_history = std::make_unique<WindowHistory>(*this, m_slots,
+        std::array {m_controls.re, m_controls.ge, m_controls.be, m_controls.hex, m_controls.alp},
+        *m_loadPath, services.messages);
     connectHandlers();
 
     if (const QScreen* desktop = screen())

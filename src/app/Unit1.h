@@ -34,6 +34,7 @@ class SkinCatalogueHandlers;
 class SlotSelection;
 class SlotViews;
 class UpdateCheck;
+class WindowHistory;
 class XmlFileActions;
 struct Services;
 
@@ -130,6 +131,7 @@ private:
     std::unique_ptr<PreviewLayout> m_layout;
     std::unique_ptr<SchemeLoadPath> m_loadPath;
     std::unique_ptr<ColourSchemeActions> m_schemes;
+    std::unique_ptr<WindowHistory> m_history;
 };
 
 } // namespace tintabel

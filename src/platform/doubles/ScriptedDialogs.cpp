@@ -7,11 +7,9 @@ std::optional<std::string> ScriptedDialogs::answer(Kind kind, const FileDialogRe
     m_asked.push_back({kind, request});
     if (m_answers.empty())
         return std::nullopt;
-    Answer next = std::move(m_answers.front());
+    std::optional<std::string> next = std::move(m_answers.front());
     m_answers.pop_front();
-    if (next.path)
-        m_chosenFilter = next.filter;
-    return next.path;
+    return next;
 }
 
 std::optional<std::string> ScriptedDialogs::openFile(const FileDialogRequest& request)

@@ -24,12 +24,9 @@ public:
     std::optional<std::string> chooseFolder() override;
     std::size_t chosenFilter() const override { return m_chosenFilter; }
 
-    // The file type the user leaves chosen comes with the answer.
-    void queueAnswer(std::string path, std::size_t filter = 0)
-    {
-        m_answers.push_back({std::move(path), filter});
-    }
-    void queueCancel() { m_answers.push_back({std::nullopt, 0}); }
+    void queueAnswer(std::string path) { m_answers.emplace_back(std::move(path)); }
+    void queueCancel() { m_answers.emplace_back(std::nullopt); }
+    void chooseFilter(std::size_t filter) { m_chosenFilter = filter; }
     const std::vector<Asked>& asked() const { return m_asked; }
     // Answers queued and not yet taken.
     std::size_t pending() const { return m_answers.size(); }
@@ -37,14 +34,9 @@ public:
 private:
     std::optional<std::string> answer(Kind kind, const FileDialogRequest& request);
 
-    struct Answer {
-        std::optional<std::string> path;
-        std::size_t filter;
-    };
-
-    std::deque<Answer> m_answers;
-    std::size_t m_chosenFilter = 0;
+    std::deque<std::optional<std::string>> m_answers;
     std::vector<Asked> m_asked;
+    std::size_t m_chosenFilter = 0;
 };
 
 } // namespace tintabel
