@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/ApplySchemeDialog.h"
 #include "app/ColourSchemeActions.h"
 #include "app/ColourSourceReset.h"
 #include "app/FmUserFolder.h"
@@ -40,6 +41,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 #include <filesystem>
@@ -172,6 +174,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_history = std::make_unique<WindowHistory>(*this, m_slots,
         std::array {m_controls.re, m_controls.ge, m_controls.be, m_controls.hex, m_controls.alp},
         *m_loadPath, services.messages);
+    m_applySkins = std::make_unique<ApplySchemeDialog>(
+        ApplySchemeDialog::Parts {services, texts, m_slots, m_catalogue->userFolder()}, this);
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -223,6 +227,9 @@ void TForm1::connectHandlers()
     onClick(m_controls.JvXPButton2, [this] { m_background->JvXPButton2Click(); });
     onClick(m_controls.sctbt, [this] { m_schemes->sctbtClick(); });
     onClick(m_controls.loadbt, [this] { m_schemes->loadbtClick(); });
+    onClick(m_controls.applyskinsbt, [this] { m_applySkins->start(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), this),
+        &QShortcut::activated, this, guarded(messages, [this] { m_applySkins->start(); }));
 
     // A radio button's handler runs when it becomes the chosen one, by a click or from code.
     const auto onChosen = [this, &messages](QRadioButton* button, auto handler) {

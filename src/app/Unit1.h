@@ -19,6 +19,7 @@
 
 namespace tintabel {
 
+class ApplySchemeDialog;
 class ChannelEditors;
 class ColourSchemeActions;
 class ColorPickerDialog;
@@ -132,6 +133,7 @@ private:
     std::unique_ptr<SchemeLoadPath> m_loadPath;
     std::unique_ptr<ColourSchemeActions> m_schemes;
     std::unique_ptr<WindowHistory> m_history;
+    std::unique_ptr<ApplySchemeDialog> m_applySkins;
 };
 
 } // namespace tintabel

@@ -94,29 +94,23 @@ TEST_F(ColourFileCommandsTest, AFileThatCannotBeReadFailsAloneAndStaysUntouched)
             "missing.xml: File not found\n", "empty: the skin has no colour file\n"})
         EXPECT_NE(result.err.find(failure), std::string::npos) << failure << " in\n" << result.err;
     EXPECT_EQ(folder.read("locked.xml"), skinDocument());
-    EXPECT_EQ(folder.read("loose.xml"), kChanged);
 }
 
 TEST_F(ColourFileCommandsTest, WrongArgumentsAndUnreadableSchemesEndWithTwoAndChangeNothing)
 {
     folder.write("bad.gpl", "GIMP Palette\n1 2\n");
-    folder.write("in.aco", "");
     const struct {
         bool convert;
         QStringList arguments;
         std::string errStart;
     } cases[] = {
         {false, {}, "tintabel apply: a scheme and at least one target are needed\nUsage: "},
-        {false, {"s.gpl"}, "tintabel apply: a scheme and at least one target are needed\n"},
         {false, {"--force", "s.gpl", "loose.xml"}, "tintabel apply: Unknown option 'force'.\n"},
         {false, {"bad.gpl", "loose.xml"}, "tintabel apply: " + path("bad.gpl") + ": Line 2 "},
-        {false, {"none.ctm", "loose.xml"},
-            "tintabel apply: " + path("none.ctm") + ": File not found\n"},
         {false, {"loose.xml", "loose.xml"},
             "tintabel apply: " + path("loose.xml") + ": Unknown palette file extension (.xml)\n"},
         {true, {"s.gpl"}, "tintabel convert: an input and an output file are needed\n"},
         {true, {"s.gpl", "out.xml"}, "tintabel convert: Unknown palette file extension (.xml)\n"},
-        {true, {"in.aco", "out.gpl"}, "tintabel convert: Unknown palette file extension (.aco)\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -140,8 +134,8 @@ TEST_F(ColourFileCommandsTest, ConversionsGoRoundWithoutLosingAColour)
     }
     // Every alpha of the document is 255, which the palettes without alpha give back.
     EXPECT_EQ(folder.read("d.ctm"), folder.read("a.ctm"));
-    const SlotScheme scheme = SlotScheme::read(files, path("a.ctm"), PaletteFormat::Scheme);
-    EXPECT_EQ(scheme.bySlot[2]->colour, makeColour(7, 8, 9));
+    EXPECT_EQ(SlotScheme::read(files, path("a.ctm"), PaletteFormat::Scheme).bySlot[2]->colour,
+        makeColour(7, 8, 9));
 
     const CommandLine::Result missing = run(convert, {"none.gpl", "e.ase"});
     EXPECT_EQ(missing.exitStatus, CommandLine::kFailure);

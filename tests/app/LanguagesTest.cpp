@@ -35,8 +35,8 @@ protected:
             named<QLabel>(form, "ctllb")->text(), named<QPushButton>(form, "plt")->text(),
             named<QPushButton>(form, "JvXPButton2")->text(),
             named<QPushButton>(form, "spbt")->text(), named<QPushButton>(form, "exitbt")->text(),
-            named<QRadioButton>(form, "skinrb")->text(),
-            named<QPushButton>(form, "sxmlbt")->text()};
+            named<QRadioButton>(form, "skinrb")->text(), named<QPushButton>(form, "sxmlbt")->text(),
+            named<QPushButton>(form, "applyskinsbt")->text()};
     }
 };
 
@@ -46,9 +46,9 @@ TEST_F(LanguagesTest, EnglishAtTheFirstStart)
     EXPECT_EQ(form.languages().languageName(), "");
     EXPECT_EQ(form.languages().texts(), englishTexts());
     EXPECT_EQ(captions(),
-        (std::vector<QString> {"Colour Manager", "Options", "Load/Save XML File",
-            "Sample Preview:", "(click to load colours)", "Palette", "Load background",
-            "Locate user data folder", "Close", "Load the XML file from skin", "Save to skin"}));
+        (std::vector<QString> {"Colour Manager", "Options", "Load/Save XML File", "Sample Preview:",
+            "(click to load colours)", "Palette", "Load background", "Locate user data folder",
+            "Close", "Load the XML file from skin", "Save to skin", "Apply scheme to skins…"}));
     EXPECT_EQ(form.languages().texts().msgNotColourXml, "Not appropriate XML file");
     EXPECT_EQ(storedLanguage(), "");
 }
@@ -62,7 +62,8 @@ TEST_F(LanguagesTest, ThePolishFlagSwitchesNowAndAtTheNextStart)
     EXPECT_EQ(window().languages().texts().msgNotColourXml, "Nieobsługiwany plik XML.");
     const std::vector<QString> polish {"Menedżer kolorów", "Opcje", "Wczytaj/zapisz plik XML",
         "Przykładowy podgląd:", "(kliknij by wczytać kolory)", "Paleta", "Wczytaj tło",
-        "Ustaw ścieżkę do KDU", "Zamknij", "Wczytaj XML ze skórki", "Zapisz do skórki"};
+        "Ustaw ścieżkę do KDU", "Zamknij", "Wczytaj XML ze skórki", "Zapisz do skórki",
+        "Zastosuj schemat do skórek…"};
     EXPECT_EQ(captions(), polish);
 
     restart();
@@ -86,7 +87,8 @@ TEST_F(LanguagesTest, AnUnknownStoredNameKeepsTheDesignedCaptionsAndNoMessages)
     EXPECT_EQ(captions(),
         (std::vector<QString> {"Colours manager", "Options", "Load/Save XML",
             "Simple preview with alpha: ", "(click to load settings.xml)", "Palett", "Wczytaj tlo",
-            "Set path to \"FM user folder\"", "Exit", "Load XML from skin", "Save XML to skin"}));
+            "Set path to \"FM user folder\"", "Exit", "Load XML from skin", "Save XML to skin",
+            "Apply scheme to skins…"}));
     // No help page belongs to such a name.
     click(named<QPushButton>(form, "helpbt"));
     EXPECT_TRUE(shell.opened().empty());

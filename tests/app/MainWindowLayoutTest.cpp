@@ -161,6 +161,7 @@ TEST_F(MainWindowLayout, OptionsAndXmlGroupsHoldTheirControls)
         {"lista1", "GroupBox3", {8, 120, 113, 49}, true, true},
         {"ListBox2", "GroupBox3", {128, 120, 121, 49}, true, true},
         {"sxmlbt", "GroupBox3", {160, 170, 0, 0}, false, true, "Save to skin"},
+        {"applyskinsbt", "GroupBox3", {8, 172, 148, 21}, true, true, "Apply scheme to skins…"},
         {"lista2", "GroupBox3", kAnywhere, true, false},
         {"lista3", "GroupBox3", kAnywhere, true, false},
         {"lista10", "GroupBox3", kAnywhere, true, false},
@@ -195,9 +196,10 @@ TEST_F(MainWindowLayout, DescribesItsFileDialogs)
     EXPECT_EQ(form.od.filter, "XML|*.xml");
     EXPECT_EQ(form.sv.filter, "XML files|*.xml");
     EXPECT_EQ(form.sv.defaultExtension, "xml");
-    EXPECT_EQ(form.JvSaveDialog1.filter, "CTM files|*.ctm");
+    EXPECT_EQ(form.JvSaveDialog1.filter,
+        "CTM files|*.ctm|GIMP palette|*.gpl|Adobe Swatch Exchange|*.ase");
     EXPECT_EQ(form.JvSaveDialog1.defaultExtension, "ctm");
-    EXPECT_EQ(form.j2.filter, "CTM File|*.ctm");
+    EXPECT_EQ(form.j2.filter, "CTM File|*.ctm|GIMP palette|*.gpl|Adobe Swatch Exchange|*.ase");
     EXPECT_EQ(form.j2.defaultExtension, "");
     EXPECT_EQ(form.opimg.filter, "All supported formats|*.jpg;*.jpeg;*.png;*.bmp");
 }
