@@ -44,6 +44,7 @@ FileDialogRequest schemeFileRequest()
 ApplySchemeDialog::ApplySchemeDialog(const Parts& parts, QWidget* parent)
     : QDialog(parent)
     , m_parts(parts)
+    , m_skinsLabel(new QLabel(this))
     , m_skins(new QListWidget(this))
     , m_current(new QRadioButton(this))
     , m_file(new QRadioButton(this))
@@ -68,7 +69,8 @@ ApplySchemeDialog::ApplySchemeDialog(const Parts& parts, QWidget* parent)
     m_current->setChecked(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_skins, 0, 0, 5, 1);
+    grid->addWidget(m_skinsLabel, 0, 0);
+    grid->addWidget(m_skins, 1, 0, 4, 1);
     grid->addWidget(m_current, 0, 1, 1, 3);
     grid->addWidget(m_file, 1, 1);
     grid->addWidget(m_fileName, 1, 2);
@@ -108,6 +110,7 @@ void ApplySchemeDialog::applyTexts()
 {
     const InterfaceTexts& texts = m_parts.texts;
     setWindowTitle(text(texts.txtApplyToSkins));
+    m_skinsLabel->setText(text(texts.txtSkinList));
     m_current->setText(text(texts.txtCurrentColours));
     m_file->setText(text(texts.txtSchemeFile));
     m_choose->setText(text(texts.txtChoose));

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -55,6 +56,7 @@ private:
 
     Parts m_parts;
     std::string m_schemeFile;
+    QLabel* m_skinsLabel;
     QListWidget* m_skins;
     QRadioButton* m_current;
     QRadioButton* m_file;
