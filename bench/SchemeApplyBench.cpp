@@ -62,7 +62,8 @@ void BM_ApplySchemeToSkins(benchmark::State& state)
     static const GeneratedSkins skins;
     LocalFileSystem files {Environment {}};
     const CommandLine::Command apply = applyCommand(files);
-    int scheme = 0;
+    // Across repetitions too, so that every run changes every file.
+    static int scheme = 0;
     for (auto _ : state) {
         const CommandLine::Result result = apply.run(skins.arguments(scheme));
         if (result.exitStatus != CommandLine::kSuccess)
