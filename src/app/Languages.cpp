@@ -45,6 +45,7 @@ constexpr CaptionName kCaptions[] = {
     {&InterfaceTexts::txtLocateFolder, "spbt"},
     {&InterfaceTexts::txtLoadManually, "manrb"},
     {&InterfaceTexts::txtLoadFromSkin, "skinrb"},
+    {&InterfaceTexts::txtApplyToSkins, "applyskinsbt"},
 };
 
 void setCaption(QWidget& control, const QString& caption)

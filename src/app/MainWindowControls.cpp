@@ -128,6 +128,8 @@ const ButtonRow<QPushButton> kButtons[] = {
         false},
     {&MainWindowControls::sxmlbt, "sxmlbt", Parent::XmlFiles, {160, 170, 89, kButtonHeight},
         "Save XML to skin", false},
+    {&MainWindowControls::applyskinsbt, "applyskinsbt", Parent::XmlFiles,
+        {8, 172, 148, kButtonHeight}, "Apply scheme to skins…"},
     {&MainWindowControls::helbp3bt, "helbp3bt", Parent::XmlFiles, {236, 16, 17, 17}, "?", true,
         false},
     {&MainWindowControls::Button1, "Button1", Parent::Window, {0, 0, 75, 25}, "Button1", true,

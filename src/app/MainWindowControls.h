@@ -80,6 +80,7 @@ struct MainWindowControls {
     QListWidget* lista1 = nullptr;
     QListWidget* ListBox2 = nullptr;
     QPushButton* sxmlbt = nullptr;
+    QPushButton* applyskinsbt = nullptr;
     QListWidget* lista2 = nullptr; // hidden working lists of the skin catalogue
     QListWidget* lista3 = nullptr;
     QListWidget* lista10 = nullptr;

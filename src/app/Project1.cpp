@@ -1,3 +1,4 @@
+#include "app/ColourFileCommands.h"
 #include "app/CommandLine.h"
 #include "app/ReadabilityCheck.h"
 #include "app/SecondaryWindows.h"
@@ -69,9 +70,12 @@ int main(int argc, char** argv)
     using namespace tintabel;
 
     // Answered before any application object exists, so that they need no display.
+    LocalFileSystem commandFiles(Environment::fromProcess());
     CommandLine commandLine(
         QStringLiteral("Edits the attribute colours of Football Manager 2009 skins."),
         QString::fromLatin1(version::kVersionLine));
+    commandLine.addCommand(applyCommand(commandFiles));
+    commandLine.addCommand(convertCommand(commandFiles));
     commandLine.addCommand(readabilityCheckCommand());
     const CommandLine::Result parsed = commandLine.run(argumentsOf(argc, argv));
     if (parsed.exitStatus) {

@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/ApplySchemeDialog.h"
 #include "app/ColourSchemeActions.h"
 #include "app/ColourSourceReset.h"
 #include "app/FmUserFolder.h"
@@ -7,8 +8,10 @@
 #include "app/InterfaceFont.h"
 #include "app/Languages.h"
 #include "app/LogCategories.h"
+#include "app/PaletteFiles.h"
 #include "app/PreviewBackground.h"
 #include "app/ReadabilityTracker.h"
+#include "app/SchemeLoadPath.h"
 #include "app/SecondaryWindows.h"
 #include "app/SkinCatalogueHandlers.h"
 #include "app/SlotViews.h"
@@ -16,6 +19,7 @@
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
 #include "app/Version.h"
+#include "app/WindowHistory.h"
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
@@ -38,6 +42,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 #include <filesystem>
@@ -62,8 +67,9 @@ TForm1::TForm1(Services& services, QWidget* parent)
     : QWidget(parent)
     , od(fileDialog("od", "XML|*.xml"))
     , sv(fileDialog("sv", "XML files|*.xml", "xml"))
-    , JvSaveDialog1(fileDialog("JvSaveDialog1", "CTM files|*.ctm", "ctm"))
-    , j2(fileDialog("j2", "CTM File|*.ctm"))
+    , JvSaveDialog1(fileDialog(
+          "JvSaveDialog1", (std::string("CTM files|*.ctm") + PaletteFiles::kFilter).c_str(), "ctm"))
+    , j2(fileDialog("j2", (std::string("CTM File|*.ctm") + PaletteFiles::kFilter).c_str()))
     , opimg(fileDialog("opimg", "All supported formats|*.jpg;*.jpeg;*.png;*.bmp"))
     , m_services(services)
     , m_folders(services.programFile, services.environment, services.files)
@@ -155,12 +161,14 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_layout = std::make_unique<PreviewLayout>(*m_controls.Image1, *m_preview, services.messages);
     // The scheme loader is also handed a typed name of a file that is not there.
     j2.mayNotExist = true;
+    m_loadPath = std::make_unique<SchemeLoadPath>(m_slots, *m_preview, m_workingFile, *m_selection);
     m_schemes = std::make_unique<ColourSchemeActions>(ColourSchemeActions::Parts {
         .services = services,
         .slotModel = m_slots,
         .workingFile = m_workingFile,
         .preview = *m_preview,
         .selection = *m_selection,
+        .loadPath = *m_loadPath,
         .JvSaveDialog1 = JvSaveDialog1,
         .j2 = j2,
     });
@@ -175,6 +183,11 @@ TForm1::TForm1(Services& services, QWidget* parent)
         .engimg = *m_controls.engimg,
         .polimg = *m_controls.polimg,
     });
+    m_history = std::make_unique<WindowHistory>(*this, m_slots,
+        std::array {m_controls.re, m_controls.ge, m_controls.be, m_controls.hex, m_controls.alp},
+        *m_loadPath, services.messages);
+    m_applySkins = std::make_unique<ApplySchemeDialog>(
+        ApplySchemeDialog::Parts {services, texts, m_slots, m_catalogue->userFolder()}, this);
     connectHandlers();
 
     if (const QScreen* desktop = screen())
@@ -227,6 +240,9 @@ void TForm1::connectHandlers()
     onClick(m_controls.readbt, [this] { m_readability->readbtClick(); });
     onClick(m_controls.sctbt, [this] { m_schemes->sctbtClick(); });
     onClick(m_controls.loadbt, [this] { m_schemes->loadbtClick(); });
+    onClick(m_controls.applyskinsbt, [this] { m_applySkins->start(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), this),
+        &QShortcut::activated, this, guarded(messages, [this] { m_applySkins->start(); }));
 
     // A radio button's handler runs when it becomes the chosen one, by a click or from code.
     const auto onChosen = [this, &messages](QRadioButton* button, auto handler) {

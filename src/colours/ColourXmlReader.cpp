@@ -32,7 +32,11 @@ void ColourXmlReader::load(const std::string& path, const std::string& docFileNa
     makeWorkingCopy(path);
 
     XmlDocument document = XmlDocument::load(m_files, m_workCopy.path);
-    const XmlNode root = document.documentElement();
+    read(document.documentElement());
+}
+
+void ColourXmlReader::read(const XmlNode& root)
+{
     const std::size_t children = root.childCount();
     for (std::size_t i = 0; i < children; ++i) {
         const XmlNode node = root.child(i);

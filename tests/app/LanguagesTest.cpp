@@ -22,6 +22,8 @@ const std::tuple<const char*, Text, const char*, const char*> kTexts[] = {
         "Wczytaj XML ze skórki"},
     {"ctllb", &InterfaceTexts::txtClickToLoad, "(click to load colours)",
         "(kliknij by wczytać kolory)"},
+    {"applyskinsbt", &InterfaceTexts::txtApplyToSkins, "Apply scheme to skins…",
+        "Zastosuj schemat do skórek…"},
     {nullptr, &InterfaceTexts::msgNotColourXml, "Not appropriate XML file",
         "Nieobsługiwany plik XML."},
     {nullptr, &InterfaceTexts::msgColoursSaved, "Colours have been saved correctly!",
