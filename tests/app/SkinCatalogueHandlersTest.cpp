@@ -184,7 +184,7 @@ TEST_F(SkinCatalogueHandlersTest, PickingAColourFileLoadsItForSavingBackIntoTheS
     // Any other choice starts afresh.
     pick("FM 2008- standard");
     EXPECT_EQ(form.source().sourcePath, "");
-    EXPECT_EQ(enabled(), (std::vector<bool> {false, true, true, false, false}));
+    EXPECT_EQ(enabled(), (std::vector<bool> {false, true, false, false, false}));
     click(named<QRadioButton>(form, "manrb"));
     EXPECT_TRUE(lines(*named<QListWidget>(form, "ListBox2")).empty());
     EXPECT_EQ(enabled(), (std::vector<bool> {true, false, false, false, false}));

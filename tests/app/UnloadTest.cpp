@@ -92,7 +92,7 @@ TEST_F(MainWindowFixture, UnloadReturnsSlotsAndEditorsToTheirStartState)
     EXPECT_EQ(afterReset, expected);
     EXPECT_EQ(afterReset.alphas[3], "255");
     EXPECT_EQ(afterReset.alphas[2], "102");
-    EXPECT_TRUE(named<QPushButton>(form, "savebt")->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(form, "savebt")->isEnabled());
     EXPECT_TRUE(named<QRadioButton>(form, "earb")->isChecked());
 
     form.unload();
