@@ -3,10 +3,12 @@
 #include "colours/SlotModel.h"
 #include "platform/Errors.h"
 #include "platform/GeneralErrorBox.h"
+#include "platform/LocalFileSystem.h"
 #include "platform/doubles/FaultyFileSystem.h"
 #include "platform/doubles/ScriptedMessageBoxes.h"
 #include "support/TempFolder.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace tintabel {
@@ -70,20 +72,26 @@ TEST_F(WorkingColourFileTest, HoldsExactlyTheEightRecordsOfTheMomentWhateverLayT
             2));
 }
 
-TEST_F(WorkingColourFileTest, AnUnwritableFolderRaisesTheReasonAndKeepsTheOldFile)
+TEST_F(WorkingColourFileTest, AFailedWriteRaisesTheFileAndTheReasonAndKeepsTheOldFile)
 {
     file.data();
     const std::string before = program.read("dane.dat");
-    files.refuseWrites(program.withSlash());
     slotModel.setColour(4, 0);
-    EXPECT_THROW(file.data(), InOutError);
-
-    ScriptedMessageBoxes messages;
-    showErrors(messages, [this] { file.data(); });
-    EXPECT_EQ(messages.errors(), std::vector<std::string> {"File access denied"});
-    EXPECT_EQ(program.read("dane.dat"), before);
-    // Nothing half-written is left beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.path()), {}), 1);
+    const std::pair<int, const char*> faults[]
+        = {{EACCES, "File access denied"}, {ENOSPC, "Disk full"}, {EDQUOT, "Disk quota exceeded"}};
+    for (const auto& [error, reason] : faults) {
+        SCOPED_TRACE(reason);
+        FaultyFileSystem faulty(environmentIn(home));
+        faulty.failWrites(program.withSlash(), error);
+        ScriptedMessageBoxes messages;
+        showErrors(
+            messages, [&] { WorkingColourFile(faulty, program.withSlash(), slotModel).data(); });
+        EXPECT_EQ(messages.errors(),
+            std::vector<std::string> {copyFailureText(program.withSlash() + "dane.dat", reason)});
+        EXPECT_EQ(program.read("dane.dat"), before);
+        // Nothing half-written is left beside it.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.path()), {}), 1);
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace tintabel {
 
@@ -54,9 +55,26 @@ void FaultyFileSystem::refuseReads(std::string_view path)
     m_refusedReads.push_back(normalised(path));
 }
 
+void FaultyFileSystem::failWrites(std::string_view path, int errorNumber)
+{
+    m_failedWrites.emplace_back(normalised(path), errorNumber);
+}
+
 bool FaultyFileSystem::writeRefused(std::string_view path) const
 {
     return withinAny(normalised(path), m_refusedWrites);
+}
+
+int FaultyFileSystem::writeError(std::string_view path) const
+{
+    if (writeRefused(path))
+        return EACCES;
+    const fs::path local = normalised(path);
+    for (const auto& [folder, error] : m_failedWrites) {
+        if (within(local, folder))
+            return error;
+    }
+    return 0;
 }
 
 bool FaultyFileSystem::readRefused(std::string_view path) const
@@ -81,13 +99,14 @@ std::vector<FolderEntry> FaultyFileSystem::list(std::string_view pattern)
 
 bool FaultyFileSystem::copyFile(std::string_view from, std::string_view to)
 {
-    return !readRefused(from) && !writeRefused(to) && m_real.copyFile(from, to);
+    return !readRefused(from) && writeError(to) == 0 && m_real.copyFile(from, to);
 }
 
 void FaultyFileSystem::copyFileOrThrow(std::string_view from, std::string_view to)
 {
-    if (readRefused(from) || writeRefused(to))
-        throw InOutError(copyFailureText(to, accessDenied));
+    const int error = readRefused(from) ? EACCES : writeError(to);
+    if (error != 0)
+        throw InOutError(copyFailureText(to, ioReason(error)));
     m_real.copyFileOrThrow(from, to);
 }
 
@@ -132,8 +151,8 @@ std::string FaultyFileSystem::readFile(std::string_view path)
 void FaultyFileSystem::writeFileAtomically(
     std::string_view path, std::string_view bytes, WriteDurability durability)
 {
-    if (writeRefused(path))
-        throw InOutError(accessDenied);
+    if (const int error = writeError(path))
+        throw InOutError(copyFailureText(path, ioReason(error)));
     m_real.writeFileAtomically(path, bytes, durability);
 }
 
