@@ -14,15 +14,13 @@ namespace tintabel::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using Contents = std::map<std::string, std::string>; // every file under a folder, by its path
+using Contents = std::map<std::string, std::string>; // every file in a folder, by its name
 
 Contents contentsOf(const fs::path& folder)
 {
     Contents contents;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (!entry.is_directory())
-            contents[fs::relative(entry.path(), folder).string()] = readBytes(entry.path());
-    }
+    for (const auto& entry : fs::directory_iterator(folder))
+        contents[entry.path().filename().string()] = readBytes(entry.path());
     return contents;
 }
 
