@@ -43,6 +43,8 @@ const Route kRoutes[] = {
         [](QLineEdit* editor, const QString& text) {
             QMimeData data;
             data.setText(text);
+            QDragEnterEvent drag(endOf(editor), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(editor, &drag);
             QDropEvent drop(endOf(editor), Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(editor, &drop);
             EXPECT_TRUE(drop.isAccepted());
