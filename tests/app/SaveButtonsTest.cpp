@@ -1,7 +1,6 @@
 #include "UserFolderFixture.h"
 
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <functional>
@@ -11,9 +10,8 @@ namespace {
 
 const char* const kWhole
     = R"(<colours><colour name="low attribute" red="1" green="2" blue="3"/></colours>)";
-const char* const kEntryWithoutName = R"(<colours>
-    <colour name="low attribute" red="1" green="2" blue="3"/><colour red="4" green="5" blue="6"/>
-</colours>)";
+const char* const kEntryWithoutName
+    = R"(<colours><colour name="low attribute" red="1" green="2" blue="3"/><colour/></colours>)";
 const char* const kNotWellFormed = R"(<colours><colour name="low attribute">)";
 
 using SaveButtonsTest = UserFolderFixture;
