@@ -7,7 +7,8 @@
 namespace tintabel {
 
 // The text of a failed file operation, as the program shows it: "File access denied" for a file
-// that may not be written, "File not found", "Path not found", "Disk full", else the system's text.
+// that may not be written, "File not found", "Path not found", "Disk full", "Disk quota exceeded",
+// else the system's text.
 std::string ioReason(int errorNumber);
 
 // Every replacing write is atomic: the destination holds its old or its new content, never a part,
