@@ -96,8 +96,8 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_selection = std::make_unique<SlotSelection>(m_slots, *m_editors);
     ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(services.messages, services.registry,
         std::filesystem::path(services.programFile).filename().string(), this);
-    m_reset = std::make_unique<ColourSourceReset>(
-        m_source, m_slots, *m_editors, *m_controls.sctbt, *m_controls.loadbt);
+    m_reset = std::make_unique<ColourSourceReset>(m_source, m_slots, *m_editors, *m_controls.sctbt,
+        *m_controls.loadbt, *m_controls.savebt, *m_controls.sxmlbt);
     m_slotViews = std::make_unique<SlotViews>(
         m_slots, m_controls.swatches, m_controls.slotButtons, services.messages);
     m_languages

@@ -72,8 +72,8 @@ public:
     virtual bool deleteTree(std::string_view base, std::string_view subPath) = 0;
 
     // Whole-file reads and writes. readFile raises InOutError; writeFileAtomically writes a
-    // temporary file beside the destination and renames it over, raising InOutError with the
-    // reason and leaving the old file whole on failure.
+    // temporary file beside the destination and renames it over, raising InOutError naming the
+    // destination and the reason and leaving the old file whole on failure.
     virtual std::string readFile(std::string_view path) = 0;
     virtual void writeFileAtomically(std::string_view path, std::string_view bytes,
         WriteDurability durability = WriteDurability::FlushToDisk)

@@ -279,13 +279,19 @@ std::string LocalFileSystem::readFile(std::string_view path)
 void LocalFileSystem::writeFileAtomically(
     std::string_view path, std::string_view bytes, WriteDurability durability)
 {
+    const auto fail
+        = [path](int error) { throw InOutError(copyFailureText(path, ioReason(error))); };
     const auto file = local(path);
     if (!file)
-        throw InOutError(ioReason(ENOTDIR));
+        fail(ENOTDIR);
     const fs::path destination = throughLink(*file);
     if (const int refusal = replaceRefusal(destination))
-        throw InOutError(ioReason(refusal));
-    tintabel::writeFileAtomically(destination, bytes, durability);
+        fail(refusal);
+    try {
+        tintabel::writeFileAtomically(destination, bytes, durability);
+    } catch (const InOutError& error) {
+        throw InOutError(copyFailureText(path, error.what()));
+    }
 }
 
 std::unique_ptr<RecordFile> LocalFileSystem::openRecords(

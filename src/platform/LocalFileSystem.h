@@ -40,7 +40,8 @@ private:
     Environment m_env;
 };
 
-// The text of a failed copy: it names the destination as the program wrote it and the reason.
+// The text of a failed copy or write: it names the destination as the program wrote it and the
+// reason.
 std::string copyFailureText(std::string_view destination, std::string_view reason);
 
 } // namespace tintabel

@@ -31,11 +31,11 @@ TEST_F(UnloadTest, ReturnsSourceSlotsAndEditorsToTheirStartState)
         EXPECT_EQ(
             form.source().sourcePath + form.source().docFileName + form.source().lastOpenedXml, "");
         // The selection is not its business; the editors' rules write the alpha they reset into
-        // the selected slot, and "Save XML file as..." stays.
+        // the selected slot; nothing unloaded can be saved.
         EXPECT_TRUE(named<QRadioButton>(form, "earb")->isChecked());
         EXPECT_EQ(model().alpha(3), round == 0 ? "255" : "7");
         EXPECT_EQ(model().alpha(2), "128");
-        EXPECT_TRUE(named<QPushButton>(form, "savebt")->isEnabled());
+        EXPECT_FALSE(named<QPushButton>(form, "savebt")->isEnabled());
     }
 }
 
