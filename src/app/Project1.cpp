@@ -7,6 +7,7 @@
 #include "platform/CurlDownloader.h"
 #include "platform/Environment.h"
 #include "platform/LocalFileSystem.h"
+#include "platform/OfflineDownloader.h"
 #include "platform/PictureLoader.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
@@ -15,6 +16,7 @@
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QCommandLineOption>
 #include <QDirIterator>
 #include <QIcon>
 #include <QImage>
@@ -68,9 +70,12 @@ int main(int argc, char** argv)
     using namespace tintabel;
 
     // Answered before any application object exists, so that they need no display.
-    const CommandLine commandLine(
+    CommandLine commandLine(
         QStringLiteral("Edits the attribute colours of Football Manager 2009 skins."),
         QString::fromLatin1(version::kVersionLine));
+    const QCommandLineOption noUpdateCheck(QStringLiteral("no-update-check"),
+        QStringLiteral("Does not ask the update server whether a newer version exists."));
+    commandLine.addWindowOption(noUpdateCheck);
     const CommandLine::Result parsed = commandLine.run(argumentsOf(argc, argv));
     if (parsed.exitStatus) {
         std::fputs(parsed.out.c_str(), stdout);
@@ -91,7 +96,11 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     QtMessageBoxes messages;
     QtShell shell(environment);
-    CurlDownloader downloader(environment);
+    CurlDownloader network(environment);
+    OfflineDownloader offline;
+    const bool checkForUpdate = TINTABEL_UPDATE_CHECK
+        && !parsed.windowOptions.contains(noUpdateCheck.names().constLast());
+    Downloader& downloader = checkForUpdate ? static_cast<Downloader&>(network) : offline;
     PictureLoader pictures(files);
     Services services {
         .files = files,
@@ -106,8 +115,7 @@ int main(int argc, char** argv)
         .processEvents = [] { QCoreApplication::processEvents(); },
     };
 
-    // The update check runs while the main window is made, before it is shown; the downloader's
-    // short time-outs keep an absent server from holding the start.
+    // Making the main window starts the update check, which goes on beside it.
     TForm1 Form1(services);
     TForm2 Form2(services);
     TForm3 Form3;

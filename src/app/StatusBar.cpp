@@ -47,7 +47,8 @@ bool StatusBar::eventFilter(QObject* watched, QEvent* event)
 void StatusBar::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    emit clicked();
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
 }
 
 } // namespace tintabel

@@ -321,6 +321,7 @@ void TForm1::startWindowMove()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    m_update->abandon();
     // The temporary folder is only a scratch area: a failure to remove it is of no concern to the
     // user.
     try {

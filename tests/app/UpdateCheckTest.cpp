@@ -1,14 +1,17 @@
 #include "app/UpdateCheck.h"
 
-#include "app/Languages.h"
+#include "app/ImageControl.h"
 #include "app/StatusBar.h"
 #include "platform/CurlDownloader.h"
 #include "support/HttpTestServer.h"
 #include "support/MainWindowFixture.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QTest>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 
 namespace tintabel::testing {
@@ -61,6 +64,17 @@ protected:
     {
         m_form.reset();
         m_form = std::make_unique<TForm1>(web);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !m_form->updateCheck().running(); }));
+        return *m_form;
+    }
+
+    // Shows the window while the server holds the request.
+    TForm1& startWaiting()
+    {
+        server.neverAnswer("/orb.ini");
+        m_form = std::make_unique<TForm1>(web);
+        m_form->show();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !server.requests().empty(); }));
         return *m_form;
     }
 
@@ -95,7 +109,8 @@ protected:
     }
 
     HttpTestServer server;
-    CurlDownloader curl {environment, 500ms, 1500ms, 64 * 1024};
+    // Only a server's answer ends a download before the test's own waits do.
+    CurlDownloader curl {environment, 500ms, 60s, 64 * 1024};
     Services web;
 
 private:
@@ -118,6 +133,8 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndAClickOpensItsPageMaximised)
     serve(updateIni("3"));
     startChecked();
     ASSERT_TRUE(offered());
+    QTest::mouseClick(named<StatusBar>(form(), "StatusBar1"), Qt::RightButton);
+    EXPECT_TRUE(shell.opened().empty());
     clickStatusBar();
     ASSERT_EQ(shell.opened().size(), 1u);
     EXPECT_EQ(shell.opened()[0].target, kPage);
@@ -130,14 +147,32 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndAClickOpensItsPageMaximised)
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(UpdateCheckTest, TheOfferSpeaksTheLanguageInForce)
+TEST_F(UpdateCheckTest, TheWindowShowsBeforeTheAnswerWhichSpeaksTheLanguageOfItsArrival)
 {
-    registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, Languages::kValue, "Polish");
-    serve(updateIni("3"));
-    TForm1& form = startChecked();
+    TForm1& form = startWaiting();
+    EXPECT_TRUE(form.updateCheck().running()); // and the window shown
+    QTest::mouseClick(named<ImageControl>(form, "polimg"), Qt::LeftButton);
+    EXPECT_TRUE(notOffered());
+
+    server.answerHeld({200, updateIni("3")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.updateCheck().running(); }));
     EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(),
         "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
-    EXPECT_TRUE(form.updateCheck().updateAvailable());
+    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->cursor().shape(), Qt::PointingHandCursor);
+    clickStatusBar();
+    EXPECT_EQ(shell.opened().size(), 1u);
+}
+
+TEST_F(UpdateCheckTest, ClosingTheWindowAbandonsTheDownloadAndItsAnswer)
+{
+    program.write("orb.ini", updateIni("2"));
+    TForm1& form = startWaiting();
+    form.close();
+    EXPECT_FALSE(form.updateCheck().running());
+    server.answerHeld({200, updateIni("3")});
+    QTest::qWait(50);
+    EXPECT_EQ(program.read("orb.ini"), updateIni("2"));
+    EXPECT_FALSE(form.updateCheck().updateAvailable());
 }
 
 TEST_F(UpdateCheckTest, AnOfferWithoutAnAddressOpensNothing)
@@ -218,17 +253,31 @@ TEST_F(UpdateCheckTest, AServerThatAnswersWithAnErrorLeavesTheOldFileToBeRead)
     EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
 }
 
-TEST_F(UpdateCheckTest, AServerThatNeverAnswersHoldsTheStartNoLongerThanTheTimeOut)
+// The built program against a server that never answers. TINTABEL_SCREENSHOT has it save a
+// picture of its window and then close the window as the user would.
+TEST(ProgramUpdateCheck, ClosingEndsTheProgramAtOnceAndTheOptionKeepsItOffTheNetwork)
 {
-    program.write("orb.ini", updateIni("3"));
-    server.neverAnswer("/orb.ini");
-    const auto begin = std::chrono::steady_clock::now();
-    startChecked();
-    // The time-out is 1.5 s; the bound leaves room for a slow machine.
-    EXPECT_LT(std::chrono::steady_clock::now() - begin, 15s);
-    EXPECT_TRUE(notOffered());
-    EXPECT_EQ(program.read("orb.ini"), updateIni("3"));
-    EXPECT_TRUE(messages.shown().empty());
+    for (const auto& [arguments, requests] :
+        {std::pair {QStringList(), std::vector<std::string> {"/orb.ini"}},
+            {QStringList("--no-update-check"), {}}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        HttpTestServer server;
+        server.neverAnswer("/orb.ini");
+        const TempFolder folder;
+        const QString screenshot = QString::fromStdString((folder / "window.png").string());
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TINTABEL_UPDATE_URL", QString::fromStdString(server.url("")));
+        environment.insert("TINTABEL_SCREENSHOT", screenshot);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TINTABEL_PROGRAM), arguments);
+        while (!QFile::exists(screenshot) && program.state() != QProcess::NotRunning)
+            QTest::qWait(5);
+        // The picture is saved just before the window closes.
+        EXPECT_TRUE(program.waitForFinished(1000)) << "still running a second after closing";
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        EXPECT_EQ(server.requests(), requests);
+    }
 }
 
 } // namespace

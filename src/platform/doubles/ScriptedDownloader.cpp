@@ -11,7 +11,8 @@ ScriptedDownloader::ScriptedDownloader(FileSystem& files)
 {
 }
 
-std::uint32_t ScriptedDownloader::download(std::string_view url, std::string_view destination)
+std::uint32_t ScriptedDownloader::download(
+    std::string_view url, std::string_view destination, std::stop_token)
 {
     m_requested.push_back({std::string(url), std::string(destination)});
     if (m_results.empty())

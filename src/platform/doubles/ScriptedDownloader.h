@@ -23,7 +23,9 @@ public:
 
     explicit ScriptedDownloader(FileSystem& files);
 
-    std::uint32_t download(std::string_view url, std::string_view destination) override;
+    using Downloader::download;
+    std::uint32_t download(
+        std::string_view url, std::string_view destination, std::stop_token stop) override;
 
     // A success that writes the bytes.
     void queueFile(std::string bytes) { m_results.push_back({0, std::move(bytes)}); }
