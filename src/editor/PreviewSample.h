@@ -24,8 +24,9 @@ public:
     void setPicture(QImage picture);
     void clearPicture();
 
-    // What the sample paints.
-    QImage composited() const;
+    // What the sample paints, at ratio device pixels per pixel: on a screen of several, what
+    // lies beneath is drawn at the screen's full resolution.
+    QImage composited(qreal ratio = 1) const;
 
 signals:
     void mouseDown(Qt::MouseButton button, QPoint position);
@@ -39,7 +40,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage beneath() const;
+    QImage beneath(qreal ratio) const;
 
     QImage m_picture;
 };
