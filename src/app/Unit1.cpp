@@ -3,9 +3,11 @@
 #include "app/ColourSchemeActions.h"
 #include "app/ColourSourceReset.h"
 #include "app/FmUserFolder.h"
+#include "app/FocusOrder.h"
 #include "app/ImageControl.h"
 #include "app/InterfaceFont.h"
 #include "app/Languages.h"
+#include "app/ListBox.h"
 #include "app/LogCategories.h"
 #include "app/PreviewBackground.h"
 #include "app/SecondaryWindows.h"
@@ -15,6 +17,7 @@
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
 #include "app/Version.h"
+#include "app/WindowShortcuts.h"
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
@@ -164,6 +167,10 @@ TForm1::TForm1(Services& services, QWidget* parent)
         .j2 = j2,
     });
     connectHandlers();
+    new WindowShortcuts(*this,
+        {*m_controls.lsbt, *m_controls.savebt, *m_controls.sxmlbt, *m_controls.helpbt,
+            *m_controls.exitbt});
+    applyFocusOrder(*this);
 
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
@@ -222,10 +229,8 @@ void TForm1::connectHandlers()
                 handler();
         }));
     };
-    const auto onLineClick = [this, &messages](QListWidget* list, auto handler) {
-        connect(list, &QListWidget::itemClicked, this,
-            guarded(
-                messages, [list, handler](QListWidgetItem* item) { handler(list->row(item)); }));
+    const auto onLineClick = [this, &messages](ListBox* list, auto handler) {
+        connect(list, &ListBox::chosen, this, guarded(messages, handler));
     };
     onClick(m_controls.spbt, [this] { m_fmUserFolder->spbtClick(); });
     onClick(m_controls.resbt, [this] { m_fmUserFolder->resbtClick(); });

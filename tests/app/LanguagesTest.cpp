@@ -3,6 +3,7 @@
 #include "app/ImageControl.h"
 #include "app/LanguageTexts.h"
 #include "app/StatusBar.h"
+#include "platform/QtMessageBoxes.h"
 #include "support/MainWindowFixture.h"
 
 #include <QGroupBox>
@@ -24,6 +25,16 @@ protected:
         registry.writeString(kRoot, Languages::kKey, "lang", name);
     }
     void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+    // The toolkit's own texts, as its message boxes show them.
+    static QStringList standardButtons()
+    {
+        const auto box = QtMessageBoxes::makeBox(QMessageBox::Question, "", "",
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, nullptr);
+        QStringList texts;
+        for (const auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            texts.append(box->button(button)->text().remove(QLatin1Char('&')));
+        return texts;
+    }
 
     // A few captions from each group and kind of control, as one comparable list.
     std::vector<QString> captions()
@@ -64,6 +75,7 @@ TEST_F(LanguagesTest, ThePolishFlagSwitchesNowAndAtTheNextStart)
         "Przykładowy podgląd:", "(kliknij by wczytać kolory)", "Paleta", "Wczytaj tło",
         "Ustaw ścieżkę do KDU", "Zamknij", "Wczytaj XML ze skórki", "Zapisz do skórki"};
     EXPECT_EQ(captions(), polish);
+    EXPECT_EQ(standardButtons(), QStringList({"Tak", "Nie", "Anuluj"}));
 
     restart();
     EXPECT_EQ(window().languages().languageName(), "Polish");
@@ -74,6 +86,7 @@ TEST_F(LanguagesTest, ThePolishFlagSwitchesNowAndAtTheNextStart)
     EXPECT_EQ(storedLanguage(), "English");
     EXPECT_EQ(window().languages().texts(), englishTexts());
     EXPECT_EQ(named<QGroupBox>(window(), "GroupBox1")->title(), "Colour Manager");
+    EXPECT_EQ(standardButtons(), QStringList({"Yes", "No", "Cancel"}));
     EXPECT_TRUE(messages.shown().empty());
 }
 
