@@ -68,16 +68,6 @@ protected:
         return *m_form;
     }
 
-    // Shows the window while the server holds the request.
-    TForm1& startWaiting()
-    {
-        server.neverAnswer("/orb.ini");
-        m_form = std::make_unique<TForm1>(web);
-        m_form->show();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !server.requests().empty(); }));
-        return *m_form;
-    }
-
     TForm1& form() { return *m_form; }
     void clickStatusBar()
     {
@@ -112,8 +102,6 @@ protected:
     // Only a server's answer ends a download before the test's own waits do.
     CurlDownloader curl {environment, 500ms, 60s, 64 * 1024};
     Services web;
-
-private:
     std::unique_ptr<TForm1> m_form;
 };
 
@@ -153,15 +141,18 @@ TEST_F(UpdateCheckTest, TheWindowShowsBeforeTheAnswerWhichOnlyAnOpenWindowReads)
 {
     for (const bool closed : {false, true}) {
         program.write("orb.ini", updateIni("2"));
-        TForm1& form = startWaiting();
-        EXPECT_TRUE(form.updateCheck().running()); // and the window shown
+        server.neverAnswer("/orb.ini"); // until answerHeld
+        m_form = std::make_unique<TForm1>(web);
+        TForm1& form = *m_form;
+        form.show();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !server.requests().empty(); }));
+        EXPECT_TRUE(form.updateCheck().running());
         QTest::mouseClick(named<ImageControl>(form, "polimg"), Qt::LeftButton);
         EXPECT_TRUE(notOffered());
         if (closed)
             form.close();
         server.answerHeld({200, updateIni("3")});
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form.updateCheck().running(); }));
-        QTest::qWait(50);
         EXPECT_EQ(program.read("orb.ini"), updateIni(closed ? "2" : "3"));
         EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text()
                 == QStringLiteral(u"Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!"),

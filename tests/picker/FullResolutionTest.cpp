@@ -1,9 +1,4 @@
-#include "picker/PictureBox.h"
 #include "picker/WheelPicture.h"
-#include "platform/doubles/ScriptedMessageBoxes.h"
-
-#include <QCoreApplication>
-#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -29,19 +24,6 @@ TEST(WheelPicture, AtTwoDevicePixelsPerPixelEachPixelKeepsItsColourInFinerDetail
              {x0 + 150, 150}, {x0 + 120, 70}})
         EXPECT_EQ(two.pixel(2 * x, 2 * y), one.pixel(x, y)) << x << ", " << y;
     EXPECT_NE(two.pixel(2 * (x0 + 120) + 1, 2 * 70 + 1), two.pixel(2 * (x0 + 120), 2 * 70));
-}
-
-// A mouse position between device pixels picks the pixel it falls in.
-TEST(PictureBox, APositionBetweenPixelsIsThePixelItIsIn)
-{
-    ScriptedMessageBoxes messages;
-    PictureBox box(messages, QSize(50, 50), QImage::Format_RGB32, nullptr);
-    PictureBox::Mouse got;
-    box.onMouseDown([&got](const PictureBox::Mouse& mouse) { got = mouse; });
-    QMouseEvent press(QEvent::MouseButtonPress, {10.5, 20.75}, {10.5, 20.75}, Qt::LeftButton,
-        Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&box, &press);
-    EXPECT_EQ(std::pair(got.x, got.y), std::pair(10, 20));
 }
 
 } // namespace
