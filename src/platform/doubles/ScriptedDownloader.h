@@ -23,6 +23,7 @@ public:
 
     explicit ScriptedDownloader(FileSystem& files);
 
+    using Downloader::download;
     std::uint32_t download(
         std::string_view url, std::string_view destination, std::stop_token stop) override;
 
