@@ -14,6 +14,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Services.h"
 
+#include <QWidget>
+
 namespace tintabel {
 
 StartupSequence::StartupSequence(const Parts& parts)
@@ -126,9 +128,10 @@ void StartupSequence::chooseUserFolder()
 
 void StartupSequence::loadPictures()
 {
-    m_parts.logoimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/logo.jpg")));
-    m_parts.engimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/eng.jpg")));
-    m_parts.polimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/pol.jpg")));
+    const qreal ratio = m_parts.window.devicePixelRatioF();
+    m_parts.logoimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/logo.jpg"), ratio));
+    m_parts.engimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/eng.jpg"), ratio));
+    m_parts.polimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/pol.jpg"), ratio));
 }
 
 void StartupSequence::showUserFolder()

@@ -4,9 +4,11 @@
 #include "app/ColourSchemeActions.h"
 #include "app/ColourSourceReset.h"
 #include "app/FmUserFolder.h"
+#include "app/FocusOrder.h"
 #include "app/ImageControl.h"
 #include "app/InterfaceFont.h"
 #include "app/Languages.h"
+#include "app/ListBox.h"
 #include "app/LogCategories.h"
 #include "app/PaletteFiles.h"
 #include "app/PreviewBackground.h"
@@ -20,6 +22,7 @@
 #include "app/UpdateCheck.h"
 #include "app/Version.h"
 #include "app/WindowHistory.h"
+#include "app/WindowShortcuts.h"
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
@@ -189,6 +192,10 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_applySkins = std::make_unique<ApplySchemeDialog>(
         ApplySchemeDialog::Parts {services, texts, m_slots, m_catalogue->userFolder()}, this);
     connectHandlers();
+    new WindowShortcuts(*this,
+        {*m_controls.lsbt, *m_controls.savebt, *m_controls.sxmlbt, *m_controls.helpbt,
+            *m_controls.exitbt});
+    applyFocusOrder(*this);
 
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
@@ -251,10 +258,8 @@ void TForm1::connectHandlers()
                 handler();
         }));
     };
-    const auto onLineClick = [this, &messages](QListWidget* list, auto handler) {
-        connect(list, &QListWidget::itemClicked, this,
-            guarded(
-                messages, [list, handler](QListWidgetItem* item) { handler(list->row(item)); }));
+    const auto onLineClick = [this, &messages](ListBox* list, auto handler) {
+        connect(list, &ListBox::chosen, this, guarded(messages, handler));
     };
     onClick(m_controls.spbt, [this] { m_fmUserFolder->spbtClick(); });
     onClick(m_controls.resbt, [this] { m_fmUserFolder->resbtClick(); });
@@ -350,6 +355,7 @@ void TForm1::startWindowMove()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    m_update->abandon();
     // The temporary folder is only a scratch area: a failure to remove it is of no concern to the
     // user.
     try {

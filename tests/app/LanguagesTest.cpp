@@ -1,5 +1,6 @@
 #include "app/Languages.h"
 
+#include "platform/QtMessageBoxes.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAbstractButton>
@@ -52,6 +53,15 @@ protected:
             }
         }
     }
+    // The toolkit's own texts, as its message boxes show them.
+    static QString standardButtons()
+    {
+        const auto box = QtMessageBoxes::makeBox(QMessageBox::Question, "", "",
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, nullptr);
+        return QString(box->button(QMessageBox::Yes)->text() + box->button(QMessageBox::No)->text()
+            + " " + box->button(QMessageBox::Cancel)->text())
+            .remove(QLatin1Char('&'));
+    }
 };
 
 // Help opens the page of the language in force; a refused write keeps the language.
@@ -65,12 +75,14 @@ TEST_F(LanguagesTest, EnglishAtFirstThenTheFlagsSwitchNowAndForTheNextStart)
     EXPECT_EQ(storedLanguage(), "Polish");
     EXPECT_EQ(window().languages().languageName(), "Polish");
     expectLanguage(true);
+    EXPECT_EQ(standardButtons(), "TakNie Anuluj");
     restart();
     expectLanguage(true);
     click("helpbt");
     click("engimg");
     EXPECT_EQ(storedLanguage(), "English");
     expectLanguage(false);
+    EXPECT_EQ(standardButtons(), "YesNo Cancel");
     click("helpbt");
     EXPECT_TRUE(messages.shown().empty());
 

@@ -1,14 +1,23 @@
 #include "app/UpdateCheck.h"
 
+#include "app/ImageControl.h"
 #include "app/Languages.h"
 #include "app/StatusBar.h"
 #include "platform/CurlDownloader.h"
+#include "support/HttpTestServer.h"
 #include "support/MainWindowFixture.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <chrono>
 #include <filesystem>
 
 namespace tintabel::testing {
 namespace {
+
+using namespace std::chrono_literals;
 
 constexpr const char* kOffer = "New version is available! Click here to begin downloading!";
 constexpr const char* kPage = "https://veldo.example/tintabel/download.html";
@@ -58,7 +67,45 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedInTheLanguageInForceAndTheFileIsKe
     // A hint may have replaced the offer: the click still opens the page.
     named<StatusBar>(window(), "StatusBar1")->setText("|Hint");
     EXPECT_EQ(opensOnClick(), 1u);
+    // Only the left button opens it.
+    QTest::mouseClick(named<StatusBar>(window(), "StatusBar1"), Qt::RightButton);
+    EXPECT_EQ(shell.opened().size(), 2u);
     EXPECT_TRUE(messages.shown().empty());
+}
+
+// With the real downloader and a server that answers when the test says: the window shows before
+// the answer, which is read in the language in force when it arrives; closing the window abandons
+// the download, and the answer is never read.
+TEST_F(UpdateCheckTest, TheWindowShowsBeforeTheAnswerWhichOnlyAnOpenWindowReads)
+{
+    HttpTestServer server;
+    // Only a server's answer ends a download before the test's own waits do.
+    CurlDownloader curl {environment, 500ms, 60s, 64 * 1024};
+    Services web {files, registry, dialogs, messages, shell, curl, pictures, environment,
+        services.programFile};
+    web.environment.updateServer = server.url("");
+    const std::string cached = ".cache/veldo-tintabel/orb.ini";
+    for (const bool closed : {false, true}) {
+        SCOPED_TRACE(closed);
+        home.write(cached, updateIni("2"));
+        server.neverAnswer("/orb.ini"); // until answerHeld
+        TForm1 form(web);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !server.requests().empty(); }));
+        EXPECT_TRUE(form.updateCheck().running());
+        QTest::mouseClick(named<ImageControl>(form, "polimg"), Qt::LeftButton);
+        EXPECT_FALSE(form.updateCheck().updateAvailable());
+        if (closed)
+            form.close();
+        server.answerHeld({200, updateIni("3")});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.updateCheck().running(); }));
+        EXPECT_EQ(home.read(cached), updateIni(closed ? "2" : "3"));
+        EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text()
+                == QStringLiteral(u"Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!"),
+            !closed);
+        EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->cursor().shape() == Qt::PointingHandCursor,
+            !closed);
+    }
 }
 
 // The version is read by the integer text rule and compared with the program's, 2; the address
@@ -99,6 +146,33 @@ TEST_F(UpdateCheckTest, OnlyANewerVersionWithAWebAddressOpensThePage)
     for (const char* address : {"C:\\x.exe", "www.veldo.example", "ftp://veldo.example/orb.zip",
              "http://", " http://veldo.example", "file://veldo.example/x"})
         EXPECT_FALSE(UpdateCheck::isWebAddress(address)) << address;
+}
+
+// The built program against a server that never answers. TINTABEL_SCREENSHOT has it save a
+// picture of its window and then close the window as the user would.
+TEST(ProgramUpdateCheck, ClosingEndsTheProgramAtOnceAndTheOptionKeepsItOffTheNetwork)
+{
+    for (const auto& [arguments, requests] :
+        {std::pair {QStringList(), std::vector<std::string> {"/orb.ini"}},
+            {QStringList("--no-update-check"), {}}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        HttpTestServer server;
+        server.neverAnswer("/orb.ini");
+        const TempFolder folder;
+        const QString screenshot = QString::fromStdString((folder / "window.png").string());
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TINTABEL_UPDATE_URL", QString::fromStdString(server.url("")));
+        environment.insert("TINTABEL_SCREENSHOT", screenshot);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TINTABEL_PROGRAM), arguments);
+        while (!QFile::exists(screenshot) && program.state() != QProcess::NotRunning)
+            QTest::qWait(5);
+        // The picture is saved just before the window closes.
+        EXPECT_TRUE(program.waitForFinished(1000)) << "still running a second after closing";
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        EXPECT_EQ(server.requests(), requests);
+    }
 }
 
 } // namespace

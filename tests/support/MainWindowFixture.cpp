@@ -1,5 +1,7 @@
 #include "support/MainWindowFixture.h"
 
+#include "app/UpdateCheck.h"
+
 #include <QTest>
 
 #include <filesystem>
@@ -57,6 +59,8 @@ MainWindowFixture::~MainWindowFixture()
 TForm1& MainWindowFixture::start()
 {
     m_window = std::make_unique<TForm1>(services);
+    // The update check answers from a thread of its own: tests start from the window it left.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_window->updateCheck().running(); }));
     return *m_window;
 }
 
