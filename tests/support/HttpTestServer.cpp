@@ -49,8 +49,9 @@ void sendAll(int connection, std::string_view bytes)
 
 void sendResponse(int connection, const HttpTestServer::Response& response)
 {
-    std::string head = "HTTP/1.1 " + std::to_string(response.status) + " "
-        + reasonPhrase(response.status) + "\r\nConnection: close\r\n";
+    // Clients read the status code; the reason phrase may be any text.
+    std::string head
+        = "HTTP/1.1 " + std::to_string(response.status) + " Status\r\nConnection: close\r\n";
     if (response.withContentLength)
         head += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
     for (const auto& [name, value] : response.headers)
