@@ -1,9 +1,6 @@
 #include "colours/ColourXmlFormat.h"
 
-#include "platform/Errors.h"
-#include "platform/LocalFileSystem.h"
 #include "platform/XmlDocument.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -26,22 +23,6 @@ TEST(ColourXmlFormatTest, MarkingEntriesAreDirectColourChildrenNamedExactlyLowAt
         XmlDocument document = XmlDocument::parse(text);
         EXPECT_EQ(ColourXmlFormat::markingEntryCount(document.documentElement()), count) << text;
     }
-}
-
-TEST(ColourXmlFormatTest, TheFileTestReadsTheFileWhereItLiesAndChangesNothing)
-{
-    testing::TempFolder folder;
-    LocalFileSystem files(Environment {});
-    const auto isColourDocument = [&](const char* name, const char* text) {
-        if (text)
-            folder.write(name, text);
-        return ColourXmlFormat::isColourDocumentFile(files, (folder / name).string());
-    };
-    EXPECT_TRUE(isColourDocument("a.xml", "<c>\r\n\t<colour name='low attribute'/>\r\n</c>"));
-    EXPECT_EQ(folder.read("a.xml"), "<c>\r\n\t<colour name='low attribute'/>\r\n</c>");
-    EXPECT_FALSE(isColourDocument("b.xml", "<c><colour name='normal attribute'/></c>"));
-    EXPECT_THROW(isColourDocument("bad.xml", "<c><colour name='low attribute'></c>"), XmlError);
-    EXPECT_THROW(isColourDocument("none.xml", nullptr), XmlError);
 }
 
 } // namespace

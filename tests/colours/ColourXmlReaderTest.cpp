@@ -8,6 +8,7 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,36 +32,26 @@ std::string document(std::string_view entries)
 
 class ColourXmlReaderTest : public ::testing::Test {
 protected:
-    ColourXmlReaderTest()
-        : files(Environment {})
-        , reader(files, workCopy, slots, [this](std::size_t index, std::int32_t alpha) {
-            renders.emplace_back(index, alpha);
-            slots.setAlpha(index, std::to_string(alpha));
-        })
-    {
-        workCopy.tempFolder = program.withSlash() + "\\temp";
-        files.makeFolderTree(workCopy.tempFolder);
-    }
+    ColourXmlReaderTest() { files.makeFolderTree(workCopy.tempFolder); }
 
     // Loads a document written as the skin's file, as the callers do.
-    void load(const std::string& text)
-    {
-        source.write("fm colours.xml", text);
-        reader.load(sourcePath, "fm colours.xml");
-    }
     std::string loadError(const std::string& text)
     {
-        return errorText<Error>([&] { load(text); });
+        source.write("fm colours.xml", text);
+        return errorText<Error>([&] { reader.load(sourcePath, "fm colours.xml"); });
     }
 
     TempFolder program;
     TempFolder source;
     const std::string sourcePath = (source / "fm colours.xml").string();
-    FaultyFileSystem files;
-    WorkingCopy workCopy;
+    FaultyFileSystem files {Environment {}};
+    WorkingCopy workCopy {program.withSlash() + "\\temp", ""};
     SlotModel slots;
     std::vector<std::pair<std::size_t, std::int32_t>> renders;
-    ColourXmlReader reader;
+    ColourXmlReader reader {files, workCopy, slots, [this](std::size_t index, std::int32_t alpha) {
+                                renders.emplace_back(index, alpha);
+                                slots.setAlpha(index, std::to_string(alpha));
+                            }};
 };
 
 TEST_F(ColourXmlReaderTest, EntriesApplyNodeByNodeAndTheLaterOfTwoNamesakesWins)
@@ -72,7 +63,7 @@ TEST_F(ColourXmlReaderTest, EntriesApplyNodeByNodeAndTheLaterOfTwoNamesakesWins)
         + "<shade name=\"good attribute\" red=\"1\" green=\"1\" blue=\"1\"/><colour name=\"x\"/>"
         + entry("name=\"normal attribute\" red=\"3\" green=\"3\" blue=\"3\" alpha=\"30\""));
     slots.setAlpha(4, "99");
-    load(text);
+    EXPECT_EQ(loadError(text), "(no error)");
     EXPECT_EQ(renders, (decltype(renders) {{1, 255}, {0, 1000}, {1, 30}}));
     EXPECT_EQ(slots.colour(0), makeColour(0, 255, 128));
     EXPECT_EQ(slots.alpha(0), "1000");
@@ -86,12 +77,8 @@ TEST_F(ColourXmlReaderTest, EntriesApplyNodeByNodeAndTheLaterOfTwoNamesakesWins)
 
 TEST_F(ColourXmlReaderTest, AFaultyEntryStopsTheReadAfterWhatCameBefore)
 {
-    const struct {
-        std::string entries;
-        std::string message;
-        std::size_t slot;
-        ColourValue colour; // of the slot, made available before its channels are read
-    } cases[] = {
+    // Entries, message, and the slot with its colour, made available before its channels are read.
+    const std::tuple<std::string, std::string, std::size_t, ColourValue> cases[] = {
         {entry("name=\"low attribute\" red=\"1\" green=\"2\" blue=\"3\"")
                 + entry("red=\"9\" green=\"9\" blue=\"9\"")
                 + entry("name=\"normal attribute\" red=\"4\" green=\"5\" blue=\"6\""),
@@ -105,25 +92,20 @@ TEST_F(ColourXmlReaderTest, AFaultyEntryStopsTheReadAfterWhatCameBefore)
         {entry("name=\"special attribute\" red=\"1\" green=\"2\" blue=\"3\" alpha=\"\""),
             testing::notAnInteger(""), 4, makeColour(1, 2, 3)},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        EXPECT_EQ(loadError(document(c.entries)), c.message);
-        EXPECT_TRUE(slots.available(c.slot));
-        EXPECT_EQ(slots.colour(c.slot), c.colour);
+    for (const auto& [entries, message, slot, colour] : cases) {
+        EXPECT_EQ(loadError(document(entries)), message);
+        EXPECT_TRUE(slots.available(slot)) << slot;
+        EXPECT_EQ(slots.colour(slot), colour) << slot;
     }
     EXPECT_FALSE(slots.available(1));
     EXPECT_EQ(renders.size(), 1u);
 }
 
-TEST_F(ColourXmlReaderTest, AWorkingCopyThatIsNotWellFormedFailsWithTheParseMessage)
+TEST_F(ColourXmlReaderTest, ACopyThatIsNotWellFormedOrCannotBeMadeAppliesNothing)
 {
-    const std::string message = loadError("<colours>\n<colour name=\"low attribute\">\n</colours>");
-    EXPECT_NE(message.find("\nLine: 3\n</colours>"), std::string::npos) << message;
-    EXPECT_FALSE(slots.available(0));
-}
+    const std::string broken = loadError("<colours>\n<colour name=\"low attribute\">\n</colours>");
+    EXPECT_NE(broken.find("\nLine: 3\n</colours>"), std::string::npos) << broken;
 
-TEST_F(ColourXmlReaderTest, ASourceThatCannotBeCopiedIsNamedAndNoOlderCopyIsRead)
-{
     const std::string older
         = document(entry("name=\"low attribute\" red=\"1\" green=\"2\" blue=\"3\""));
     program.write("temp/fm colours.xml", older);

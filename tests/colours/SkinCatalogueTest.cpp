@@ -41,7 +41,6 @@ protected:
     }
 
     testing::TempFolder user;
-    testing::TempFolder program;
     LocalFileSystem files {Environment {}};
     SkinCatalogue catalogue {files};
     int eventRuns = 0;
@@ -102,13 +101,11 @@ TEST(SkinDisplayName, IsTheFirstPieceCutAtBracketsOutsideQuotes)
 
 TEST_F(SkinCatalogueTest, AStandardSkinGetsItsSettingsAndKeepsItsColoursOthersAreLeftAlone)
 {
+    testing::TempFolder program;
     for (const char* name : {"configm.xml", "config.xml", "fm colours09.xml", "fm colours0809.xml"})
         program.write(name, std::string("template ") + name);
-    const auto prepare = [this](std::string_view folder) {
+    const auto prepare = [&](std::string_view folder) {
         catalogue.prepareTemplates(program.withSlash(), skinsFolder(), folder);
-    };
-    const auto settingsFile = [this](std::string_view folder, std::string_view name) {
-        return user.read("skins/" + std::string(folder) + "/settings/" + std::string(name));
     };
     user.write("skins/config.xml", "edited");
     prepare("FM2009");
@@ -116,13 +113,13 @@ TEST_F(SkinCatalogueTest, AStandardSkinGetsItsSettingsAndKeepsItsColoursOthersAr
     EXPECT_EQ(user.read("skins/config.xml"), "template configm.xml");
 
     prepare("fm2008");
-    EXPECT_EQ(settingsFile("fm2008", "config.xml"), "template config.xml");
-    EXPECT_EQ(settingsFile("fm2008", "fm colours.xml"), "template fm colours0809.xml");
+    EXPECT_EQ(user.read("skins/fm2008/settings/config.xml"), "template config.xml");
+    EXPECT_EQ(user.read("skins/fm2008/settings/fm colours.xml"), "template fm colours0809.xml");
     user.write("skins/fm2008/settings/config.xml", "edited");
     user.write("skins/fm2008/settings/fm colours.xml", "edited colours");
     prepare("fm2008");
-    EXPECT_EQ(settingsFile("fm2008", "config.xml"), "template config.xml");
-    EXPECT_EQ(settingsFile("fm2008", "fm colours.xml"), "edited colours");
+    EXPECT_EQ(user.read("skins/fm2008/settings/config.xml"), "template config.xml");
+    EXPECT_EQ(user.read("skins/fm2008/settings/fm colours.xml"), "edited colours");
 
     // Missing templates are not copied and leave what is there.
     fs::remove(program / "fm colours09.xml");
@@ -130,7 +127,7 @@ TEST_F(SkinCatalogueTest, AStandardSkinGetsItsSettingsAndKeepsItsColoursOthersAr
     user.write("skins/config.xml", "kept");
     prepare("fm2009");
     EXPECT_EQ(user.read("skins/config.xml"), "kept");
-    EXPECT_EQ(settingsFile("fm2009", "config.xml"), "template config.xml");
+    EXPECT_EQ(user.read("skins/fm2009/settings/config.xml"), "template config.xml");
     EXPECT_FALSE(fs::exists(user / "skins/fm2009/settings/fm colours.xml"));
 }
 
