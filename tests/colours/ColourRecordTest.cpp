@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace tintabel {
 namespace {
@@ -23,19 +24,14 @@ TEST(WorkingFileContents, RecordsShareOneBufferThatNoRecordClears)
     slots.setAlpha(6, "");
     const std::string file = WorkingColourFile::contents(slots);
     ASSERT_EQ(file.size(), 8 * kRecord);
-    for (std::size_t k = 0; k < kSlotCount; ++k) {
-        const std::string_view name = kColourSlots[k].displayName;
-        EXPECT_EQ(file.substr(k * kRecord, name.size() + 1), char(name.size()) + std::string(name));
-    }
-    const struct {
-        std::size_t record, from;
-        std::string bytes;
-    } cases[] = {
+    // Record, offset in it, and the bytes there.
+    const std::tuple<std::size_t, std::size_t, std::string> cases[] = {
         // Fresh slots: white and the start alpha; nothing came before the first name.
         {0, 0, "\015low attribute" + std::string(37, '\0')},
         {0, 51, "\003255\003255\003255\003255"},
         {7, 51, "\003255\003255\003255\003255"},
         // Names keep what longer names before them left behind.
+        {1, 0, "\020normal attribute"},
         {2, 0, "\016good attributete"},
         {5, 0, "\017attribute labelte"},
         {6, 0, "\027special attribute label"},
@@ -47,8 +43,8 @@ TEST(WorkingFileContents, RecordsShareOneBufferThatNoRecordClears)
         {5, 63, "\003100"},
         {6, 63, std::string("\000100", 4)},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(file.substr(c.record * kRecord + c.from, c.bytes.size()), c.bytes) << c.record;
+    for (const auto& [record, from, bytes] : cases)
+        EXPECT_EQ(file.substr(record * kRecord + from, bytes.size()), bytes) << record;
 }
 
 TEST(ColourRecord, ReadsBackWhatItWroteAndNeverPastAnArea)
@@ -56,11 +52,8 @@ TEST(ColourRecord, ReadsBackWhatItWroteAndNeverPastAnArea)
     ColourRecord::Bytes buffer {};
     ColourRecord::fromSlot("special attribute label", 0x80FF07, "1000").writeInto(buffer);
     const ColourRecord back = ColourRecord::readFrom(buffer);
-    EXPECT_EQ(back.name, "special attribute label");
-    EXPECT_EQ(back.red, "7");
-    EXPECT_EQ(back.green, "255");
-    EXPECT_EQ(back.blue, "128");
-    EXPECT_EQ(back.alpha, "100");
+    EXPECT_EQ(std::tie(back.name, back.red, back.green, back.blue, back.alpha),
+        std::tuple("special attribute label", "7", "255", "128", "100"));
 
     // A damaged length byte reads at most the field's own area.
     buffer[ColourRecord::kRedOffset] = 200;

@@ -1,5 +1,6 @@
 #include "colours/SkinCatalogue.h"
 
+#include "colours/ColourXmlFormat.h"
 #include "platform/Errors.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/XmlDocument.h"
@@ -129,6 +130,24 @@ TEST_F(SkinCatalogueTest, AStandardSkinGetsItsSettingsAndKeepsItsColoursOthersAr
     EXPECT_EQ(user.read("skins/config.xml"), "kept");
     EXPECT_EQ(user.read("skins/fm2009/settings/config.xml"), "template config.xml");
     EXPECT_FALSE(fs::exists(user / "skins/fm2009/settings/fm colours.xml"));
+}
+
+TEST(ColourXmlFormatTest, MarkingEntriesAreDirectColourChildrenNamedExactlyLowAttribute)
+{
+    const std::pair<const char*, std::size_t> cases[] = {
+        // The root's own name does not matter, nor do other entries around the marking one.
+        {R"(<any><!-- x --><colour/><colour name="x"/><colour name="low attribute"/></any>)", 1},
+        {R"(<c><colour name="low attribute"/><colour/><colour name="low attribute"/></c>)", 2},
+        // The prefix of a namespace is not part of the entry name.
+        {R"(<c xmlns:s="urn:skin"><s:colour name="low attribute"/></c>)", 1},
+        {R"(<c><colour name="Low attribute"/><Colour name="low attribute"/></c>)", 0},
+        {R"(<c><group><colour name="low attribute"/></group></c>)", 0},
+        {R"(<colour name="low attribute"/>)", 0},
+    };
+    for (const auto& [text, count] : cases) {
+        XmlDocument document = XmlDocument::parse(text);
+        EXPECT_EQ(ColourXmlFormat::markingEntryCount(document.documentElement()), count) << text;
+    }
 }
 
 // Which entries mark a colour document is ColourXmlFormat's rule; here only how files are listed.
