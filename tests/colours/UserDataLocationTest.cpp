@@ -29,16 +29,10 @@ TEST_F(UserDataLocationTest, TheFolderIsTheValueOfTheLastValuChildWithoutItsTag)
 {
     EXPECT_EQ(UserDataLocation::readFolder(files, path()), "");
     const std::pair<const char*, const char*> cases[] = {
-        {R"(<?xml version="1.0"?>
-<record>
-    <!-- written by the game -->
-    <string value="S/ignored"/>
-    <string id="valu" value="SC:\First"/>
-    <string id="Valu" value="SC:\Wrong case"/>
-    <integer id="version" value="901"/>
-    <string id="valu" value="SC:\Second"/>
-    <list><string id="valu" value="SC:\Nested"/></list>
-</record>)",
+        {"<record>\n    <!-- written by the game -->\n    <string value=\"S/ignored\"/>\n"
+         R"(<string id="valu" value="SC:\First"/><string id="Valu" value="SC:\Wrong case"/>)"
+         R"(<integer id="version" value="901"/><string id="valu" value="SC:\Second"/>)"
+         R"(<list><string id="valu" value="SC:\Nested"/></list></record>)",
             R"(C:\Second)"},
         // The tag is one character, however many bytes it takes.
         {"<r><s id=\"valu\" value=\"\xC5\xBB/home/fm\"/></r>", "/home/fm"},
