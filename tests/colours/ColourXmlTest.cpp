@@ -1,5 +1,5 @@
 #include "colours/ColourXmlReader.h"
-
+#include "colours/ColourXmlWriter.h"
 #include "colours/SlotModel.h"
 #include "colours/WorkingCopy.h"
 #include "platform/Errors.h"
@@ -7,6 +7,7 @@
 #include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <utility>
@@ -30,15 +31,23 @@ std::string document(std::string_view entries)
     return "<?xml version=\"1.0\"?>\n<colours>\n" + std::string(entries) + "</colours>\n";
 }
 
-class ColourXmlReaderTest : public ::testing::Test {
+class ColourXmlTest : public ::testing::Test {
 protected:
-    ColourXmlReaderTest() { files.makeFolderTree(workCopy.tempFolder); }
+    ColourXmlTest() { files.makeFolderTree(workCopy.tempFolder); }
 
     // Loads a document written as the skin's file, as the callers do.
     std::string loadError(const std::string& text)
     {
         source.write("fm colours.xml", text);
         return errorText<Error>([&] { reader.load(sourcePath, "fm colours.xml"); });
+    }
+    // The working copy after a save over the given document.
+    std::string saved(const std::string& original)
+    {
+        workCopy.path = workCopy.tempFolder + "\\fm colours.xml";
+        program.write("temp/fm colours.xml", original);
+        writer.save();
+        return program.read("temp/fm colours.xml");
     }
 
     TempFolder program;
@@ -52,9 +61,10 @@ protected:
                                 renders.emplace_back(index, alpha);
                                 slots.setAlpha(index, std::to_string(alpha));
                             }};
+    ColourXmlWriter writer {files, workCopy, slots};
 };
 
-TEST_F(ColourXmlReaderTest, EntriesApplyNodeByNodeAndTheLaterOfTwoNamesakesWins)
+TEST_F(ColourXmlTest, EntriesApplyNodeByNodeAndTheLaterOfTwoNamesakesWins)
 {
     // Channels keep their low eight bits; the alpha reaches the preview as its number, unchecked.
     const std::string text = document(
@@ -75,7 +85,7 @@ TEST_F(ColourXmlReaderTest, EntriesApplyNodeByNodeAndTheLaterOfTwoNamesakesWins)
     EXPECT_EQ(program.read("temp/fm colours.xml"), text);
 }
 
-TEST_F(ColourXmlReaderTest, AFaultyEntryStopsTheReadAfterWhatCameBefore)
+TEST_F(ColourXmlTest, AFaultyEntryStopsTheReadAfterWhatCameBefore)
 {
     // Entries, message, and the slot with its colour, made available before its channels are read.
     const std::tuple<std::string, std::string, std::size_t, ColourValue> cases[] = {
@@ -101,7 +111,7 @@ TEST_F(ColourXmlReaderTest, AFaultyEntryStopsTheReadAfterWhatCameBefore)
     EXPECT_EQ(renders.size(), 1u);
 }
 
-TEST_F(ColourXmlReaderTest, ACopyThatIsNotWellFormedOrCannotBeMadeAppliesNothing)
+TEST_F(ColourXmlTest, ACopyThatIsNotWellFormedOrCannotBeMadeAppliesNothing)
 {
     const std::string broken = loadError("<colours>\n<colour name=\"low attribute\">\n</colours>");
     EXPECT_NE(broken.find("\nLine: 3\n</colours>"), std::string::npos) << broken;
@@ -116,6 +126,39 @@ TEST_F(ColourXmlReaderTest, ACopyThatIsNotWellFormedOrCannotBeMadeAppliesNothing
     EXPECT_TRUE(renders.empty());
     // Left there, the stale copy could later be saved over this file.
     EXPECT_FALSE(std::filesystem::exists(program / "temp/fm colours.xml"));
+}
+
+TEST_F(ColourXmlTest, SetsTheFourValuesOfEveryDirectChildNamedLikeASlot)
+{
+    // Matched by name alone, whatever the element; the alpha text is written as it stands.
+    slots.setColour(0, makeColour(10, 20, 30));
+    slots.setAlpha(0, "007");
+    slots.setColour(2, makeColour(255, 0, 128));
+    EXPECT_EQ(saved("<c>\n <shade id='x' name='low attribute' red='1' green='2' blue='3'/>"
+                    "<colour name='good attribute' alpha='$FF'/><colour name='Low attribute'/>"
+                    "<group><colour name='low attribute'/></group><colour red='0'/>\n</c>"),
+        "<c>\n <shade id='x' name='low attribute' red='10' green='20' blue='30' alpha=\"007\"/>"
+        "<colour name='good attribute' alpha='255' red=\"255\" green=\"0\" blue=\"128\"/>"
+        "<colour name='Low attribute'/><group><colour name='low attribute'/></group>"
+        "<colour red='0'/>\n</c>");
+}
+
+TEST_F(ColourXmlTest, ADocumentWithoutMatchingEntriesStaysByteForByte)
+{
+    // Rewritten by the serialiser, this Latin-1 document would lose its quotes and blanks.
+    const std::string original = "<?xml version='1.0' encoding='ISO-8859-1'?>\n"
+                                 "<c  a='\xE9'>\n\t<colour name='unknown' red='1'/>\n</c>\n";
+    slots.setColour(0, makeColour(9, 9, 9));
+    EXPECT_EQ(saved(original), original);
+}
+
+TEST_F(ColourXmlTest, AWorkingCopyThatCannotBeReadFailsWithoutWriting)
+{
+    workCopy.path = workCopy.tempFolder + "\\fm colours.xml";
+    EXPECT_THROW(writer.save(), XmlError);
+    EXPECT_FALSE(std::filesystem::exists(program / "temp/fm colours.xml"));
+    EXPECT_THROW(saved("<c><colour name='low attribute'></c>"), XmlError);
+    EXPECT_EQ(program.read("temp/fm colours.xml"), "<c><colour name='low attribute'></c>");
 }
 
 } // namespace
