@@ -1,6 +1,7 @@
 #include "colours/SkinCatalogue.h"
 
 #include "colours/ColourXmlFormat.h"
+#include "colours/UserDataLocation.h"
 #include "platform/Errors.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/XmlDocument.h"
@@ -39,6 +40,13 @@ protected:
     std::string parserMessage(const std::string& path)
     {
         return errorText<XmlError>([&] { XmlDocument::load(files, path); });
+    }
+
+    // The folder the game's location file in the user folder names.
+    std::string folderFrom(std::string_view document)
+    {
+        user.write("user_data_location.xml", document);
+        return UserDataLocation::readFolder(files, user.withSlash() + "user_data_location.xml");
     }
 
     testing::TempFolder user;
@@ -174,6 +182,30 @@ TEST_F(SkinCatalogueTest, AColourFileIsListedOnceForEachMarkingEntry)
     user.write("skins/Alpha/settings/b twice.xml", "<c><colour name='low attribute'></c>");
     EXPECT_EQ(errorText<XmlError>([&] { list(); }), parserMessage(settings + "b twice.xml"));
     EXPECT_EQ(names, Names {"a colours.xml"});
+}
+
+TEST_F(SkinCatalogueTest, TheUserDataLocationNamesTheValueOfItsLastValuChildWithoutItsTag)
+{
+    EXPECT_EQ(UserDataLocation::readFolder(files, user.withSlash() + "absent.xml"), "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"<record>\n    <!-- written by the game -->\n    <string value=\"S/ignored\"/>\n"
+         R"(<string id="valu" value="SC:\First"/><string id="Valu" value="SC:\Wrong case"/>)"
+         R"(<integer id="version" value="901"/><string id="valu" value="SC:\Second"/>)"
+         R"(<list><string id="valu" value="SC:\Nested"/></list></record>)",
+            R"(C:\Second)"},
+        // The tag is one character, however many bytes it takes.
+        {"<r><s id=\"valu\" value=\"\xC5\xBB/home/fm\"/></r>", "/home/fm"},
+        {R"(<record><string id="valu" value=""/></record>)", ""},
+        {R"(<record><string id="valu" value="X"/></record>)", ""},
+    };
+    for (const auto& [document, expected] : cases)
+        EXPECT_EQ(folderFrom(document), expected) << document;
+    // A valu child without value, or a broken file, is an error.
+    EXPECT_EQ(
+        errorText<ConversionError>([&] { folderFrom(R"(<record><string id="valu"/></record>)"); }),
+        "Could not convert variant of type (Null) into type (String)");
+    EXPECT_NE(errorText<XmlError>([&] { folderFrom("<record><string id=\"valu\"></record>"); }),
+        "(no error)");
 }
 
 } // namespace
