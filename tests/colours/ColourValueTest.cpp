@@ -31,6 +31,14 @@ TEST(IntegerText, RefusesEverythingElseNamingTheText)
             testing::notAnInteger(text));
 }
 
+TEST(ColourValue, PacksRedLowBlueHighFromTheLowEightBitsOfEachChannel)
+{
+    EXPECT_EQ(makeColour(0x12, 0x34, 0x56), 0x563412u);
+    EXPECT_EQ(makeColour(0x1FF, 0, -1), 0xFF00FFu);
+    EXPECT_EQ(makeColour(0, 0x1FF, 0), 0x00FF00u);
+    EXPECT_EQ(channelsOf(0xAB563412u), (RvbBytes {0x12, 0x34, 0x56}));
+}
+
 TEST(ColourValue, HexTextRoundTripsAndABadPairIsNamed)
 {
     for (const auto& [colour, hex] : {std::pair {0x8000FFu, "FF0080"}, {0x000B0Au, "0A0B00"}}) {
