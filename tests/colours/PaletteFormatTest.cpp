@@ -1,6 +1,8 @@
 #include "colours/PaletteFormat.h"
 
+#include "colours/GimpPalette.h"
 #include "colours/PaletteError.h"
+#include "colours/PaletteSlots.h"
 #include "colours/SlotModel.h"
 #include "colours/SwatchExchange.h"
 #include "colours/WorkingColourFile.h"
@@ -9,6 +11,7 @@
 #include "support/SchemeRecord.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tintabel {
 namespace {
@@ -31,43 +34,35 @@ std::string notAColour(int line)
 
 TEST(PaletteFormat, MalformedFilesAreRefusedWithWhatIsWrong)
 {
-    const struct {
-        PaletteFormat format;
-        std::string bytes;
-        std::string message;
-    } cases[] {
-        {PaletteFormat::Gimp, "", "Not a GIMP palette file"},
-        {PaletteFormat::Gimp, "JASC-PAL\n0 0 0 a\n", "Not a GIMP palette file"},
-        {PaletteFormat::Gimp, "GIMP Palette\n1 2\n", notAColour(2)},
-        {PaletteFormat::Gimp, "GIMP Palette\r\n# c\r\n1 2 256 x\r\n", notAColour(3)},
-        {PaletteFormat::Gimp, "GIMP Palette\n\n1 -2 3 x\n", notAColour(3)},
-        {PaletteFormat::Gimp, "GIMP Palette\nName: p\n1 2 3x\n", notAColour(3)},
-        {PaletteFormat::Gimp, "GIMP Palette\n" + std::string(kLargestPaletteFile, '#'),
+    using enum PaletteFormat;
+    const std::string truncated = "The swatch exchange file is truncated";
+    const std::tuple<PaletteFormat, std::string, std::string> cases[] {
+        {Gimp, "", "Not a GIMP palette file"},
+        {Gimp, "JASC-PAL\n0 0 0 a\n", "Not a GIMP palette file"},
+        {Gimp, "GIMP Palette\n1 2\n", notAColour(2)},
+        {Gimp, "GIMP Palette\r\n# c\r\n1 2 256 x\r\n", notAColour(3)},
+        {Gimp, "GIMP Palette\n\n1 -2 3 x\n", notAColour(3)},
+        {Gimp, "GIMP Palette\nName: p\n1 2 3x\n", notAColour(3)},
+        {Gimp, "GIMP Palette\n" + std::string(kLargestPaletteFile, '#'),
             "The palette file is larger than 1 MB"},
-        {PaletteFormat::SwatchExchange, "ASE", "Not an Adobe Swatch Exchange file"},
-        {PaletteFormat::SwatchExchange, kOneSwatch.substr(0, 11),
-            "The swatch exchange file is truncated"},
-        {PaletteFormat::SwatchExchange, kOneSwatch.substr(0, 17),
-            "The swatch exchange file is truncated"},
-        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 4, std::string("\0\2", 2)),
+        {SwatchExchange, "ASE", "Not an Adobe Swatch Exchange file"},
+        {SwatchExchange, kOneSwatch.substr(0, 11), truncated},
+        {SwatchExchange, kOneSwatch.substr(0, 17), truncated},
+        {SwatchExchange, patched(kOneSwatch, 4, std::string("\0\2", 2)),
             "Adobe Swatch Exchange version 2.0 is not supported"},
-        {PaletteFormat::SwatchExchange, kOneSwatch.substr(0, 41),
-            "Swatch block 1 runs past the end of the file"},
-        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 18, std::string("\0\14", 2)),
+        {SwatchExchange, kOneSwatch.substr(0, 41), "Swatch block 1 runs past the end of the file"},
+        {SwatchExchange, patched(kOneSwatch, 18, std::string("\0\14", 2)),
             "The name of swatch block 1 overruns its block"},
-        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 24, "XYZW"),
+        {SwatchExchange, patched(kOneSwatch, 24, "XYZW"),
             "Swatch block 1 has an unknown colour model"},
-        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 14, std::string("\0\0\0\13", 4)),
+        {SwatchExchange, patched(kOneSwatch, 14, std::string("\0\0\0\13", 4)),
             "Swatch block 1 ends inside its colour"},
-        {PaletteFormat::SwatchExchange, patched(kOneSwatch, 32, "\x7F\xC0"),
+        {SwatchExchange, patched(kOneSwatch, 32, "\x7F\xC0"),
             "Swatch block 1 holds a colour value that is not a number"},
-        {PaletteFormat::Scheme, testing::schemeRecord("low attribute", "1", "x", "3"),
-            testing::notAnInteger("x")},
+        {Scheme, testing::schemeRecord("low attribute", "1", "x", "3"), testing::notAnInteger("x")},
     };
-    for (const auto& bad : cases) {
-        SCOPED_TRACE(bad.message);
-        EXPECT_EQ(errorText<Error>([&] { readPalette(bad.format, bad.bytes); }), bad.message);
-    }
+    for (const auto& [format, bytes, message] : cases)
+        EXPECT_EQ(errorText<Error>([&] { readPalette(format, bytes); }), message) << bytes;
 }
 
 TEST(PaletteFormat, GimpPalettesOfOtherToolsRead)
@@ -75,12 +70,9 @@ TEST(PaletteFormat, GimpPalettesOfOtherToolsRead)
     const Palette read = readPalette(PaletteFormat::Gimp,
         "\xEF\xBB\xBFGIMP Palette\r\nName: Skin \r\nColumns: 4\r\n# 1 2 3\r\n\r\n"
         "  0   0 255\tDeep  blue \r\n255 128 7\n");
-    EXPECT_EQ(read.name, "Skin");
-    ASSERT_EQ(read.entries.size(), 2u);
-    EXPECT_EQ(read.entries[0].name, "Deep  blue");
-    EXPECT_EQ(read.entries[0].colour, makeColour(0, 0, 255));
-    EXPECT_EQ(read.entries[1].name, "");
-    EXPECT_EQ(read.entries[1].colour, makeColour(255, 128, 7));
+    // Seen as the program's own GIMP text, which shows every name and colour.
+    EXPECT_EQ(writeGimpPalette(read),
+        "GIMP Palette\nName: Skin\nColumns: 8\n#\n  0   0 255\tDeep  blue\n255 128   7\t\n");
 }
 
 TEST(PaletteFormat, SwatchExchangeTakesRgbEntriesAndWarnsOfOtherModels)
@@ -95,12 +87,9 @@ TEST(PaletteFormat, SwatchExchangeTakesRgbEntriesAndWarnsOfOtherModels)
     bytes = patched(bytes, 8, std::string("\0\0\0\5", 4)).insert(12, "\xC0\x01\0\0\0\0", 6);
 
     const Palette read = readPalette(PaletteFormat::SwatchExchange, bytes);
-    ASSERT_EQ(read.entries.size(), 3u);
-    const std::size_t kept[] = {0, 1, 3};
-    for (std::size_t index = 0; index < 3; ++index) {
-        EXPECT_EQ(read.entries[index].name, palette.entries[kept[index]].name);
-        EXPECT_EQ(read.entries[index].colour, palette.entries[kept[index]].colour);
-    }
+    EXPECT_EQ(writeGimpPalette(read),
+        "GIMP Palette\nName: \nColumns: 8\n#\n  0 255   1\tc0\n"
+        "  3 252   4\tŻółty\n128 127 200\tc9\n");
     EXPECT_EQ(
         read.warnings, std::vector<std::string> {"Swatch \"c6\" is a LAB colour and was left out"});
     // Values of other writers: 0.5 rounds to 128, and 2 is brought to 1.
@@ -112,22 +101,19 @@ TEST(PaletteFormat, SwatchExchangeTakesRgbEntriesAndWarnsOfOtherModels)
 TEST(PaletteFormat, SchemesSurviveConversionThroughEveryFormatByName)
 {
     SlotModel slots;
-    std::string reversed;
     for (std::size_t index = 0; index < kSlotCount; ++index) {
         const int value = static_cast<int>(index * 36);
         slots.setColour(index, makeColour(value, 255 - value, value / 2 + 1));
         slots.setAlpha(index, std::to_string(index));
     }
-    for (std::size_t index = kSlotCount; index-- > 0;) {
-        const ColourValue colour = slots.colour(index);
-        reversed += testing::schemeRecord(std::string(kColourSlots[index].displayName),
-            std::to_string(redOf(colour)), std::to_string(greenOf(colour)),
-            std::to_string(blueOf(colour)), slots.alpha(index));
-    }
+    const std::string contents = WorkingColourFile::contents(slots);
+    std::string reversed;
+    for (std::size_t offset = 0; offset < contents.size(); offset += ColourRecord::kSize)
+        reversed.insert(0, contents.substr(offset, ColourRecord::kSize));
     testing::MemoryFiles files;
     files.files["in.ctm"] = reversed;
     convertPalette(files, "in.ctm", "same.CTM");
-    EXPECT_EQ(files.files["same.CTM"], WorkingColourFile::contents(slots));
+    EXPECT_EQ(files.files["same.CTM"], contents);
 
     // Neither GIMP nor Adobe palettes carry an alpha, so the alphas come back at the start value.
     convertPalette(files, "in.ctm", "a.gpl");
@@ -144,6 +130,45 @@ TEST(PaletteFormat, SchemesSurviveConversionThroughEveryFormatByName)
     EXPECT_FALSE(files.files.contains("d.ase"));
     EXPECT_EQ(errorText<PaletteError>([&] { convertPalette(files, "in.ctm", "e.aco"); }),
         "Unknown palette file extension (.aco)");
+}
+
+// The entry each slot takes, in slot order, "-" for none: "3 0 1 2 - - - -".
+std::string takenBy(const std::vector<std::string>& names)
+{
+    Palette palette;
+    for (const std::string& name : names)
+        palette.entries.push_back({name, 0, {}});
+    std::string taken;
+    for (const std::optional<std::size_t>& entry : slotEntries(palette))
+        taken += (taken.empty() ? "" : " ") + (entry ? std::to_string(*entry) : "-");
+    return taken;
+}
+
+TEST(PaletteSlots, SlotsTakeEntriesByNameThenTheUnnamedOnesInOrder)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] {
+        {{"profile extra text", "special attribute label", "attribute label", "special attribute",
+             "excellent attribute", "good attribute", "normal attribute", "low attribute"},
+            "7 6 5 4 3 2 1 0"},
+        {{"a", "b", "c", "d", "e", "f", "g", "h", "i"}, "0 1 2 3 4 5 6 7"},
+        {{"x", "GOOD Attribute", "y", "low attribute", "z"}, "3 0 1 2 4 - - -"},
+        {{"Low attribute", "low attribute ", "LOW ATTRIBUTE"}, "2 1 - - - - - -"},
+    };
+    for (const auto& [names, taken] : cases)
+        EXPECT_EQ(takenBy(names), taken);
+}
+
+TEST(PaletteSlots, AnImportedEntryWithoutAlphaKeepsTheSlotsAlpha)
+{
+    SlotColours slots;
+    slots.fill({makeColour(9, 9, 9), 100});
+    const Palette palette {
+        "", {{"good attribute", 0x123456, {}}, {"low attribute", 0x654321, 7}}, {}};
+    const SlotColours imported = importPalette(palette, slots);
+    EXPECT_EQ(std::tuple(imported[0].colour, imported[0].alpha, imported[2].colour,
+                  imported[2].alpha, imported[1].colour),
+        std::tuple(0x654321u, 7, 0x123456u, 100, makeColour(9, 9, 9)));
+    EXPECT_EQ(paletteFromSlots(imported, "p").entries[2].name, "good attribute");
 }
 
 } // namespace

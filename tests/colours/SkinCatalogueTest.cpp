@@ -1,5 +1,7 @@
 #include "colours/SkinCatalogue.h"
 
+#include "colours/ColourXmlFormat.h"
+#include "colours/UserDataLocation.h"
 #include "platform/Errors.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/XmlDocument.h"
@@ -40,8 +42,14 @@ protected:
         return errorText<XmlError>([&] { XmlDocument::load(files, path); });
     }
 
+    // The folder the game's location file in the user folder names.
+    std::string folderFrom(std::string_view document)
+    {
+        user.write("user_data_location.xml", document);
+        return UserDataLocation::readFolder(files, user.withSlash() + "user_data_location.xml");
+    }
+
     testing::TempFolder user;
-    testing::TempFolder program;
     LocalFileSystem files {Environment {}};
     SkinCatalogue catalogue {files};
     int eventRuns = 0;
@@ -49,7 +57,6 @@ protected:
 
 TEST_F(SkinCatalogueTest, SkinsAreVisibleUndottedFoldersWithOneNonEmptyNameInReverseListingOrder)
 {
-    EXPECT_TRUE(scan().empty());
     addSkin("Alpha", description("Alpha"));
     addSkin("beta", description("Beta [by Tom]"));
     addSkin("Gamma", description("Gamma"));
@@ -89,8 +96,7 @@ TEST(SkinDisplayName, IsTheFirstPieceCutAtBracketsOutsideQuotes)
         {"Plain name", "Plain name"},
         // Empty pieces and line breaks at their start are passed over.
         {"\r\n[[\nBlue\nSky[x", "Blue\nSky"},
-        // A bracket inside a pair of quote marks stays, with the marks; a lone mark protects
-        // nothing.
+        // A bracket between quote marks stays, marks and all; a lone mark protects nothing.
         {"\"Steel [2009]\" skin [v2]", "\"Steel [2009]\" skin "},
         {"Tom's skin [v2]", "Tom's skin "},
         // Nothing but cuts: the name shows whole.
@@ -102,13 +108,11 @@ TEST(SkinDisplayName, IsTheFirstPieceCutAtBracketsOutsideQuotes)
 
 TEST_F(SkinCatalogueTest, AStandardSkinGetsItsSettingsAndKeepsItsColoursOthersAreLeftAlone)
 {
+    testing::TempFolder program;
     for (const char* name : {"configm.xml", "config.xml", "fm colours09.xml", "fm colours0809.xml"})
         program.write(name, std::string("template ") + name);
-    const auto prepare = [this](std::string_view folder) {
+    const auto prepare = [&](std::string_view folder) {
         catalogue.prepareTemplates(program.withSlash(), skinsFolder(), folder);
-    };
-    const auto settingsFile = [this](std::string_view folder, std::string_view name) {
-        return user.read("skins/" + std::string(folder) + "/settings/" + std::string(name));
     };
     user.write("skins/config.xml", "edited");
     prepare("FM2009");
@@ -116,13 +120,13 @@ TEST_F(SkinCatalogueTest, AStandardSkinGetsItsSettingsAndKeepsItsColoursOthersAr
     EXPECT_EQ(user.read("skins/config.xml"), "template configm.xml");
 
     prepare("fm2008");
-    EXPECT_EQ(settingsFile("fm2008", "config.xml"), "template config.xml");
-    EXPECT_EQ(settingsFile("fm2008", "fm colours.xml"), "template fm colours0809.xml");
+    EXPECT_EQ(user.read("skins/fm2008/settings/config.xml"), "template config.xml");
+    EXPECT_EQ(user.read("skins/fm2008/settings/fm colours.xml"), "template fm colours0809.xml");
     user.write("skins/fm2008/settings/config.xml", "edited");
     user.write("skins/fm2008/settings/fm colours.xml", "edited colours");
     prepare("fm2008");
-    EXPECT_EQ(settingsFile("fm2008", "config.xml"), "template config.xml");
-    EXPECT_EQ(settingsFile("fm2008", "fm colours.xml"), "edited colours");
+    EXPECT_EQ(user.read("skins/fm2008/settings/config.xml"), "template config.xml");
+    EXPECT_EQ(user.read("skins/fm2008/settings/fm colours.xml"), "edited colours");
 
     // Missing templates are not copied and leave what is there.
     fs::remove(program / "fm colours09.xml");
@@ -130,8 +134,26 @@ TEST_F(SkinCatalogueTest, AStandardSkinGetsItsSettingsAndKeepsItsColoursOthersAr
     user.write("skins/config.xml", "kept");
     prepare("fm2009");
     EXPECT_EQ(user.read("skins/config.xml"), "kept");
-    EXPECT_EQ(settingsFile("fm2009", "config.xml"), "template config.xml");
+    EXPECT_EQ(user.read("skins/fm2009/settings/config.xml"), "template config.xml");
     EXPECT_FALSE(fs::exists(user / "skins/fm2009/settings/fm colours.xml"));
+}
+
+TEST(ColourXmlFormatTest, MarkingEntriesAreDirectColourChildrenNamedExactlyLowAttribute)
+{
+    const std::pair<const char*, std::size_t> cases[] = {
+        // The root's own name does not matter, nor do other entries around the marking one.
+        {R"(<any><!-- x --><colour/><colour name="x"/><colour name="low attribute"/></any>)", 1},
+        {R"(<c><colour name="low attribute"/><colour/><colour name="low attribute"/></c>)", 2},
+        // The prefix of a namespace is not part of the entry name.
+        {R"(<c xmlns:s="urn:skin"><s:colour name="low attribute"/></c>)", 1},
+        {R"(<c><colour name="Low attribute"/><Colour name="low attribute"/></c>)", 0},
+        {R"(<c><group><colour name="low attribute"/></group></c>)", 0},
+        {R"(<colour name="low attribute"/>)", 0},
+    };
+    for (const auto& [text, count] : cases) {
+        XmlDocument document = XmlDocument::parse(text);
+        EXPECT_EQ(ColourXmlFormat::markingEntryCount(document.documentElement()), count) << text;
+    }
 }
 
 // Which entries mark a colour document is ColourXmlFormat's rule; here only how files are listed.
@@ -145,7 +167,6 @@ TEST_F(SkinCatalogueTest, AColourFileIsListedOnceForEachMarkingEntry)
             settings, [&](const std::string& name) { names.push_back(name); });
         return names;
     };
-    EXPECT_TRUE(list().empty());
     user.write("skins/Alpha/settings/a colours.xml", "<c><colour name='low attribute'/></c>");
     user.write("skins/Alpha/settings/b twice.xml",
         "<c><colour name='low attribute'/><colour name='low attribute'/></c>");
@@ -158,6 +179,30 @@ TEST_F(SkinCatalogueTest, AColourFileIsListedOnceForEachMarkingEntry)
     user.write("skins/Alpha/settings/b twice.xml", "<c><colour name='low attribute'></c>");
     EXPECT_EQ(errorText<XmlError>([&] { list(); }), parserMessage(settings + "b twice.xml"));
     EXPECT_EQ(names, Names {"a colours.xml"});
+}
+
+TEST_F(SkinCatalogueTest, TheUserDataLocationNamesTheValueOfItsLastValuChildWithoutItsTag)
+{
+    EXPECT_EQ(UserDataLocation::readFolder(files, user.withSlash() + "absent.xml"), "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"<record>\n    <!-- written by the game -->\n    <string value=\"S/ignored\"/>\n"
+         R"(<string id="valu" value="SC:\First"/><string id="Valu" value="SC:\Wrong case"/>)"
+         R"(<integer id="version" value="901"/><string id="valu" value="SC:\Second"/>)"
+         R"(<list><string id="valu" value="SC:\Nested"/></list></record>)",
+            R"(C:\Second)"},
+        // The tag is one character, however many bytes it takes.
+        {"<r><s id=\"valu\" value=\"\xC5\xBB/home/fm\"/></r>", "/home/fm"},
+        {R"(<record><string id="valu" value=""/></record>)", ""},
+        {R"(<record><string id="valu" value="X"/></record>)", ""},
+    };
+    for (const auto& [document, expected] : cases)
+        EXPECT_EQ(folderFrom(document), expected) << document;
+    // A valu child without value, or a broken file, is an error.
+    EXPECT_EQ(
+        errorText<ConversionError>([&] { folderFrom(R"(<record><string id="valu"/></record>)"); }),
+        "Could not convert variant of type (Null) into type (String)");
+    EXPECT_NE(errorText<XmlError>([&] { folderFrom("<record><string id=\"valu\"></record>"); }),
+        "(no error)");
 }
 
 } // namespace

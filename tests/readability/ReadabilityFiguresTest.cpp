@@ -8,12 +8,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
 #include <vector>
 
 namespace tintabel {
 namespace {
+
+using ::testing::DoubleNear;
+using ::testing::ElementsAre;
 
 TEST(Readability, BeneathIsTheRoundedMeanWithTheGroupFaceOffThePicture)
 {
@@ -22,10 +27,7 @@ TEST(Readability, BeneathIsTheRoundedMeanWithTheGroupFaceOffThePicture)
         0xFF0A1402u, 0xFF0A1403u, 0xFF000000u, 0xFFFFFFFFu};
     const ConstPixelBuffer picture {3, 2, 16, reinterpret_cast<const std::uint8_t*>(words.data())};
     const ColourValue face = makeColour(100, 200, 40);
-    const struct {
-        PictureRect rect;
-        ColourValue mean;
-    } table[] {
+    const std::pair<PictureRect, ColourValue> table[] {
         // Red 10.25, green 20, blue 1.5 rounds up.
         {{0, 0, 2, 2}, makeColour(10, 20, 2)},
         // Alpha 0 is read like any other pixel.
@@ -36,10 +38,8 @@ TEST(Readability, BeneathIsTheRoundedMeanWithTheGroupFaceOffThePicture)
         {{5, -4, 3, 3}, face},
         {{0, 0, 0, 2}, face},
     };
-    for (const auto& row : table) {
-        SCOPED_TRACE(&row - table);
-        EXPECT_EQ(meanBeneath(picture, row.rect, face), row.mean);
-    }
+    for (const auto& [rect, mean] : table)
+        EXPECT_EQ(meanBeneath(picture, rect, face), mean) << rect.left << "," << rect.top;
     EXPECT_EQ(meanOfPicture(picture), makeColour(49, 13, 1));
 }
 
@@ -63,14 +63,11 @@ TEST(Readability, ShownColoursAreCompositedAsTheSamplesAreAndPairsComparedPerVis
     EXPECT_EQ(figures.slotFigures[1].shown, makeColour(211, 211, 255));
     EXPECT_NEAR(figures.slotFigures[1].contrast, 1.4451, 0.0001);
     EXPECT_EQ(figures.slotFigures[1].verdict, ContrastVerdict::fail);
-    EXPECT_EQ(figures.slotFigures[2].verdict, ContrastVerdict::pass);
     EXPECT_FALSE(figures.passes());
-    for (const PairFigures& pair : figures.pairFigures)
-        for (const Vision vision : kVisions)
-            EXPECT_DOUBLE_EQ(pair.difference[static_cast<std::size_t>(vision)],
-                colourDifference(simulateVision(figures.slotFigures[pair.first].shown, vision),
-                    simulateVision(figures.slotFigures[pair.second].shown, vision)))
-                << pair.first << " " << visionName(vision);
+    // Low against normal attribute as each vision sees them.
+    EXPECT_THAT(figures.pairFigures[0].difference,
+        ElementsAre(DoubleNear(36.2052, 1e-4), DoubleNear(36.6131, 1e-4), DoubleNear(38.4861, 1e-4),
+            DoubleNear(40.0249, 1e-4)));
 }
 
 TEST(Readability, ReportsGiveEachSlotAndPairInOrderAndFailOnAPairHardToTellApart)
@@ -91,44 +88,30 @@ TEST(Readability, ReportsGiveEachSlotAndPairInOrderAndFailOnAPairHardToTellApart
     const QJsonDocument parsed = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << json;
     EXPECT_EQ(parsed["slots"].toArray().size(), 8);
+    EXPECT_EQ(parsed["pairs"].toArray().size(), 5);
     EXPECT_FALSE(parsed["pass"].toBool());
-    std::vector<std::string> pairs;
-    for (const QJsonValue pair : parsed["pairs"].toArray())
-        pairs.push_back((pair["a"].toString() + " - " + pair["b"].toString()).toStdString());
-    EXPECT_EQ(pairs,
-        (std::vector<std::string> {"low attribute - normal attribute",
-            "normal attribute - good attribute", "good attribute - excellent attribute",
-            "excellent attribute - special attribute",
-            "attribute label - special attribute label"}));
-    EXPECT_NE(json.find(R"({"name": "low attribute", "colour": "#8b0000", "alpha": 255, )"
-                        R"("beneath": "#ffffff", "shown": "#8b0000", "contrast": 10.01, )"
-                        R"("verdict": "pass"})"),
-        std::string::npos)
-        << json;
-    EXPECT_NE(json.find(R"("normal": 9.50, "protanopia": 12.30, "deuteranopia": 0.00, )"
-                        R"("tritanopia": 100.00})"),
-        std::string::npos)
-        << json;
+    for (const char* part :
+        {R"({"name": "low attribute", "colour": "#8b0000", "alpha": 255, "beneath": "#ffffff", )"
+         R"("shown": "#8b0000", "contrast": 10.01, "verdict": "pass"})",
+            R"({"a": "attribute label", "b": "special attribute label", "normal": 9.50, )"
+            R"("protanopia": 12.30, "deuteranopia": 0.00, "tritanopia": 100.00})"})
+        EXPECT_NE(json.find(part), std::string::npos) << json;
 }
 
 TEST(Readability, BandsGiveEachValueItsLevelOrAreRefusedByTheirFirstFault)
 {
     const AttributeBands standard;
     const AttributeBands custom({{{1, 3}, {4, 12}, {13, 19}, {20, 20}}});
-    const struct {
-        int value;
-        std::size_t standardSlot, customSlot;
-    } levels[] {{0, 0, 0}, {1, 0, 0}, {4, 0, 1}, {5, 0, 1}, {6, 1, 1}, {10, 1, 1}, {11, 2, 1},
-        {13, 2, 2}, {16, 3, 2}, {19, 3, 2}, {20, 3, 3}, {21, 3, 3}};
-    for (const auto& row : levels) {
-        EXPECT_EQ(standard.slotOf(row.value), row.standardSlot) << row.value;
-        EXPECT_EQ(custom.slotOf(row.value), row.customSlot) << row.value;
+    // Values with the slot of the standard bands and of the custom ones.
+    const std::tuple<int, std::size_t, std::size_t> levels[] {{0, 0, 0}, {1, 0, 0}, {4, 0, 1},
+        {5, 0, 1}, {6, 1, 1}, {10, 1, 1}, {11, 2, 1}, {13, 2, 2}, {16, 3, 2}, {19, 3, 2},
+        {20, 3, 3}, {21, 3, 3}};
+    for (const auto& [value, standardSlot, customSlot] : levels) {
+        EXPECT_EQ(standard.slotOf(value), standardSlot) << value;
+        EXPECT_EQ(custom.slotOf(value), customSlot) << value;
     }
 
-    const struct {
-        std::array<ValueBand, 4> bands;
-        std::string message;
-    } refused[] {
+    const std::pair<std::array<ValueBand, 4>, std::string> refused[] {
         {{{{2, 5}, {6, 10}, {11, 15}, {16, 20}}}, "The low attribute band must start at 1"},
         {{{{1, 5}, {6, 10}, {11, 15}, {16, 19}}}, "The excellent attribute band must end at 20"},
         {{{{1, 5}, {7, 10}, {11, 15}, {16, 20}}},
@@ -138,9 +121,9 @@ TEST(Readability, BandsGiveEachValueItsLevelOrAreRefusedByTheirFirstFault)
         {{{{1, 5}, {6, 10}, {11, 10}, {11, 20}}},
             "The good attribute band must not end before it starts"},
     };
-    for (const auto& row : refused)
-        EXPECT_EQ(testing::errorText<AttributeBandsError>([&] { AttributeBands {row.bands}; }),
-            row.message);
+    for (const auto& [bands, message] : refused)
+        EXPECT_EQ(
+            testing::errorText<AttributeBandsError>([&] { AttributeBands {bands}; }), message);
 }
 
 TEST(Readability, ThePanelShowsEveryValueAndTwoSpecialAttributes)
@@ -152,9 +135,9 @@ TEST(Readability, ThePanelShowsEveryValueAndTwoSpecialAttributes)
             values.insert(attribute.value);
             special += attribute.special;
         }
-    EXPECT_EQ(values,
-        (std::set<int> {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
-    EXPECT_EQ(special, 2);
+    // Twenty distinct values from 1 to 20 are every one of them.
+    EXPECT_EQ(std::tuple(values.size(), *values.begin(), *values.rbegin(), special),
+        std::tuple(20u, 1, 20, 2));
 }
 
 } // namespace
