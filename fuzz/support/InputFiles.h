@@ -37,6 +37,11 @@ public:
     bool deleteFile(std::string_view path) override { return written.erase(std::string(path)) > 0; }
     bool setNormalAttributes(std::string_view) override { return true; }
     bool makeFolderTree(std::string_view) override { return true; }
+    void makeFolderTreeOrThrow(std::string_view) override { }
+    std::string makePrivateFolder(std::string_view parent, std::string_view namePrefix) override
+    {
+        return std::string(parent) + "/" + std::string(namePrefix) + "input";
+    }
     bool removeFolder(std::string_view) override { return true; }
     bool deleteTree(std::string_view, std::string_view) override { return true; }
     std::string readFile(std::string_view path) override

@@ -11,10 +11,10 @@ namespace {
 
 constexpr const char* kOrder[] = {
     // "Load/Save XML"
-    "lsbt", "savebt", "manrb", "skinrb", "lista1", "ListBox2", "sxmlbt",
+    "lsbt", "savebt", "manrb", "skinrb", "lista1", "ListBox2", "sxmlbt", "applyskinsbt",
     // "Colours manager"
     "re", "ge", "be", "alp", "plt", "hex", "larb", "narb", "garb", "earb", "sarb", "alrb", "salrb",
-    "petrb", "JvXPButton1", "JvXPButton2", "sctbt", "loadbt",
+    "petrb", "JvXPButton1", "JvXPButton2", "readbt", "sctbt", "loadbt",
     // "Options"
     "cbfm2009", "engimg", "polimg", "spbt", "resbt", "helpbt", "aboutbt", "exitbt"};
 

@@ -56,8 +56,8 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedInTheLanguageInForceAndTheFileIsKe
     start();
     ASSERT_EQ(downloader.requested().size(), 1u);
     EXPECT_EQ(downloader.requested()[0].url, "http://updates.example:8080/orb.ini");
-    EXPECT_EQ(
-        downloader.requested()[0].destination, home.withSlash() + ".cache/veldo-tintabel/orb.ini");
+    EXPECT_EQ(downloader.requested()[0].destination,
+        home.withSlash() + ".cache/veldo-tintabel/\\orb.ini");
     EXPECT_EQ(home.read(".cache/veldo-tintabel/orb.ini"), updateIni("3"));
     EXPECT_EQ(status(), "Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!");
     EXPECT_EQ(named<StatusBar>(window(), "StatusBar1")->cursor().shape(), Qt::PointingHandCursor);
