@@ -75,26 +75,14 @@ public slots:
     void open(const QUrl& url) { urls << url; }
 };
 
-class QtShellTest : public ::testing::Test {
-protected:
-    QtShellTest()
-    {
-        for (const char* scheme : {"http", "https", "file", "mailto"})
-            QDesktopServices::setUrlHandler(scheme, &recorder, "open");
-    }
-    ~QtShellTest() override
-    {
-        for (const char* scheme : {"http", "https", "file", "mailto"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-
-    testing::WinePrefix wine;
-    UrlRecorder recorder;
-    QtShell shell {wine.env};
-};
-
-TEST_F(QtShellTest, OpensAddressesAsTheyStandAndPathTextsAsLocalFiles)
+TEST(QtShell, OpensAddressesAsTheyStandAndPathTextsAsLocalFiles)
 {
+    const testing::WinePrefix wine;
+    UrlRecorder recorder;
+    const char* schemes[] = {"http", "https", "file", "mailto"};
+    for (const char* scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+    QtShell shell {wine.env};
     EXPECT_TRUE(shell.open("https://example.org/tintabel/download", ShowWindow::Maximised));
     EXPECT_TRUE(shell.open("mailto:someone@example.org", ShowWindow::Normal));
     EXPECT_TRUE(shell.open("www.example.org", ShowWindow::Maximised));
@@ -109,6 +97,8 @@ TEST_F(QtShellTest, OpensAddressesAsTheyStandAndPathTextsAsLocalFiles)
             QUrl::fromLocalFile(QString::fromStdString((wine.root / "help/help.html").string())),
             QUrl::fromLocalFile(QString::fromStdString(
                 (wine.root / "prefix/dosdevices/c:/Games/readme.txt").string()))}));
+    for (const char* scheme : schemes)
+        QDesktopServices::unsetUrlHandler(scheme);
 }
 
 } // namespace

@@ -30,17 +30,6 @@ protected:
     std::filesystem::path file = folder / "veldo-tintabel" / "registry.reg";
 };
 
-TEST_F(RegistryStoreTest, LivesInTheConfigFolderOfTheEnvironment)
-{
-    Environment environment;
-    environment.home = "/home/someone";
-    environment.configHome = folder.path().string();
-    EXPECT_EQ(RegistryStore(environment).file(), file);
-    environment.configHome.clear();
-    EXPECT_EQ(RegistryStore::defaultFile(environment),
-        std::filesystem::path("/home/someone/.config/veldo-tintabel/registry.reg"));
-}
-
 TEST_F(RegistryStoreTest, WritesReachTheFileInTheExportFormat)
 {
     RegistryStore store(file);
@@ -112,9 +101,10 @@ TEST_F(RegistryStoreTest, AnUnreadableFileIsReportedOnceAndNeverOverwritten)
     RegistryStore store(file);
     const std::string report
         = errorText<RegistryError>([&] { store.readString(LM, kLangKey, "lang"); });
-    EXPECT_THAT(report, HasSubstr("'" + file.string() + "'"));
-    EXPECT_THAT(report, HasSubstr("line 4"));
-    EXPECT_THAT(report, HasSubstr("left unchanged"));
+    EXPECT_EQ(report,
+        "The settings file '" + file.string()
+            + "' cannot be read: line 4: a quoted text without its closing quote. It was left "
+              "unchanged.");
 
     // Reads go on as if the store were empty; writes keep refusing with the same text.
     EXPECT_EQ(store.readString(LM, kLangKey, "lang"), "");
@@ -159,8 +149,8 @@ TEST_F(RegistryStoreTest, ARefusedSaveGivesTheReasonAndKeepsNothing)
     RegistryStore store(impossible);
     const std::string text
         = errorText<RegistryError>([&] { store.writeString(LM, kLangKey, "lang", "English"); });
-    EXPECT_THAT(text, HasSubstr(impossible.string()));
-    EXPECT_THAT(text, HasSubstr("Path not found"));
+    EXPECT_EQ(
+        text, "The settings cannot be saved to '" + impossible.string() + "': Path not found");
     EXPECT_EQ(store.readString(LM, kLangKey, "lang"), "");
     EXPECT_FALSE(store.keyExists(LM, kLangKey));
 
@@ -176,7 +166,13 @@ TEST_F(RegistryStoreTest, ARefusedSaveGivesTheReasonAndKeepsNothing)
 
 TEST_F(RegistryStoreTest, TwoRunningCopiesSeeEachOthersWrites)
 {
-    RegistryStore first(file);
+    // The store lives in the configuration folder of the environment.
+    Environment environment;
+    environment.home = "/home/someone";
+    EXPECT_EQ(RegistryStore::defaultFile(environment),
+        std::filesystem::path("/home/someone/.config/veldo-tintabel/registry.reg"));
+    environment.configHome = folder.path().string();
+    RegistryStore first(environment);
     RegistryStore second(file);
     EXPECT_EQ(second.readString(LM, kLangKey, "lang"), "");
     // Reading creates neither file nor folder.
