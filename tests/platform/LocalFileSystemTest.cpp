@@ -44,18 +44,15 @@ TEST_F(LocalFileSystemTest, ExistenceOfFilesAndFolders)
     tmp.write("a/.hidden", "x");
     fs::create_symlink(tmp / "a/.hidden", tmp / "a/link");
     fs::create_symlink(tmp / "a/gone", tmp / "a/dangling");
-    const std::string a = folder + "\\a";
-    EXPECT_TRUE(files.fileExists(a + "\\.hidden"));
-    EXPECT_TRUE(files.fileExists(a + "//link"));
-    EXPECT_FALSE(files.fileExists(a + "/dangling"));
-    EXPECT_FALSE(files.fileExists(a));
-    EXPECT_TRUE(files.folderExists(a + "\\"));
-    EXPECT_FALSE(files.folderExists(a + "/.hidden"));
-
     tmp.write("prefix/drive_c/Games/FM/fm.exe", "x");
-    EXPECT_TRUE(files.fileExists("c:\\games\\fm\\FM.EXE"));
-    EXPECT_TRUE(files.folderExists("C:/Games"));
-    EXPECT_FALSE(files.folderExists("D:\\"));
+    const std::string a = folder + "\\a";
+    for (const auto& [path, isFile, isFolder] : {std::tuple {a + "\\.hidden", true, false},
+             {a, false, true}, {a + "//link", true, false}, {a + "/dangling", false, false},
+             {a + "\\", false, true}, {"c:\\games\\fm\\FM.EXE", true, false},
+             {"C:/Games", false, true}, {"D:\\", false, false}}) {
+        EXPECT_EQ(files.fileExists(path), isFile) << path;
+        EXPECT_EQ(files.folderExists(path), isFolder) << path;
+    }
 }
 
 TEST_F(LocalFileSystemTest, ListingByWildcard)

@@ -173,6 +173,7 @@ TEST_F(RegistryStoreTest, TwoRunningCopiesSeeEachOthersWrites)
         std::filesystem::path("/home/someone/.config/veldo-tintabel/registry.reg"));
     environment.configHome = folder.path().string();
     RegistryStore first(environment);
+    EXPECT_EQ(first.file(), file);
     RegistryStore second(file);
     EXPECT_EQ(second.readString(LM, kLangKey, "lang"), "");
     // Reading creates neither file nor folder.
