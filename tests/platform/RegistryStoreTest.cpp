@@ -58,19 +58,12 @@ TEST_F(RegistryStoreTest, WritesReachTheFileInTheExportFormat)
 TEST_F(RegistryStoreTest, ReadsFilesWrittenByHandOrByTheRegistryEditor)
 {
     writeBytes(file,
-        "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
-        "\r\n"
-        "; settings\r\n"
+        "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n; settings\r\n"
         "[hkey_local_machine\\\\Software\\Sports Interactive Ltd\\Installs\\Football Manager "
         "2008]\r\n"
-        "\"Path\" = \"C:\\Games\\FM 2008\"\r\n"
-        "@=\"default\"\r\n"
+        "\"Path\" = \"C:\\Games\\FM 2008\"\r\n@=\"default\"\r\n\"Count\"=dword:0000002A\r\n"
         "\"Expand\"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,00,00\r\n"
-        "\"Count\"=dword:0000002A\r\n"
-        "\"Long\"=hex:01,02,\\\r\n"
-        "  03,04,\\\r\n"
-        "  05\r\n"
-        "\"Multi\"=hex(7):41,00,00,00,00,00\r\n");
+        "\"Long\"=hex:01,02,\\\r\n  03,04,\\\r\n  05\r\n\"Multi\"=hex(7):41,00,00,00,00,00\r\n");
     RegistryStore store(file);
     const std::string_view key
         = "\\Software\\Sports Interactive Ltd\\Installs\\Football Manager 2008";
