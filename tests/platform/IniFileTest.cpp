@@ -1,9 +1,10 @@
 #include "platform/IniFile.h"
 
 #include "platform/Errors.h"
-#include "platform/FileSystem.h"
+#include "platform/GeneralErrorBox.h"
+#include "platform/doubles/ScriptedMessageBoxes.h"
+#include "support/ErrorText.h"
 #include "support/MemoryFiles.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,36 +14,22 @@ namespace {
 TEST(IniFile, ReadsLikeTheProfileFunctions)
 {
     const std::string longUrl = "http://example.test/" + std::string(5000, 'a');
-    const IniFile ini = IniFile::parse("\xEF\xBB\xBF; the update notice\r\n"
-                                       "orphan=outside any section\r\n"
-                                       "[other]\r\n"
-                                       "version=9\r\n"
-                                       "  [ UPDATE ]  \r\n"
-                                       "not a pair\r\n"
-                                       ";version=8\r\n"
-                                       "  Version   =   3   \r\n"
-                                       "version=4\r\n"
-                                       "url = http://example.test/get?a=1&b=2\r\n"
-                                       "quoted=\"  spaced  \"\r\n"
-                                       "=no key\r\n"
-                                       "empty=\r\n"
-                                       "[update]\r\n"
-                                       "later=5\n"
-                                       "\tnext=x\n"
-                                       "url2="
-        + longUrl);
-    EXPECT_EQ(ini.read("update", "version", ""), "3");
-    EXPECT_EQ(ini.read("Update", "URL", ""), "http://example.test/get?a=1&b=2");
-    EXPECT_EQ(ini.read("update", "quoted", ""), "  spaced  ");
-    EXPECT_EQ(ini.read("update", "empty", "fallback"), "");
-    EXPECT_EQ(ini.read("update", "later", ""), "5");
-    EXPECT_EQ(ini.read("update", "next", ""), "x");
-    EXPECT_EQ(ini.read("update", "url2", ""), longUrl);
-    EXPECT_EQ(ini.read("other", "version", ""), "9");
-    EXPECT_EQ(ini.read("update", "missing", "fallback"), "fallback");
-    EXPECT_EQ(ini.read("missing", "version", ""), "");
-    EXPECT_EQ(ini.read("", "orphan", "none"), "none");
-    EXPECT_EQ(ini.read("update", "not a pair", "none"), "none");
+    const IniFile ini
+        = IniFile::parse("\xEF\xBB\xBF; the update notice\r\norphan=outside any section\r\n"
+                         "[other]\r\nversion=9\r\n  [ UPDATE ]  \r\nnot a pair\r\n"
+                         ";version=8\r\n  Version   =   3   \r\nversion=4\r\n"
+                         "url = http://example.test/get?a=1&b=2\r\nquoted=\"  spaced  \"\r\n"
+                         "=no key\r\nempty=\r\n[update]\r\nlater=5\n\tnext=x\nurl2="
+            + longUrl);
+    const std::tuple<const char*, const char*, const char*, std::string> cases[]
+        = {{"update", "version", "", "3"}, {"Update", "URL", "", "http://example.test/get?a=1&b=2"},
+            {"update", "quoted", "", "  spaced  "}, {"update", "empty", "fallback", ""},
+            {"update", "later", "", "5"}, {"update", "next", "", "x"},
+            {"update", "url2", "", longUrl}, {"other", "version", "", "9"},
+            {"update", "missing", "fallback", "fallback"}, {"missing", "version", "", ""},
+            {"", "orphan", "none", "none"}, {"update", "not a pair", "none", "none"}};
+    for (const auto& [section, key, fallback, expected] : cases)
+        EXPECT_EQ(ini.read(section, key, fallback), expected) << section << " " << key;
 }
 
 TEST(IniFile, LoadsThroughTheFileSystemAndTakesAMissingFileAsEmpty)
@@ -54,6 +41,28 @@ TEST(IniFile, LoadsThroughTheFileSystemAndTakesAMissingFileAsEmpty)
     EXPECT_EQ(IniFile::load(files, "elsewhere.ini").read("update", "version", "none"), "none");
     files.refuseReads = true;
     EXPECT_THROW(IniFile::load(files, path), InOutError);
+}
+
+TEST(FormatMessage, FillsPlaceholdersInOrder)
+{
+    EXPECT_EQ(
+        formatMessage("Cannot load \"%s\". %s", {"a.xml", "Gone"}), "Cannot load \"a.xml\". Gone");
+    EXPECT_EQ(formatMessage("%s%s%s: %d%s%s", {"bad", "\n", "Line", "4", "\n", "<x>"}),
+        "bad\nLine: 4\n<x>");
+    EXPECT_EQ(formatMessage("100%% of %s", {"it"}), "100% of it");
+    // Missing values leave the placeholder as it stands rather than reading past the list.
+    EXPECT_EQ(formatMessage("(%s) into (%s)", {"Null"}), "(Null) into (%s)");
+}
+
+TEST(GeneralErrorBox, ShowsTheErrorTextAndGoesOn)
+{
+    ScriptedMessageBoxes messages;
+    bool after = false;
+    showErrors(messages, [] { throw ConversionError(testing::notAnInteger("x")); });
+    showErrors(messages, [&] { after = true; });
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, testing::notAnInteger("x"));
+    EXPECT_TRUE(after);
 }
 
 } // namespace

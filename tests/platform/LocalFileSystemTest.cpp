@@ -2,6 +2,7 @@
 
 #include "WinePrefix.h"
 #include "platform/Errors.h"
+#include "platform/ShippedFilesFolder.h"
 #include "support/ErrorText.h"
 
 #include <gtest/gtest.h>
@@ -43,18 +44,15 @@ TEST_F(LocalFileSystemTest, ExistenceOfFilesAndFolders)
     tmp.write("a/.hidden", "x");
     fs::create_symlink(tmp / "a/.hidden", tmp / "a/link");
     fs::create_symlink(tmp / "a/gone", tmp / "a/dangling");
-    const std::string a = folder + "\\a";
-    EXPECT_TRUE(files.fileExists(a + "\\.hidden"));
-    EXPECT_TRUE(files.fileExists(a + "//link"));
-    EXPECT_FALSE(files.fileExists(a + "/dangling"));
-    EXPECT_FALSE(files.fileExists(a));
-    EXPECT_TRUE(files.folderExists(a + "\\"));
-    EXPECT_FALSE(files.folderExists(a + "/.hidden"));
-
     tmp.write("prefix/drive_c/Games/FM/fm.exe", "x");
-    EXPECT_TRUE(files.fileExists("c:\\games\\fm\\FM.EXE"));
-    EXPECT_TRUE(files.folderExists("C:/Games"));
-    EXPECT_FALSE(files.folderExists("D:\\"));
+    const std::string a = folder + "\\a";
+    for (const auto& [path, isFile, isFolder] : {std::tuple {a + "\\.hidden", true, false},
+             {a, false, true}, {a + "//link", true, false}, {a + "/dangling", false, false},
+             {a + "\\", false, true}, {"c:\\games\\fm\\FM.EXE", true, false},
+             {"C:/Games", false, true}, {"D:\\", false, false}}) {
+        EXPECT_EQ(files.fileExists(path), isFile) << path;
+        EXPECT_EQ(files.folderExists(path), isFolder) << path;
+    }
 }
 
 TEST_F(LocalFileSystemTest, ListingByWildcard)
@@ -123,84 +121,73 @@ TEST_F(LocalFileSystemTest, NothingIsCreatedForADriveThatDoesNotExist)
     EXPECT_TRUE(namesIn(work.path()).empty());
 }
 
-TEST_F(LocalFileSystemTest, DeleteTreeRemovesNestedFoldersAndReadOnlyFiles)
+TEST_F(LocalFileSystemTest, DeleteTreeRemovesAllInsideAndNothingOutside)
 {
-    tmp.write("temp/a.xml", "x");
-    tmp.write("temp/.hidden", "x");
-    tmp.write("temp/sub/deeper/b.xml", "x");
-    tmp.write("temp/sub/locked.xml", "x");
+    // On Linux "..\outside" is one name; joined as text it would lead out of the tree.
+    for (const char* name : {"temp/a.xml", "temp/.hidden", "temp/sub/deeper/b.xml",
+             "temp/sub/locked.xml", "temp/..\\outside/inner.txt", "tempa/kept.xml",
+             "outside/folder/precious.txt", "outside/file.txt"})
+        tmp.write(name, "keep");
     fs::create_directories(tmp / "temp/empty");
-    makeReadOnly(tmp / "temp/sub/locked.xml");
-    makeReadOnly(tmp / "temp/sub/deeper");
-    tmp.write("tempa/kept.xml", "x");
-
-    EXPECT_TRUE(files.deleteTree(folder, "temp"));
-    EXPECT_FALSE(fs::exists(tmp / "temp"));
-    EXPECT_TRUE(fs::exists(tmp / "tempa/kept.xml"));
-    EXPECT_TRUE(files.deleteTree(folder, "temp"));
-}
-
-TEST_F(LocalFileSystemTest, DeleteTreeNeverLeavesTheTree)
-{
-    tmp.write("outside/folder/precious.txt", "keep");
-    tmp.write("outside/file.txt", "keep");
-    makeReadOnly(tmp / "outside/file.txt");
+    for (const char* name : {"temp/sub/locked.xml", "temp/sub/deeper", "outside/file.txt"})
+        makeReadOnly(tmp / name);
     // Links inside the tree are removed, not followed.
-    tmp.write("temp/own.txt", "x");
     fs::create_directory_symlink(tmp / "outside/folder", tmp / "temp/folderLink");
     fs::create_symlink(tmp / "outside/file.txt", tmp / "temp/fileLink");
-    fs::create_directories(tmp / "temp/sub");
     fs::create_directory_symlink("../../outside", tmp / "temp/sub/up");
-    // On Linux "..\outside" is one name; joined as text it would lead out of the tree.
-    tmp.write("temp/..\\outside/inner.txt", "x");
     // A tree that is itself a link loses only the link.
     fs::create_directory_symlink(tmp / "outside", tmp / "linked");
 
     EXPECT_TRUE(files.deleteTree(folder, "\\temp"));
+    EXPECT_TRUE(files.deleteTree(folder, "temp"));
     files.deleteTree(folder, "linked");
     EXPECT_FALSE(fs::exists(fs::symlink_status(tmp / "temp")));
     EXPECT_FALSE(fs::exists(fs::symlink_status(tmp / "linked")));
+    EXPECT_TRUE(fs::exists(tmp / "tempa/kept.xml"));
     EXPECT_EQ(namesIn(tmp / "outside"), (Names {"file.txt", "folder"}));
-    EXPECT_EQ(tmp.read("outside/folder/precious.txt"), "keep");
-    EXPECT_EQ(tmp.read("outside/file.txt"), "keep");
+    EXPECT_EQ(tmp.read("outside/folder/precious.txt") + tmp.read("outside/file.txt"), "keepkeep");
     // The outside file did not lose its read-only state either.
     EXPECT_EQ(fs::status(tmp / "outside/file.txt").permissions() & fs::perms::owner_write,
         fs::perms::none);
 }
 
-class AtomicCopyTest : public LocalFileSystemTest {
-protected:
-    std::string source = folder + "source.xml";
-    std::string target = folder + "out\\target.xml";
-
-    void SetUp() override
-    {
-        tmp.write("source.xml", "new content");
-        tmp.write("out/target.xml", "old content");
-    }
-    // The destination is as it was and no temporary file is left beside it.
-    void expectUntouched()
-    {
-        EXPECT_EQ(tmp.read("out/target.xml"), "old content");
-        EXPECT_EQ(namesIn(tmp / "out"), Names {"target.xml"});
-    }
-    std::string copyError(FileSystem& system, const std::string& from)
-    {
-        return errorText<InOutError>([&] { system.copyFileOrThrow(from, target); });
-    }
-};
-
-TEST_F(AtomicCopyTest, ReplacesTheDestinationEvenThroughALinkOrOntoItself)
+TEST_F(LocalFileSystemTest, ACopyReplacesTheDestinationWholeOrNotAtAll)
 {
-    EXPECT_TRUE(files.copyFile(source, target));
-    EXPECT_EQ(tmp.read("out/target.xml"), "new content");
-    EXPECT_EQ(namesIn(tmp / "out"), Names {"target.xml"});
-    files.copyFileOrThrow(source, folder + "out/fresh.xml");
-    EXPECT_EQ(tmp.read("out/fresh.xml"), "new content");
+    tmp.write("source.xml", "new content");
+    tmp.write("out/target.xml", "old content");
+    const std::string source = folder + "source.xml", target = folder + "out\\target.xml";
+    const auto copyError = [&](const std::string& from) {
+        return errorText<InOutError>([&] { files.copyFileOrThrow(from, target); });
+    };
+    // The destination is as it was and no temporary file is left beside it.
+    const auto expectTarget = [&](const char* content) {
+        EXPECT_EQ(tmp.read("out/target.xml"), content);
+        EXPECT_EQ(namesIn(tmp / "out"), Names {"target.xml"});
+    };
+    EXPECT_FALSE(files.copyFile(folder + "missing.xml", target));
+    EXPECT_EQ(
+        copyError(folder + "missing.xml"), "Cannot create file \"" + target + "\". File not found");
+    // Reading this file fails at its very start, after the temporary file has been made.
+    ASSERT_EQ(::access("/proc/self/mem", R_OK), 0);
+    EXPECT_FALSE(files.copyFile("/proc/self/mem", target));
+    expectTarget("old content");
+    makeReadOnly(tmp / "out/target.xml");
+    EXPECT_EQ(copyError(source), "Cannot create file \"" + target + "\". File access denied");
+    expectTarget("old content");
+    // A folder is neither replaced by a copy nor copied.
+    fs::create_directories(tmp / "folder.xml/inside");
+    EXPECT_FALSE(files.copyFile(source, folder + "folder.xml"));
+    EXPECT_TRUE(fs::is_directory(tmp / "folder.xml/inside"));
+    EXPECT_FALSE(files.copyFile(folder + "out", folder + "copied"));
+    EXPECT_FALSE(fs::exists(tmp / "copied"));
 
+    fs::permissions(tmp / "out/target.xml", fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_TRUE(files.copyFile(source, target));
+    expectTarget("new content");
+    files.copyFileOrThrow(source, folder + "fresh.xml");
+    EXPECT_EQ(tmp.read("fresh.xml"), "new content");
     EXPECT_TRUE(files.copyFile(source, folder + "\\\\source.xml"));
     EXPECT_EQ(tmp.read("source.xml"), "new content");
-
     tmp.write("linked.xml", "old");
     fs::create_symlink(tmp / "linked.xml", tmp / "link.xml");
     EXPECT_TRUE(files.copyFile(source, folder + "link.xml"));
@@ -208,27 +195,17 @@ TEST_F(AtomicCopyTest, ReplacesTheDestinationEvenThroughALinkOrOntoItself)
     EXPECT_EQ(tmp.read("linked.xml"), "new content");
 }
 
-TEST_F(AtomicCopyTest, AFailedCopyLeavesTheDestination)
+TEST(ShippedFilesFolder, AnInstalledFolderFirstThenTheProgramsOwn)
 {
-    EXPECT_FALSE(files.copyFile(folder + "missing.xml", target));
-    EXPECT_EQ(copyError(files, folder + "missing.xml"),
-        "Cannot create file \"" + target + "\". File not found");
-    // Reading this file fails at its very start, after the temporary file has been made.
-    ASSERT_EQ(::access("/proc/self/mem", R_OK), 0);
-    EXPECT_FALSE(files.copyFile("/proc/self/mem", target));
-    expectUntouched();
-
-    makeReadOnly(tmp / "out/target.xml");
-    EXPECT_EQ(
-        copyError(files, source), "Cannot create file \"" + target + "\". File access denied");
-    expectUntouched();
-
-    // A folder is neither replaced by a copy nor copied.
-    fs::create_directories(tmp / "out/folder.xml/inside");
-    EXPECT_FALSE(files.copyFile(source, folder + "out/folder.xml"));
-    EXPECT_TRUE(fs::is_directory(tmp / "out/folder.xml/inside"));
-    EXPECT_FALSE(files.copyFile(folder + "out", folder + "copied"));
-    EXPECT_FALSE(fs::exists(tmp / "copied"));
+    for (const bool installed : {true, false}) {
+        const TempFolder root;
+        fs::create_directories(root / (installed ? "share/veldo-tintabel" : "bin"));
+        LocalFileSystem files {Environment {}};
+        EXPECT_EQ(
+            shippedFilesFolder((root / "bin/tintabel").string(), "../share/veldo-tintabel", files),
+            root.withSlash() + (installed ? "share/veldo-tintabel/" : "bin/"))
+            << installed;
+    }
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -14,116 +13,89 @@ namespace tintabel {
 namespace {
 
 using testing::errorText;
-using testing::TempFolder;
 
 constexpr auto LM = RegistryRoot::LocalMachine;
 constexpr auto CU = RegistryRoot::CurrentUser;
+const std::string lang = "\\SOFTWARE\\VELDO\\orb\\Lang",
+                  path = "\\SOFTWARE\\VELDO\\orb\\path\\fm2009";
+const std::string cells = "\\Software\\Quornel\\Chromelle";
 
-enum class Kind { File, Memory };
-
-class RegistryContract : public ::testing::TestWithParam<Kind> {
+class RegistryContract : public ::testing::TestWithParam<bool> {
 protected:
-    RegistryContract()
-    {
-        if (GetParam() == Kind::File)
-            registry = std::make_unique<RegistryStore>(folder / "registry.reg");
-        else
-            registry = std::make_unique<MemoryRegistry>();
-    }
-
-    TempFolder folder;
-    std::unique_ptr<Registry> registry;
+    testing::TempFolder folder;
+    std::unique_ptr<Registry> registry = GetParam()
+        ? std::unique_ptr<Registry>(std::make_unique<RegistryStore>(folder / "registry.reg"))
+        : std::make_unique<MemoryRegistry>();
 };
 
-TEST_P(RegistryContract, MissingKeysAndValuesReadAsNothingAndAreNotCreated)
+TEST_P(RegistryContract, MissingValuesReadAsNothingAndWritingCreatesTheKeyWithItsParents)
 {
-    EXPECT_EQ(registry->readString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang"), "");
-    EXPECT_EQ(registry->readBinary(CU, "\\Software\\Quornel\\Chromelle", "Gen"), std::nullopt);
-    EXPECT_FALSE(registry->keyExists(LM, "\\SOFTWARE\\VELDO\\orb\\Lang"));
-    EXPECT_FALSE(registry->keyExists(CU, "\\Software\\Quornel\\Chromelle"));
+    EXPECT_EQ(registry->readString(LM, lang, "lang"), "");
+    EXPECT_EQ(registry->readBinary(CU, cells, "Gen"), std::nullopt);
+    EXPECT_FALSE(registry->keyExists(LM, lang));
+    EXPECT_FALSE(registry->keyExists(CU, cells));
 
-    registry->writeString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang", "English");
-    EXPECT_EQ(registry->readString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "other"), "");
-    EXPECT_EQ(registry->readBinary(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "Gen"), std::nullopt);
-    EXPECT_EQ(registry->readString(LM, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009", "Path"), "");
-    EXPECT_FALSE(registry->keyExists(LM, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009"));
-}
+    registry->writeString(LM, lang, "lang", "English");
+    EXPECT_EQ(registry->readString(LM, lang, "other"), "");
+    EXPECT_EQ(registry->readBinary(LM, lang, "Gen"), std::nullopt);
+    EXPECT_EQ(registry->readString(LM, path, "Path"), "");
+    EXPECT_FALSE(registry->keyExists(LM, path));
 
-TEST_P(RegistryContract, WritingCreatesTheKeyWithItsParents)
-{
-    registry->writeString(LM, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009", "Path", "D:\\FM09");
-    EXPECT_TRUE(registry->keyExists(LM, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009"));
+    registry->writeString(LM, path, "Path", "D:\\FM09");
+    EXPECT_TRUE(registry->keyExists(LM, path));
     EXPECT_TRUE(registry->keyExists(LM, "\\SOFTWARE\\VELDO\\orb"));
     EXPECT_TRUE(registry->keyExists(LM, "SOFTWARE"));
     // A name that merely starts like a key is not that key.
     EXPECT_FALSE(registry->keyExists(LM, "\\SOFTWARE\\VELDO\\or"));
-    EXPECT_EQ(registry->readString(LM, "\\SOFTWARE\\VELDO\\orb\\path\\fm2009", "Path"), "D:\\FM09");
+    EXPECT_EQ(registry->readString(LM, path, "Path"), "D:\\FM09");
 }
 
-TEST_P(RegistryContract, KeysAndNamesIgnoreCaseAndSeparatorNoise)
+TEST_P(RegistryContract, KeysAndNamesIgnoreCaseAndSeparatorNoiseAndRootsAreSeparate)
 {
-    registry->writeString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang", "Polish");
+    registry->writeString(LM, lang, "lang", "Polish");
     EXPECT_EQ(registry->readString(LM, "software\\veldo\\ORB\\lang", "LANG"), "Polish");
     EXPECT_EQ(registry->readString(LM, "\\\\SOFTWARE\\\\VELDO\\orb\\Lang\\", "Lang"), "Polish");
     EXPECT_TRUE(registry->keyExists(LM, "Software\\Veldo"));
-
     // Writing under another case replaces the value rather than adding a second one.
     registry->writeString(LM, "\\software\\veldo\\orb\\LANG", "LANG", "English");
-    EXPECT_EQ(registry->readString(LM, "\\SOFTWARE\\VELDO\\orb\\Lang", "lang"), "English");
+    EXPECT_EQ(registry->readString(LM, lang, "lang"), "English");
+
+    registry->writeString(CU, lang, "lang", "user");
+    registry->writeString(CU, lang, "lang", "");
+    EXPECT_EQ(registry->readString(LM, lang, "lang"), "English");
+    EXPECT_EQ(registry->readString(CU, lang, "lang"), "");
+    EXPECT_TRUE(registry->keyExists(CU, lang));
 }
 
-TEST_P(RegistryContract, RootsAreSeparateAndValuesAreReplaced)
+TEST_P(RegistryContract, ValuesKeepEveryByteAndCharacterAndTheirType)
 {
-    registry->writeString(LM, "\\Software\\Quornel\\Chromelle", "name", "machine");
-    registry->writeString(CU, "\\Software\\Quornel\\Chromelle", "name", "user");
-    registry->writeString(CU, "\\Software\\Quornel\\Chromelle", "name", "");
-    EXPECT_EQ(registry->readString(LM, "\\Software\\Quornel\\Chromelle", "name"), "machine");
-    EXPECT_EQ(registry->readString(CU, "\\Software\\Quornel\\Chromelle", "name"), "");
-    EXPECT_TRUE(registry->keyExists(CU, "\\Software\\Quornel\\Chromelle"));
-}
+    std::vector<std::uint8_t> bytes(192, 0xFF);
+    bytes[0] = bytes[191] = 0x00;
+    bytes[1] = 0x0A;
+    registry->writeBinary(CU, cells, "Gen", bytes);
+    registry->writeBinary(CU, cells, "empty", {});
+    EXPECT_EQ(registry->readBinary(CU, "\\software\\quornel\\chromelle", "GEN"), bytes);
+    EXPECT_EQ(registry->readBinary(CU, cells, "empty"), std::vector<std::uint8_t>());
 
-TEST_P(RegistryContract, BinaryValuesKeepEveryByte)
-{
-    std::vector<std::uint8_t> cells(192, 0xFF);
-    cells[0] = 0x00;
-    cells[1] = 0x0A;
-    cells[191] = 0x00;
-    registry->writeBinary(CU, "\\Software\\Quornel\\Chromelle", "Gen", cells);
-    registry->writeBinary(CU, "\\Software\\Quornel\\Chromelle", "empty", {});
-    EXPECT_EQ(registry->readBinary(CU, "\\software\\quornel\\chromelle", "GEN"), cells);
-    EXPECT_EQ(registry->readBinary(CU, "\\Software\\Quornel\\Chromelle", "empty"),
-        std::vector<std::uint8_t>());
-}
+    for (const std::string text :
+        {"C:\\Games\\FM\\", "say \"hi\"", "two\r\nlines\n", "Menedżer kolorów", "\\\\\""}) {
+        registry->writeString(CU, cells, "tintabel", text);
+        EXPECT_EQ(registry->readString(CU, cells, "tintabel"), text);
+    }
+    // The default value has the empty name; a value name that is not ASCII ignores case too.
+    registry->writeString(LM, lang, "", "default");
+    registry->writeString(LM, lang, "Żółw", "tortoise");
+    EXPECT_EQ(registry->readString(LM, lang, ""), "default");
+    EXPECT_EQ(registry->readString(LM, lang, "żółW"), "tortoise");
 
-TEST_P(RegistryContract, AValueOfAnotherTypeIsAnInvalidDataType)
-{
-    registry->writeBinary(CU, "\\Software\\Quornel\\Chromelle", "Gen", {1, 2, 3});
-    registry->writeString(CU, "\\Software\\Quornel\\Chromelle", "tintabel", "text");
-    EXPECT_EQ(errorText<RegistryError>(
-                  [&] { registry->readString(CU, "\\Software\\Quornel\\Chromelle", "gen"); }),
+    EXPECT_EQ(errorText<RegistryError>([&] { registry->readString(CU, cells, "gen"); }),
         "Invalid data type for 'gen'");
-    EXPECT_EQ(errorText<RegistryError>(
-                  [&] { registry->readBinary(CU, "\\Software\\Quornel\\Chromelle", "tintabel"); }),
+    EXPECT_EQ(errorText<RegistryError>([&] { registry->readBinary(CU, cells, "tintabel"); }),
         "Invalid data type for 'tintabel'");
 }
 
-TEST_P(RegistryContract, TextsKeepQuotesBackslashesLineBreaksAndNonAsciiCharacters)
-{
-    const std::string texts[]
-        = {"C:\\Games\\FM\\", "say \"hi\"", "two\r\nlines\n", "Menedżer kolorów", "\\\\\""};
-    for (const std::string& text : texts) {
-        registry->writeString(LM, "\\SOFTWARE\\VELDO", "value", text);
-        EXPECT_EQ(registry->readString(LM, "\\SOFTWARE\\VELDO", "value"), text);
-    }
-    // The default value has the empty name; a value name that is not ASCII ignores case too.
-    registry->writeString(LM, "\\SOFTWARE\\VELDO", "", "default");
-    registry->writeString(LM, "\\SOFTWARE\\VELDO", "Żółw", "tortoise");
-    EXPECT_EQ(registry->readString(LM, "\\SOFTWARE\\VELDO", ""), "default");
-    EXPECT_EQ(registry->readString(LM, "\\SOFTWARE\\VELDO", "żółW"), "tortoise");
-}
-
-INSTANTIATE_TEST_SUITE_P(Stores, RegistryContract, ::testing::Values(Kind::File, Kind::Memory),
-    [](const auto& info) { return info.param == Kind::File ? "File" : "Memory"; });
+INSTANTIATE_TEST_SUITE_P(Stores, RegistryContract, ::testing::Bool(),
+    [](const auto& info) { return info.param ? "File" : "Memory"; });
 
 } // namespace
 } // namespace tintabel

@@ -15,10 +15,9 @@ struct WinePrefix {
 
     WinePrefix()
     {
-        std::filesystem::create_directories(root / "prefix/drive_c");
-        std::filesystem::create_directories(root / "prefix/dosdevices");
+        for (const char* folder : {"prefix/drive_c", "prefix/dosdevices", "home"})
+            std::filesystem::create_directories(root / folder);
         std::filesystem::create_directory_symlink("../drive_c", root / "prefix/dosdevices/c:");
-        std::filesystem::create_directories(root / "home");
         env.home = (root / "home").string();
         env.configHome = env.home + "/.config";
         env.dataHome = env.home + "/.local/share";

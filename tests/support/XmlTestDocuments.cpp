@@ -37,13 +37,10 @@ std::string replaced(std::string text, std::string_view piece, std::string_view 
 
 std::string utf16(std::u16string_view text, bool bigEndian, bool byteOrderMark)
 {
-    const std::u16string units = (byteOrderMark ? u"\uFEFF" : u"") + std::u16string(text);
     std::string bytes;
-    for (const char16_t unit : units) {
-        const char high = static_cast<char>(unit >> 8);
-        const char low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? high : low;
-        bytes += bigEndian ? low : high;
+    for (const char16_t unit : (byteOrderMark ? u"\uFEFF" : u"") + std::u16string(text)) {
+        bytes += static_cast<char>(unit >> (bigEndian ? 8 : 0));
+        bytes += static_cast<char>(unit >> (bigEndian ? 0 : 8));
     }
     return bytes;
 }
