@@ -1,4 +1,4 @@
-#include "UserFolderFixture.h"
+#include "support/UserFolderFixture.h"
 #include "support/XmlTestDocuments.h"
 
 #include <QDialog>

@@ -1,10 +1,10 @@
 #include "app/FmUserFolder.h"
 
-#include "UserFolderFixture.h"
 #include "app/ImageControl.h"
 #include "app/Languages.h"
 #include "app/SkinCatalogueHandlers.h"
 #include "app/StatusBar.h"
+#include "support/UserFolderFixture.h"
 
 #include <QEnterEvent>
 #include <QLabel>

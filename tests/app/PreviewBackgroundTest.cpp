@@ -20,8 +20,7 @@ TEST_F(MainWindowFixture, ABackgroundIsShownAtItsOwnSizeAndPlaceClippedByTheGrou
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256 + 2 * (y / 256)) * 60));
-    ASSERT_TRUE(picture.save(QString::fromStdString((user / "large.png").string()), "PNG"));
-    clickAnswering("JvXPButton2", (user / "large.png").string());
+    clickAnswering("JvXPButton2", pictureFile("large.png", picture));
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(background->pos(), QPoint(20, 30));
     EXPECT_EQ(background->size(), QSize(600, 400));

@@ -14,11 +14,9 @@ TEST_F(EditorsFixture, FoldersThatCannotBeMadeAreToldOnceAndTheProgramGoesOnWith
     TForm1& form = loaded();
     retype(named<QLineEdit>(form, "re"), "123");
     named<QPushButton>(form, "sctbt")->setEnabled(true);
-    dialogs.queueAnswer(home.withSlash() + "mine.ctm");
-    QTest::mouseClick(named<QPushButton>(form, "sctbt"), Qt::LeftButton);
+    clickAnswering("sctbt", home.withSlash() + "mine.ctm");
     home.write("fm.xml", readBytes(program / "fm colours09.xml"));
-    dialogs.queueAnswer(home.withSlash() + "fm.xml");
-    QTest::mouseClick(named<QPushButton>(form, "lsbt"), Qt::LeftButton);
+    clickAnswering("lsbt", home.withSlash() + "fm.xml");
 
     // The cache goes unmentioned: the update check does without it quietly.
     const std::string at = home.withSlash();

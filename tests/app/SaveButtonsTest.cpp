@@ -1,4 +1,4 @@
-#include "UserFolderFixture.h"
+#include "support/UserFolderFixture.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -21,7 +21,6 @@ using SaveButtonsTest = UserFolderFixture;
 TEST_F(SaveButtonsTest, EveryPathThatUnloadsOrFailsTurnsThemOff)
 {
     TempFolder fm;
-    TempFolder user;
     locateGameFolder(fm.path().string());
     addSkin(fm.path(), "Alpha", "Alpha");
     fm.write("skins/Alpha/settings/a.xml", kWhole);
@@ -30,14 +29,8 @@ TEST_F(SaveButtonsTest, EveryPathThatUnloadsOrFailsTurnsThemOff)
     showWindow();
     QListWidget& skins = *named<QListWidget>(form, "lista1");
     QListWidget& skinFiles = *named<QListWidget>(form, "ListBox2");
-    const auto click = [&](const char* control) {
-        QTest::mouseClick(named<QAbstractButton>(form, control), Qt::LeftButton);
-    };
-    const auto loadByHand = [&](const char* text) {
-        user.write("mine.xml", text);
-        dialogs.queueAnswer((user / "mine.xml").string());
-        click("lsbt");
-    };
+    const auto loadByHand
+        = [&](const char* text) { clickAnswering("lsbt", userFile("m.xml", text)); };
     // The skin's second colour file, changed after the skin was listed.
     const auto loadFromSkin = [&](const char* text) {
         fm.write("skins/Alpha/settings/b.xml", text);
@@ -51,7 +44,7 @@ TEST_F(SaveButtonsTest, EveryPathThatUnloadsOrFailsTurnsThemOff)
     } paths[] = {
         {"by hand, an entry without a name", false, [&] { loadByHand(kEntryWithoutName); }},
         {"by hand, not well formed", false, [&] { loadByHand(kNotWellFormed); }},
-        {"by hand, cancelled", false, [&] { dialogs.queueCancel(), click("lsbt"); }},
+        {"by hand, cancelled", false, [&] { clickAnswering("lsbt", std::nullopt); }},
         {"skinrb", false, [&] { click("skinrb"); }},
         {"from a skin, an entry without a name", true, [&] { loadFromSkin(kEntryWithoutName); }},
         {"from a skin, not well formed", true, [&] { loadFromSkin(kNotWellFormed); }},
@@ -71,6 +64,8 @@ TEST_F(SaveButtonsTest, EveryPathThatUnloadsOrFailsTurnsThemOff)
         EXPECT_FALSE(named<QPushButton>(form, "savebt")->isEnabled());
         EXPECT_FALSE(named<QPushButton>(form, "sxmlbt")->isEnabled());
     }
+    // The four failed reads, each told.
+    EXPECT_EQ(messages.errors().size(), 4u);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "app/SkinCatalogueHandlers.h"
 
-#include "UserFolderFixture.h"
 #include "editor/PreviewSample.h"
 #include "editor/PreviewSamples.h"
 #include "platform/Errors.h"
 #include "platform/XmlDocument.h"
 #include "support/ErrorText.h"
+#include "support/UserFolderFixture.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -141,19 +141,6 @@ TEST_F(SkinCatalogueHandlersTest, AColourFileOfASkinInTheWinePrefixLoadsForSavin
     EXPECT_EQ(form.slotModel().colour(1), SlotModel::kWhite);
     EXPECT_TRUE(lines(list("ListBox2")).empty());
     EXPECT_EQ(enabled(), Names {"lsbt"});
-}
-
-TEST_F(SkinCatalogueHandlersTest, APartlyReadFileCannotBeWrittenBack)
-{
-    addSkin(fm.path(), "Steel", "Steel");
-    fm.write("skins/Steel/settings/steel colours.xml",
-        R"(<colours><colour name="low attribute" red="1" green="2" blue="3"/><colour/></colours>)");
-    startInSkinMode();
-    clickLine(list("lista1"), "Steel");
-    clickLine(list("ListBox2"), "steel colours.xml");
-    EXPECT_EQ(messages.errors(),
-        std::vector<std::string> {"Could not convert variant of type (Null) into type (String)"});
-    EXPECT_EQ(enabled(), (Names {"lista1", "re"}));
 }
 
 } // namespace

@@ -12,16 +12,6 @@ const QPoint kBackgroundStart(8, 88);
 
 class PreviewLayoutTest : public EditorsFixture {
 protected:
-    // Presses the element at from, moves the mouse to each point in turn (in the element's
-    // coordinates at the moment of the event) and releases it there.
-    static void drag(QWidget* element, std::initializer_list<QPoint> moves,
-        Qt::MouseButton button = Qt::LeftButton, QPoint from = {2, 3})
-    {
-        QTest::mousePress(element, button, {}, from);
-        for (const QPoint to : moves)
-            QTest::mouseMove(element, from = to);
-        QTest::mouseRelease(element, button, {}, from);
-    }
     // The mouse passing over the element with a button held since a press elsewhere.
     static void pass(QWidget* element)
     {

@@ -77,8 +77,7 @@ TEST_F(PreviewTest, ASampleIsLaidOverTheBackgroundByTheSkinRuleWithTheAlphasLowB
     const QImage grained = area(placeOf(0));
     window().SampleRender(0, 200);
     EXPECT_EQ(area(placeOf(0)), composited(grained, kColours[0], 200));
-    QImage flat(150, 160, QImage::Format_RGB32);
-    flat.fill(kDarkBand);
+    const QImage flat = filled({150, 160}, kDarkBand);
     named<ImageControl>(window(), "Image1")->setPicture(flat);
     const QImage band = flat.copy(0, 0, 16, 15);
     for (const auto& [alpha, shown] : {std::pair {128, composited(band, kRed, 128)}, {0, band},
@@ -88,7 +87,6 @@ TEST_F(PreviewTest, ASampleIsLaidOverTheBackgroundByTheSkinRuleWithTheAlphasLowB
         EXPECT_EQ(area(placeOf(0)), shown);
         EXPECT_EQ(model().alpha(0), std::to_string(alpha));
     }
-    EXPECT_EQ(composited(band, kRed, 128).pixel(0, 0), qRgb(229, 104, 106));
 }
 
 // Later samples lie over earlier ones and a render brings one to the front; samples lie over
@@ -130,8 +128,7 @@ TEST_F(PreviewTest, SamplesStackInRenderOrderOverLabelsAndUnderInputControls)
 TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
 {
     TForm1& form = loaded();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    showWindow();
     const QRect samples(110, 91, 20, 19);
     // The screen catches up with the grab once the pending paints are done.
     const auto screenShowsPreview = [&] {
@@ -153,9 +150,7 @@ TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
     const QImage redOnTop = preview().copy(samples);
     EXPECT_NE(redOnTop, blueOnTop);
     EXPECT_TRUE(screenShowsPreview());
-    QImage black(150, 160, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    named<ImageControl>(form, "Image1")->setPicture(black);
+    named<ImageControl>(form, "Image1")->setPicture(filled({150, 160}, 0xFF000000));
     EXPECT_NE(preview().copy(samples), redOnTop);
     EXPECT_TRUE(screenShowsPreview());
 }

@@ -6,6 +6,10 @@
 #include "editor/ColourSwatch.h"
 #include "editor/PreviewSample.h"
 #include "editor/PreviewSamples.h"
+#include "picker/ColorPickerDialog.h"
+#include "picker/SpinField.h"
+#include "picker/UColorForm.h"
+#include "picker/UPSPFrame.h"
 #include "support/MainWindowFixture.h"
 
 #include <QLineEdit>
@@ -56,6 +60,38 @@ protected:
         editor->selectAll();
         QTest::keyClicks(editor, text);
     }
+
+    // Presses the element at from, moves the mouse to each point in turn (in the element's
+    // coordinates at the moment of the event) and releases it there.
+    static void drag(QWidget* element, std::initializer_list<QPoint> moves,
+        Qt::MouseButton button = Qt::LeftButton, QPoint from = {2, 3})
+    {
+        QTest::mousePress(element, button, {}, from);
+        for (const QPoint to : moves)
+            QTest::mouseMove(element, from = to);
+        QTest::mouseRelease(element, button, {}, from);
+    }
+
+    // The window's picker, run without a modal loop: it notes the colour it opened on, types red
+    // 10, green 200 and blue 7, and presses OK while pickerOk, else Cancel.
+    void scriptPicker()
+    {
+        window().ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(
+            messages, registry, "tintabel", &window(), [this](TColorForm& picker) {
+                picker.show();
+                pickerOpenedOn = picker.FramePSP->pageColour().Color();
+                for (const auto& [field, text] : {std::pair {picker.FramePSP->SPRPSP, "10"},
+                         {picker.FramePSP->SPVPSP, "200"}, {picker.FramePSP->SPBPSP, "7"}}) {
+                    field->clear();
+                    QTest::keyClicks(field, text);
+                }
+                QTest::mouseClick(
+                    pickerOk ? picker.SpeedButton1 : picker.SpeedButton2, Qt::LeftButton);
+                return picker.result();
+            });
+    }
+    bool pickerOk = true;
+    std::uint32_t pickerOpenedOn = 0;
 
     // The editors' texts: re, ge, be, hex, alp.
     std::array<QString, 5> texts()
