@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
 #include <QSpinBox>
 
 #include <functional>
@@ -41,9 +42,7 @@ TEST_F(ReadabilityWindowTest, FiguresFollowAKeystrokeADragAndANewBackground)
     ReadabilityWindow& readability = open();
     // White left of x 150, black right of it; the low sample starts on the white at x 102.
     QImage halves = filled({300, 160}, kBlack);
-    for (int y = 0; y < halves.height(); ++y)
-        for (int x = 0; x < 150; ++x)
-            halves.setPixel(x, y, kWhite);
+    QPainter(&halves).fillRect(0, 0, 150, 160, QColor(kWhite));
 
     PreviewSample* low = form.preview().sample(0);
     const struct {

@@ -10,8 +10,6 @@ using UndoRedoTest = EditorsFixture;
 TEST_F(UndoRedoTest, EveryKindOfChangeIsUndoneAndRedoneStepByStepUntilALoad)
 {
     TForm1& form = loaded();
-    for (const char* button : {"loadbt", "sctbt"})
-        named<QWidget>(form, button)->setEnabled(true);
     scriptPicker();
     showWindow();
     const auto editor = [&](const char* name) { return named<QLineEdit>(form, name); };

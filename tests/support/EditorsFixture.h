@@ -29,8 +29,8 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace tintabel::testing {
 
 // A main window after a colour document has been loaded as the loaders do it: every slot coloured
-// and rendered with its alpha, the editors enabled, the working file written and the first slot
-// selected.
+// and rendered with its alpha, the editors and scheme buttons enabled, the working file written and
+// the first slot selected.
 class EditorsFixture : public MainWindowFixture {
 protected:
     static constexpr std::array<ColourValue, kSlotCount> kColours {
@@ -47,6 +47,8 @@ protected:
             form.slotModel().setAvailable(index, true);
         }
         form.editors().enable();
+        for (const char* button : {"sctbt", "loadbt"})
+            named<QWidget>(form, button)->setEnabled(true);
         form.data();
         form.selectSlot(0);
         return form;
