@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/ReadabilityCheck.h"
 #include "colours/SlotScheme.h"
+#include "platform/Errors.h"
 #include "platform/doubles/FaultyFileSystem.h"
 #include "support/SchemeRecord.h"
 #include "support/TempFolder.h"

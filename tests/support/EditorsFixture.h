@@ -13,6 +13,7 @@
 #include "support/MainWindowFixture.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
