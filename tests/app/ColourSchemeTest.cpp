@@ -1,9 +1,13 @@
-#include "platform/LocalFileSystem.h"
 #include "support/EditorsFixture.h"
 #include "support/ErrorText.h"
 #include "support/SchemeRecord.h"
+#include "support/UserFolderFixture.h"
+#include "support/XmlTestDocuments.h"
 
+#include <QDialog>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <filesystem>
 
@@ -15,14 +19,6 @@ namespace fs = std::filesystem;
 // The reader's cases are its own tests'; here, what the window does with them.
 class ColourSchemeTest : public EditorsFixture {
 protected:
-    // A loaded colour document, with the scheme buttons enabled as the loaders leave them.
-    TForm1& ready()
-    {
-        TForm1& form = loaded();
-        named<QPushButton>(form, "sctbt")->setEnabled(true);
-        named<QPushButton>(form, "loadbt")->setEnabled(true);
-        return form;
-    }
     // The slots whose samples show a picture.
     std::vector<std::size_t> shownSamples()
     {
@@ -38,11 +34,12 @@ protected:
 
 TEST_F(ColourSchemeTest, ASavedSchemeLoadsBackEveryColourAndAlphaEvenFromAReadOnlyFile)
 {
-    TForm1& form = ready();
+    TForm1& form = loaded();
     clickAnswering("sctbt", std::nullopt);
     const std::string scheme = (user / "mine.ctm").string();
     clickAnswering("sctbt", scheme);
-    EXPECT_EQ(readBytes(scheme), workingFile());
+    const std::string saved = workingFile();
+    EXPECT_EQ(readBytes(scheme), saved);
     fs::permissions(scheme, fs::perms::owner_read | fs::perms::group_read);
     files.refuseWrites(user.withSlash());
 
@@ -55,26 +52,12 @@ TEST_F(ColourSchemeTest, ASavedSchemeLoadsBackEveryColourAndAlphaEvenFromAReadOn
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(dialogs.asked()[1].request.defaultExtension, "ctm");
     EXPECT_TRUE(dialogs.asked()[2].request.mayNotExist);
-    for (std::size_t index = 0; index < kSlotCount; ++index) {
-        EXPECT_EQ(model().colour(index), kColours[index]) << index;
-        EXPECT_EQ(model().alpha(index), kAlphas[index]) << index;
-    }
+    EXPECT_EQ(workingFile(), saved); // every colour and alpha
     EXPECT_EQ(shownSamples().size(), kSlotCount);
     // The editors show the slot that was selected, with its loaded values.
     EXPECT_EQ(model().selected(), 3u);
     EXPECT_EQ(texts(), (std::array<QString, 5> {"0", "255", "0", "00FF00", "0"}));
     expectInStep();
-}
-
-TEST_F(ColourSchemeTest, AFailedSaveIsReportedWithItsReason)
-{
-    ready();
-    files.refuseWrites(user.withSlash());
-    const std::string scheme = (user / "mine.ctm").string();
-    clickAnswering("sctbt", scheme);
-    EXPECT_EQ(messages.errors(),
-        (std::vector<std::string> {copyFailureText(scheme, "File access denied")}));
-    EXPECT_FALSE(fs::exists(scheme));
 }
 
 // Only the samples of the slots in the file and of the selected one are rendered again; the
@@ -100,7 +83,7 @@ TEST_F(ColourSchemeTest, WhatALoadRendersAndWrites)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ready();
+        loaded();
         writeBytes(stateFolder() + WorkingColourFile::kFileName, "old");
         clickAnswering("loadbt", c.bytes ? userFile(c.name, *c.bytes) : (user / c.name).string());
         EXPECT_EQ(shownSamples(), c.shown);
@@ -111,10 +94,51 @@ TEST_F(ColourSchemeTest, WhatALoadRendersAndWrites)
         close();
     }
     // Cancelling leaves the samples and writes the slots as they are.
-    ready();
+    loaded();
     clickAnswering("loadbt", std::nullopt);
     EXPECT_EQ(shownSamples().size(), kSlotCount);
     EXPECT_EQ(workingFile(), WorkingColourFile::contents(model()));
+}
+
+using ApplySchemeDialogTest = UserFolderFixture;
+
+TEST_F(ApplySchemeDialogTest, ShowsWhatChangesInTheCheckedSkinsAndWritesOnlyAfterYes)
+{
+    TempFolder fm;
+    locateGameFolder(fm.path().string());
+    for (const std::string skin : {"a", "b"}) {
+        addSkin(fm.path(), skin, "Skin " + skin);
+        fm.write("skins/" + skin + "/settings/c.xml", skinDocument());
+    }
+    fm.write("s.gpl", "GIMP Palette\n40 5 6 normal attribute\n");
+    TForm1& form = start();
+    showWindow();
+    QTest::keyClick(&form, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    const QDialog* dialog = named<QDialog>(form, "applyskins");
+    const auto changes = [&] { return named<QPlainTextEdit>(*dialog, "changes")->toPlainText(); };
+    const auto click = [&](const char* button) {
+        QTest::mouseClick(named<QPushButton>(*dialog, button), Qt::LeftButton);
+    };
+    ASSERT_TRUE(dialog->isVisible());
+    auto* skins = named<QListWidget>(*dialog, "skins");
+    ASSERT_EQ(skins->count(), 2);
+    skins->findItems("Skin a", Qt::MatchExactly).front()->setCheckState(Qt::Checked);
+    // Nothing is loaded, so the current colours change nothing.
+    EXPECT_EQ(changes(), "Skin a\n  c.xml: stays as it is\n");
+    EXPECT_FALSE(named<QPushButton>(*dialog, "applybt")->isEnabled());
+
+    dialogs.queueAnswer((fm / "s.gpl").string());
+    click("choosebt");
+    const QString change = "Skin a\n  c.xml: %1\n    normal attribute: 4,5,6,255 -> 40,5,6,255\n";
+    EXPECT_EQ(changes(), change.arg("would change"));
+    click("applybt"); // No
+    EXPECT_EQ(fm.read("skins/a/settings/c.xml"), skinDocument());
+    messages.queueAnswer(true);
+    click("applybt");
+    EXPECT_EQ(changes(), change.arg("changed"));
+    EXPECT_EQ(
+        fm.read("skins/a/settings/c.xml"), replaced(skinDocument(), "red=\"4\"", "red=\"40\""));
+    EXPECT_EQ(fm.read("skins/b/settings/c.xml"), skinDocument());
 }
 
 } // namespace

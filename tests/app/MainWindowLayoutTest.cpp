@@ -1,5 +1,9 @@
+#include "app/BuildSettings.h"
 #include "app/ImageControl.h"
 #include "app/Languages.h"
+#include "app/SecondaryWindows.h"
+#include "app/Unit2.h"
+#include "app/Unit3.h"
 #include "editor/ColourSwatch.h"
 #include "support/MainWindowFixture.h"
 
@@ -7,8 +11,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTest>
 
 #include <set>
 
@@ -130,6 +136,85 @@ TEST_F(MainWindowLayout, ShowsItsPicturesAndTheExactSlotColoursWhileDisabled)
     }
     EXPECT_EQ(named<QListWidget>(form, "lista1")->palette().color(QPalette::Base),
         QColor(0xF5, 0xF5, 0xF5));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowFixture, ABackgroundIsShownAtItsOwnSizeAndPlaceClippedByTheGroup)
+{
+    TForm1& form = start();
+    ImageControl* background = named<ImageControl>(form, "Image1");
+    const QImage before = background->picture();
+    clickAnswering("JvXPButton2", std::nullopt);
+    EXPECT_EQ(background->picture(), before);
+
+    background->move(20, 30);
+    // Every pixel differs from its neighbours, so that scaling or a shifted place shows.
+    QImage picture(600, 400, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256 + 2 * (y / 256)) * 60));
+    clickAnswering("JvXPButton2", pictureFile("large.png", picture));
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(background->pos(), QPoint(20, 30));
+    EXPECT_EQ(background->size(), QSize(600, 400));
+    // Below the buttons, near the group's far corner, the group shows the picture's own pixels.
+    QGroupBox* group = named<QGroupBox>(form, "GroupBox1");
+    const QImage shown = group->grab().toImage();
+    for (const QPoint at : {QPoint(325, 300), QPoint(30, 300), QPoint(320, 285)}) {
+        ASSERT_EQ(group->childAt(at), background) << at.x() << "," << at.y();
+        EXPECT_EQ(shown.pixel(at), picture.pixel(at - QPoint(20, 30))) << at.x() << "," << at.y();
+    }
+
+    // A file that cannot be loaded is reported and leaves the picture.
+    clickAnswering("JvXPButton2", userFile("picture.gif", "GIF89a"));
+    EXPECT_EQ(
+        messages.errors(), std::vector<std::string> {"Unknown picture file extension (.gif)"});
+    EXPECT_EQ(background->picture().pixel(599, 399), picture.pixel(599, 399));
+}
+
+// The about and help tip windows open without waiting, so the test goes on while they are up.
+TEST_F(MainWindowFixture, TheAboutAndHiddenHelpButtonsShowTheirWindowsOnlyWhenGivenThem)
+{
+    start();
+    click("aboutbt");
+    named<QPushButton>(window(), "help2bt")->click();
+    EXPECT_TRUE(messages.shown().empty());
+
+    TForm2 about(services);
+    TForm3 helpTip;
+    std::vector<QDialog*> shownModally;
+    window().secondaryWindows().attach(about, helpTip);
+    window().secondaryWindows().showModal = [&](QDialog& shown) {
+        shownModally.push_back(&shown);
+        shown.open();
+    };
+    click("aboutbt");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    // It cannot be closed but by its button, and its lines stand one below the other inside it.
+    EXPECT_FALSE(about.windowFlags() & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint));
+    const QWidget* above = nullptr;
+    for (const QWidget* line : std::initializer_list<const QWidget*> {
+             about.titleLabel, about.creditsLabel, about.siteLink, about.okButton}) {
+        EXPECT_TRUE(about.rect().contains(line->geometry())) << line->objectName().data();
+        EXPECT_TRUE(!above || above->geometry().bottom() < line->y()) << line->objectName().data();
+        above = line;
+    }
+    QTest::mouseClick(about.siteLink, Qt::LeftButton, {}, about.siteLink->rect().center());
+    ASSERT_EQ(shell.opened().size(), 1u);
+    EXPECT_EQ(shell.opened()[0].target, siteAddress());
+    EXPECT_EQ(shell.opened()[0].show, ShowWindow::Maximised);
+    QTest::mouseClick(about.okButton, Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+
+    EXPECT_TRUE(named<QPushButton>(window(), "help2bt")->isHidden());
+    named<QPushButton>(window(), "help2bt")->click();
+    EXPECT_EQ(shownModally, (std::vector<QDialog*> {&about, &helpTip}));
+    EXPECT_TRUE(helpTip.isVisible());
+    EXPECT_EQ(helpTip.windowType(), Qt::Tool);
+    const QLabel& text = *helpTip.tipText;
+    EXPECT_FALSE(text.text().isEmpty());
+    EXPECT_TRUE(helpTip.rect().contains(text.geometry()));
+    EXPECT_LE(text.heightForWidth(text.width()), text.height());
     EXPECT_TRUE(messages.shown().empty());
 }
 

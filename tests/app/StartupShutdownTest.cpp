@@ -4,8 +4,8 @@
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
 #include "platform/Errors.h"
+#include "support/EditorsFixture.h"
 #include "support/ErrorText.h"
-#include "support/MainWindowFixture.h"
 
 #include <QGroupBox>
 #include <QSignalSpy>
@@ -143,6 +143,28 @@ TEST_F(MainWindowFixture, APressOfAnyButtonOnTheFreeAreaTheLogoAndTwoGroupsMoves
         QTest::mouseRelease(control, button, {}, at);
         EXPECT_EQ(spy.count(), moves);
     }
+}
+
+// Files where the state and cache folders belong, and neither a runtime nor a temporary folder.
+TEST_F(EditorsFixture, FoldersThatCannotBeMadeAreToldOnceAndTheProgramGoesOnWithoutThem)
+{
+    home.write(".local/state/veldo-tintabel", "");
+    home.write(".cache/veldo-tintabel", "");
+    services.environment.runtimeFolder.clear(); // and "tmp" is not there
+    TForm1& form = loaded();
+    retype(named<QLineEdit>(form, "re"), "123");
+    clickAnswering("sctbt", home.withSlash() + "mine.ctm");
+    home.write("fm.xml", readBytes(program / "fm colours09.xml"));
+    clickAnswering("lsbt", home.withSlash() + "fm.xml");
+
+    // The cache goes unmentioned: the update check does without it quietly.
+    const std::string at = home.withSlash();
+    const std::string state = "Cannot create folder \"" + at + ".local/state/veldo-tintabel\". ";
+    const std::string temp = "Cannot create a folder in \"" + at + "tmp\". ";
+    EXPECT_EQ(messages.errors(),
+        (std::vector<std::string> {state + "File exists\n" + temp + "File not found",
+            "Cannot create file \"" + at + "mine.ctm\". Path not found",
+            "Cannot load \"" + at + "fm.xml\". Path not found"}));
 }
 
 } // namespace

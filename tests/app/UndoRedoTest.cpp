@@ -1,12 +1,6 @@
-#include "picker/ColorPickerDialog.h"
-#include "picker/SpinField.h"
-#include "picker/UColorForm.h"
-#include "picker/UPSPFrame.h"
 #include "support/EditorsFixture.h"
 #include "support/SchemeRecord.h"
 #include "support/XmlTestDocuments.h"
-
-#include <QPushButton>
 
 namespace tintabel::testing {
 namespace {
@@ -16,34 +10,20 @@ using UndoRedoTest = EditorsFixture;
 TEST_F(UndoRedoTest, EveryKindOfChangeIsUndoneAndRedoneStepByStepUntilALoad)
 {
     TForm1& form = loaded();
-    named<QPushButton>(form, "loadbt")->setEnabled(true);
-    named<QPushButton>(form, "sctbt")->setEnabled(true);
-    // The picker answers at once with another red.
-    form.ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(
-        messages, registry, "tintabel", &form, [](TColorForm& picker) {
-            picker.show();
-            picker.FramePSP->SPRPSP->clear();
-            QTest::keyClicks(picker.FramePSP->SPRPSP, "10");
-            QTest::mouseClick(picker.SpeedButton1, Qt::LeftButton);
-            return picker.result();
-        });
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    scriptPicker();
+    showWindow();
     const auto editor = [&](const char* name) { return named<QLineEdit>(form, name); };
     // Keys pressed with the focus in an editor, as the user does after typing there.
     const auto press = [&](QKeyCombination keys) {
         editor("re")->setFocus();
         QTest::keyClick(editor("re"), keys.key(), keys.keyboardModifiers());
     };
-    TempFolder user;
-    user.write("one.ctm", schemeRecord("low attribute", "1", "2", "3", "4"));
+    const std::string one = userFile("one.ctm", schemeRecord("low attribute", "1", "2", "3", "4"));
     // The working file holds every slot's colour and alpha; the editors, swatch and sample of the
     // selected slot must agree with it (expectInStep).
     std::vector<std::string> steps {workingFile()};
     dialogs.chooseFilter(1); // a GIMP palette
-    dialogs.queueAnswer((user / "p.gpl").string());
-    QTest::mouseClick(named<QPushButton>(form, "sctbt"), Qt::LeftButton);
+    clickAnswering("sctbt", (user / "p.gpl").string());
     const std::array<QString, 5> firstTexts = texts();
     const auto step = [&](auto&& action) {
         action();
@@ -53,19 +33,17 @@ TEST_F(UndoRedoTest, EveryKindOfChangeIsUndoneAndRedoneStepByStepUntilALoad)
     step([&] { retype(editor("re"), "3"); }); // a new selection of the text: still the same run
     step([&] { retype(editor("alp"), "7"); });
     step([&] {
-        QTest::mouseClick(named<QRadioButton>(form, "earb"), Qt::LeftButton);
+        click("earb");
         retype(editor("re"), "9");
     });
     step([&] {
         dialogs.chooseFilter(0);
-        dialogs.queueAnswer((user / "one.ctm").string());
-        QTest::mouseClick(named<QPushButton>(form, "loadbt"), Qt::LeftButton);
+        clickAnswering("loadbt", one);
     });
-    step([&] { QTest::mouseClick(named<QPushButton>(form, "plt"), Qt::LeftButton); });
+    step([&] { click("plt"); });
     step([&] {
         dialogs.chooseFilter(1);
-        dialogs.queueAnswer((user / "p.gpl").string());
-        QTest::mouseClick(named<QPushButton>(form, "loadbt"), Qt::LeftButton);
+        clickAnswering("loadbt", (user / "p.gpl").string());
     });
     steps.erase(steps.begin() + 1);
 
@@ -94,9 +72,7 @@ TEST_F(UndoRedoTest, EveryKindOfChangeIsUndoneAndRedoneStepByStepUntilALoad)
     EXPECT_EQ(workingFile(), edited);
 
     // Loading a document starts a fresh history.
-    user.write("skin.xml", skinDocument());
-    dialogs.queueAnswer((user / "skin.xml").string());
-    QTest::mouseClick(named<QPushButton>(form, "lsbt"), Qt::LeftButton);
+    clickAnswering("lsbt", userFile("skin.xml", skinDocument()));
     const std::string loadedFile = workingFile();
     press(Qt::CTRL | Qt::Key_Z);
     EXPECT_EQ(workingFile(), loadedFile);

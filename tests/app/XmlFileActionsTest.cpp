@@ -1,11 +1,12 @@
 #include "app/Languages.h"
-#include "support/MainWindowFixture.h"
+#include "support/EditorsFixture.h"
 #include "support/XmlTestDocuments.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <filesystem>
 
@@ -51,8 +52,6 @@ TEST_F(XmlFileActionsTest, LoadingByHandFillsTheSlotsSelectsTheFirstAndOpensTheE
     EXPECT_NE(fs::status(source).permissions() & fs::perms::owner_write, fs::perms::none);
     EXPECT_EQ(named<QListWidget>(form, "ListBox2")->count(), 0);
     EXPECT_EQ(form.slotModel().colour(0), makeColour(10, 20, 30));
-    EXPECT_EQ(form.slotModel().alpha(1), "70");
-    EXPECT_EQ(form.slotModel().selected(), 0u);
     EXPECT_TRUE(named<QRadioButton>(form, "larb")->isChecked());
     EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "10");
     EXPECT_EQ(enabled(),
@@ -84,7 +83,6 @@ TEST_F(XmlFileActionsTest, AFileThatIsNoColourDocumentIsRefusedInTheCurrentLangu
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Nieobsługiwany plik XML."});
     EXPECT_TRUE(named<QRadioButton>(form, "manrb")->isChecked());
     EXPECT_EQ(form.source().sourcePath, "");
-    EXPECT_EQ(form.source().docFileName, "");
     EXPECT_TRUE(enabled().empty());
     EXPECT_FALSE(fs::exists(form.folders().temp + "/other.xml"));
 }
@@ -161,6 +159,81 @@ TEST_F(XmlFileActionsTest, SaveToSkinReplacesTheSkinsFileAndSaysSoButARefusedSav
         (std::vector<std::string> {"Cannot create file \"" + old + "\". File access denied",
             "Cannot create file \"" + source + "\". File access denied"}));
 }
+
+using UnloadTest = EditorsFixture;
+
+TEST_F(UnloadTest, ReturnsSourceSlotsAndEditorsToTheirStartState)
+{
+    TForm1& form = loaded();
+    named<QPushButton>(form, "savebt")->setEnabled(true);
+    form.selectSlot(3);
+    form.source() = {.docFileName = "a.xml", .sourcePath = "/s/a.xml", .lastOpenedXml = "/s/a.xml"};
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        // The second time the editors show their start texts already: no rule runs to write
+        // this alpha over.
+        if (round == 1)
+            model().setAlpha(3, "7");
+        form.unload();
+        EXPECT_EQ(texts(), (std::array<QString, 5> {"0", "0", "0", "", "255"}));
+        for (const char* control : {"re", "ge", "be", "alp", "hex", "plt", "sctbt", "loadbt"})
+            EXPECT_FALSE(named<QWidget>(form, control)->isEnabled()) << control;
+        EXPECT_EQ(named<ColourSwatch>(form, "clr")->colour(), 0xFFFFFFu);
+        for (std::size_t index = 0; index < kSlotCount; ++index) {
+            EXPECT_FALSE(named<QRadioButton>(form, kColourSlots[index].radioButton)->isEnabled());
+            EXPECT_EQ(named<ColourSwatch>(form, kColourSlots[index].swatch)->colour(), 0xFFFFFFu);
+        }
+        EXPECT_EQ(
+            form.source().sourcePath + form.source().docFileName + form.source().lastOpenedXml, "");
+        // The selection is not its business; the editors' rules write the alpha they reset into
+        // the selected slot; nothing unloaded can be saved.
+        EXPECT_TRUE(named<QRadioButton>(form, "earb")->isChecked());
+        EXPECT_EQ(model().alpha(3), round == 0 ? "255" : "7");
+        EXPECT_EQ(model().alpha(2), "128");
+        EXPECT_FALSE(named<QPushButton>(form, "savebt")->isEnabled());
+    }
+}
+
+struct Encoding {
+    const char* name;
+    QStringConverter::Encoding qt;
+    bool byteOrderMark;
+    const char* declared;
+};
+
+// Colour documents as Windows tools save them: a save after a load changes only the red typed
+// in. The writer keeps the bytes; the window must hand it the document as it was loaded.
+class EncodedSaveTest : public MainWindowFixture, public ::testing::WithParamInterface<Encoding> {
+protected:
+    static std::string document(std::string_view red)
+    {
+        const std::string text = std::string("<?xml version=\"1.0\" encoding=\"")
+            + GetParam().declared + "\"?>\r\n\r\n<!-- Steel, by Tom\u00E1s: caf\u00E9 -->\r\n\r\n"
+            + "<colours>\r\n\t<colour name=\"low attribute\" red=\"" + std::string(red)
+            + "\" green=\"51\" blue=\"51\" alpha=\"255\"/>\r\n"
+              "\t<colour name='normal attribute' red='72' green='76' blue='82' alpha='255'/>\r\n"
+              "</colours>\r\n";
+        return encoded(text, GetParam().qt, GetParam().byteOrderMark);
+    }
+};
+
+TEST_P(EncodedSaveTest, SaveAsAfterALoadByHand)
+{
+    TForm1& form = start();
+    clickAnswering("lsbt", userFile("steel colours.xml", document("204")));
+    named<QLineEdit>(form, "re")->selectAll();
+    QTest::keyClicks(named<QLineEdit>(form, "re"), "10");
+    clickAnswering("savebt", (user / "saved.xml").string());
+    EXPECT_EQ(messages.errors(), std::vector<std::string> {});
+    EXPECT_EQ(user.read("saved.xml"), document("10"));
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowsEncodings, EncodedSaveTest,
+    ::testing::Values(Encoding {"Utf8Bom", QStringConverter::Utf8, true, "UTF-8"},
+        Encoding {"Latin1", QStringConverter::Latin1, false, "ISO-8859-1"},
+        Encoding {"Utf16Le", QStringConverter::Utf16LE, true, "UTF-16"},
+        Encoding {"Utf32Be", QStringConverter::Utf32BE, true, "UTF-32"}),
+    [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace tintabel::testing

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QInputMethodEvent>
 
 namespace tintabel::testing {
@@ -110,7 +111,6 @@ TEST(EditorKeyFilter, RefusedCharactersLockTheEditorAndTypingStopsAtTheLength)
         bool locked;
     };
     const Typing typings[] = {
-        {"re", "18", 0, "x", "18", true},
         // Locked, Delete does nothing, nor does moving about unlock it.
         {"re", "18", 0, "x\x7F\x02", "18", true},
         {"re", "18", 0,
@@ -129,7 +129,6 @@ TEST(EditorKeyFilter, RefusedCharactersLockTheEditorAndTypingStopsAtTheLength)
         {"alp", "25", -1, "51", "255", false},
         // A selection is typed over, so the limit counts what stays.
         {"alp", "255", 1, "1", "155", false},
-        {"hex", "ABCDEF", -1, "1", "ABCDEF", false},
         {"hex", "ABCDEF", -1, "1\b", "ABCDE", false},
     };
     const std::map<char, Qt::Key> keys {{'\b', Qt::Key_Backspace}, {'\x7F', Qt::Key_Delete},
@@ -162,6 +161,89 @@ TEST(EditorKeyFilter, RefusedCharactersLockTheEditorAndTypingStopsAtTheLength)
         EXPECT_EQ(editor.text(), typing.text);
         EXPECT_EQ(editor.isReadOnly(), typing.locked);
     }
+}
+
+using PaletteButtonTest = EditorsFixture;
+
+// Which colour the picker opens on and what a bad channel raises is the button's own rule; here,
+// that the window gives it the selected slot and writes the pick through the editors.
+TEST_F(PaletteButtonTest, OkWritesThePickThroughTheEditorsCancelAndABadChannelChangeNothing)
+{
+    TForm1& form = loaded();
+    scriptPicker();
+    form.selectSlot(1);
+    const std::string file = workingFile();
+    pickerOk = false;
+    click("plt");
+    EXPECT_EQ(pickerOpenedOn, kColours[1]);
+    EXPECT_EQ(workingFile(), file);
+
+    pickerOk = true;
+    click("plt");
+    EXPECT_EQ(texts(), (std::array<QString, 5> {"10", "200", "7", "0AC807", "255"}));
+    EXPECT_EQ(model().colour(1), 0x07C80Au);
+    expectInStep();
+
+    pickerOpenedOn = 0;
+    named<QLineEdit>(form, "ge")->setText("1a"); // the editor's own rule tells it once
+    messages.clear();
+    click("plt");
+    EXPECT_EQ(pickerOpenedOn, 0u);
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {notAnInteger("1a")}));
+}
+
+using SlotSelectionTest = EditorsFixture;
+
+TEST_F(SlotSelectionTest, AClickedSlotIsShownOnTopAndNoSlotChanges)
+{
+    TForm1& form = loaded();
+    const std::string file = workingFile();
+    const std::pair<const char*, std::array<QString, 5>> clicks[] = {
+        {"narb", {"48", "32", "16", "302010", "255"}},
+        {"earb", {"0", "255", "0", "00FF00", "0"}},
+        {"larb", {"18", "52", "86", "123456", "200"}},
+    };
+    for (const auto& [button, shown] : clicks) {
+        SCOPED_TRACE(button);
+        QTest::mouseClick(named<QRadioButton>(form, button), Qt::LeftButton);
+        EXPECT_EQ(texts(), shown);
+        expectInStep(); // the file holds every slot's colour and alpha
+        EXPECT_EQ(workingFile(), file);
+    }
+    std::vector<std::string> stack; // bottom first
+    for (const auto* sample : named<QGroupBox>(form, "GroupBox1")
+                                  ->findChildren<PreviewSample*>(Qt::FindDirectChildrenOnly))
+        stack.push_back(sample->objectName().toStdString());
+    EXPECT_EQ(stack,
+        (std::vector<std::string> {
+            "gaea", "saea", "alea", "salea", "petea", "naea", "eaea", "laea"}));
+    EXPECT_TRUE(messages.errors().empty());
+}
+
+// From code: the radio button follows; black, which the channels show already, still brings hex
+// and swatch in step; an alpha above the limit is clamped in the store; an unavailable slot
+// cannot be clicked.
+TEST_F(SlotSelectionTest, SelectingFromCodeShowsTheSlotAndAnUnavailableOneCannotBeClicked)
+{
+    TForm1& form = loaded();
+    form.unload();
+    model().setColour(6, 0x000000);
+    form.SampleRender(6, 99);
+    form.SampleRender(1, 300);
+    form.editors().enable();
+    form.selectSlot(6);
+    EXPECT_TRUE(named<QRadioButton>(form, "salrb")->isChecked());
+    EXPECT_EQ(texts(), (std::array<QString, 5> {"0", "0", "0", "000000", "99"}));
+    expectInStep();
+    form.selectSlot(1);
+    EXPECT_EQ(named<QLineEdit>(form, "alp")->text(), "255");
+    EXPECT_EQ(model().alpha(1), "255");
+    EXPECT_EQ(model().alpha(6), "99");
+    expectInStep();
+
+    model().setAvailable(2, false);
+    QTest::mouseClick(named<QRadioButton>(form, "garb"), Qt::LeftButton);
+    EXPECT_EQ(model().selected(), 1u);
 }
 
 } // namespace

@@ -2,9 +2,12 @@
 #include "editor/SampleCompositor.h"
 #include "support/EditorsFixture.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 
 namespace tintabel::testing {
@@ -13,6 +16,7 @@ namespace {
 constexpr QRgb kDarkBand = 0xFFCCD0D4; // (204, 208, 212)
 constexpr ColourValue kRed = 0x0000FF;
 constexpr ColourValue kBlue = 0xFF0000;
+const QPoint kBackgroundStart(8, 88);
 
 QImage composited(QImage beneath, ColourValue colour, int alpha)
 {
@@ -37,6 +41,20 @@ protected:
     QPoint placeOf(std::size_t index)
     {
         return {window().preview().position(index).left, window().preview().position(index).top};
+    }
+    static QPoint startOf(std::size_t index)
+    {
+        return {PreviewSamples::kStartPositions[index].left,
+            PreviewSamples::kStartPositions[index].top};
+    }
+    PreviewSample* sample(std::size_t index) { return window().preview().sample(index); }
+    ImageControl* background() { return named<ImageControl>(window(), "Image1"); }
+    // The mouse passing over the element with a button held since a press elsewhere.
+    static void pass(QWidget* element)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(20, 20), QPointF(20, 20), Qt::NoButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(element, &move);
     }
     void render(std::size_t index, ColourValue colour, std::int32_t alpha, QPoint place)
     {
@@ -77,8 +95,7 @@ TEST_F(PreviewTest, ASampleIsLaidOverTheBackgroundByTheSkinRuleWithTheAlphasLowB
     const QImage grained = area(placeOf(0));
     window().SampleRender(0, 200);
     EXPECT_EQ(area(placeOf(0)), composited(grained, kColours[0], 200));
-    QImage flat(150, 160, QImage::Format_RGB32);
-    flat.fill(kDarkBand);
+    const QImage flat = filled({150, 160}, kDarkBand);
     named<ImageControl>(window(), "Image1")->setPicture(flat);
     const QImage band = flat.copy(0, 0, 16, 15);
     for (const auto& [alpha, shown] : {std::pair {128, composited(band, kRed, 128)}, {0, band},
@@ -88,7 +105,6 @@ TEST_F(PreviewTest, ASampleIsLaidOverTheBackgroundByTheSkinRuleWithTheAlphasLowB
         EXPECT_EQ(area(placeOf(0)), shown);
         EXPECT_EQ(model().alpha(0), std::to_string(alpha));
     }
-    EXPECT_EQ(composited(band, kRed, 128).pixel(0, 0), qRgb(229, 104, 106));
 }
 
 // Later samples lie over earlier ones and a render brings one to the front; samples lie over
@@ -130,8 +146,7 @@ TEST_F(PreviewTest, SamplesStackInRenderOrderOverLabelsAndUnderInputControls)
 TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
 {
     TForm1& form = loaded();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    showWindow();
     const QRect samples(110, 91, 20, 19);
     // The screen catches up with the grab once the pending paints are done.
     const auto screenShowsPreview = [&] {
@@ -153,11 +168,70 @@ TEST_F(PreviewTest, OnTheScreenSamplesFollowWhatLiesBeneathThem)
     const QImage redOnTop = preview().copy(samples);
     EXPECT_NE(redOnTop, blueOnTop);
     EXPECT_TRUE(screenShowsPreview());
-    QImage black(150, 160, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    named<ImageControl>(form, "Image1")->setPicture(black);
+    named<ImageControl>(form, "Image1")->setPicture(filled({150, 160}, 0xFF000000));
     EXPECT_NE(preview().copy(samples), redOnTop);
     EXPECT_TRUE(screenShowsPreview());
+}
+
+using PreviewLayoutTest = PreviewTest;
+
+TEST_F(PreviewLayoutTest, OnlyThePressedElementFollowsTheMouseWithoutBoundsAndStaysThere)
+{
+    TForm1& form = loaded();
+    pass(sample(2));
+    pass(background());
+    EXPECT_EQ(sample(2)->pos(), startOf(2));
+    EXPECT_EQ(background()->pos(), kBackgroundStart);
+    // The grabbed point stays under the pointer: every move is measured from where the element
+    // is by then.
+    drag(sample(2), {QPoint(13, 24), QPoint(8, 6)}, Qt::RightButton, {3, 4});
+    const QPoint dragged = startOf(2) + QPoint(15, 22);
+    EXPECT_EQ(sample(2)->pos(), dragged);
+    EXPECT_EQ(placeOf(2), dragged);
+    pass(sample(2));
+    EXPECT_EQ(sample(2)->pos(), dragged);
+    // Rebuilt by an edit, the sample stays where it was put.
+    QTest::mouseClick(named<QRadioButton>(form, "garb"), Qt::LeftButton);
+    retype(named<QLineEdit>(form, "re"), "77");
+    EXPECT_EQ(sample(2)->pos(), dragged);
+    EXPECT_EQ(sample(2)->picture().pixel(0, 0), qRgba(77, 0, 0, 128));
+
+    drag(background(), {QPoint(-1000, 900)}, Qt::MiddleButton);
+    pass(background());
+    EXPECT_EQ(background()->pos(), kBackgroundStart + QPoint(-1002, 897));
+    drag(sample(7), {QPoint(500, -600)});
+    EXPECT_EQ(placeOf(7), startOf(7) + QPoint(498, -603));
+    for (std::size_t index : {0, 1, 3, 4, 5, 6})
+        EXPECT_EQ(sample(index)->pos(), startOf(index)) << index;
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PreviewLayoutTest, ResetPositionsReturnsEverySampleThatExistsAndTheStartPlacesOfTheRest)
+{
+    TForm1& form = start();
+    // A document that supplies three slots only.
+    clickAnswering("lsbt",
+        userFile("three.xml",
+            "<colours><colour name=\"low attribute\" red=\"1\" green=\"2\" blue=\"3\"/>"
+            "<colour name=\"normal attribute\" red=\"1\" green=\"2\" blue=\"3\"/>"
+            "<colour name=\"special attribute\" red=\"4\" green=\"5\" blue=\"6\"/></colours>"));
+    const std::vector<std::size_t> made {0, 1, 4};
+    for (std::size_t index = 0; index < kSlotCount; ++index)
+        ASSERT_EQ(sample(index) != nullptr, std::ranges::count(made, index) == 1) << index;
+    for (const std::size_t index : made)
+        drag(sample(index), {QPoint(30 - 20 * int(index), 5)});
+    drag(background(), {QPoint(5, 5)});
+    form.preview().setPosition(6, {1, 2}); // for a sample still to be made
+    form.SampleClearAll();
+
+    click("JvXPButton1");
+    EXPECT_EQ(background()->pos(), kBackgroundStart);
+    for (const std::size_t index : made)
+        EXPECT_EQ(sample(index)->pos(), startOf(index)) << index;
+    for (std::size_t index = 0; index < kSlotCount; ++index)
+        EXPECT_EQ(placeOf(index), startOf(index)) << index;
+    form.SampleRender(6, 255);
+    EXPECT_EQ(sample(6)->pos(), startOf(6));
 }
 
 } // namespace

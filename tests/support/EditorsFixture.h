@@ -6,9 +6,14 @@
 #include "editor/ColourSwatch.h"
 #include "editor/PreviewSample.h"
 #include "editor/PreviewSamples.h"
+#include "picker/ColorPickerDialog.h"
+#include "picker/SpinField.h"
+#include "picker/UColorForm.h"
+#include "picker/UPSPFrame.h"
 #include "support/MainWindowFixture.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -25,8 +30,8 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace tintabel::testing {
 
 // A main window after a colour document has been loaded as the loaders do it: every slot coloured
-// and rendered with its alpha, the editors enabled, the working file written and the first slot
-// selected.
+// and rendered with its alpha, the editors and scheme buttons enabled, the working file written and
+// the first slot selected.
 class EditorsFixture : public MainWindowFixture {
 protected:
     static constexpr std::array<ColourValue, kSlotCount> kColours {
@@ -43,6 +48,8 @@ protected:
             form.slotModel().setAvailable(index, true);
         }
         form.editors().enable();
+        for (const char* button : {"sctbt", "loadbt"})
+            named<QWidget>(form, button)->setEnabled(true);
         form.data();
         form.selectSlot(0);
         return form;
@@ -56,6 +63,38 @@ protected:
         editor->selectAll();
         QTest::keyClicks(editor, text);
     }
+
+    // Presses the element at from, moves the mouse to each point in turn (in the element's
+    // coordinates at the moment of the event) and releases it there.
+    static void drag(QWidget* element, std::initializer_list<QPoint> moves,
+        Qt::MouseButton button = Qt::LeftButton, QPoint from = {2, 3})
+    {
+        QTest::mousePress(element, button, {}, from);
+        for (const QPoint to : moves)
+            QTest::mouseMove(element, from = to);
+        QTest::mouseRelease(element, button, {}, from);
+    }
+
+    // The window's picker, run without a modal loop: it notes the colour it opened on, types red
+    // 10, green 200 and blue 7, and presses OK while pickerOk, else Cancel.
+    void scriptPicker()
+    {
+        window().ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(
+            messages, registry, "tintabel", &window(), [this](TColorForm& picker) {
+                picker.show();
+                pickerOpenedOn = picker.FramePSP->pageColour().Color();
+                for (const auto& [field, text] : {std::pair {picker.FramePSP->SPRPSP, "10"},
+                         {picker.FramePSP->SPVPSP, "200"}, {picker.FramePSP->SPBPSP, "7"}}) {
+                    field->clear();
+                    QTest::keyClicks(field, text);
+                }
+                QTest::mouseClick(
+                    pickerOk ? picker.SpeedButton1 : picker.SpeedButton2, Qt::LeftButton);
+                return picker.result();
+            });
+    }
+    bool pickerOk = true;
+    std::uint32_t pickerOpenedOn = 0;
 
     // The editors' texts: re, ge, be, hex, alp.
     std::array<QString, 5> texts()

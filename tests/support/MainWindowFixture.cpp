@@ -100,6 +100,27 @@ std::string MainWindowFixture::userFile(std::string_view name, std::string_view 
     return (user / name).string();
 }
 
+std::string MainWindowFixture::pictureFile(std::string_view name, const QImage& picture)
+{
+    const std::string path = (user / name).string();
+    EXPECT_TRUE(picture.save(QString::fromStdString(path), "PNG")) << path;
+    return path;
+}
+
+QImage MainWindowFixture::filled(QSize size, QRgb pixel)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(pixel);
+    return picture;
+}
+
+void MainWindowFixture::showWindow()
+{
+    window().show();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+}
+
 TForm1& MainWindowFixture::restart()
 {
     close();

@@ -11,6 +11,7 @@
 #include "platform/doubles/ScriptedMessageBoxes.h"
 #include "support/TempFolder.h"
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -68,6 +69,11 @@ protected:
     std::vector<std::string> enabledOf(std::initializer_list<const char*> controls);
     // A file of the user's, outside the program folder; its path.
     std::string userFile(std::string_view name, std::string_view bytes = {});
+    // A picture saved as PNG among the user's files; its path.
+    std::string pictureFile(std::string_view name, const QImage& picture);
+    static QImage filled(QSize size, QRgb pixel);
+    // Shows the window and waits until it is on the screen and active.
+    void showWindow();
     // The program folder as the program writes it: with a trailing separator.
     std::string programFolder() const { return program.withSlash(); }
     // Where the program keeps "dane.dat", with a trailing separator.

@@ -27,7 +27,6 @@ protected:
     // Clicks a line of a list as the user does; the window must be shown.
     static void clickLine(QListWidget& list, int row);
     static void clickLine(QListWidget& list, const QString& text);
-    void showWindow();
     // Starts the window, shows it and chooses loading from a skin.
     TForm1& startInSkinMode();
 };

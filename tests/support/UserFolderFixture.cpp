@@ -1,4 +1,4 @@
-#include "UserFolderFixture.h"
+#include "support/UserFolderFixture.h"
 
 #include "colours/UserDataLocation.h"
 #include "platform/Paths.h"
@@ -63,12 +63,6 @@ void UserFolderFixture::clickLine(QListWidget& list, const QString& text)
     const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << text.toStdString();
     clickLine(list, list.row(found.front()));
-}
-
-void UserFolderFixture::showWindow()
-{
-    window().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
 }
 
 TForm1& UserFolderFixture::startInSkinMode()
