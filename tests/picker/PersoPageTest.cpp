@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+#include <numeric>
 #include <optional>
 
 namespace tintabel::testing {
@@ -23,21 +24,15 @@ constexpr std::string_view kKey = "\\Software\\Quornel\\Chromelle";
 constexpr RegistryRoot kRoot = RegistryRoot::CurrentUser;
 constexpr std::uint32_t kRed = 0x0000FF;
 
-// The cells as the registry stores them: four bytes each, low byte first, -1 for an empty one.
-Bytes stored(std::initializer_list<std::int32_t> cells)
+// Cells as the registry stores them: four bytes each, low byte first, padded with empty (-1)
+// cells to `size` bytes, a whole group by default.
+Bytes cells(const std::vector<std::int32_t>& values, std::size_t size = 192)
 {
     Bytes bytes;
-    for (const std::int32_t cell : cells)
+    for (const std::int32_t cell : values)
         for (int shift = 0; shift < 32; shift += 8)
             bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(cell) >> shift));
-    return bytes;
-}
-
-// A group of 48 cells, its first ones given.
-Bytes group(std::initializer_list<std::int32_t> first = {})
-{
-    Bytes bytes = stored(first);
-    bytes.resize(192, 0xFF);
+    bytes.resize(std::max(size, bytes.size()), 0xFF);
     return bytes;
 }
 
@@ -79,19 +74,14 @@ protected:
     }
     QRgb pixel(int cell, int x, int y) { return perso().Image(cell).picture().pixel(x, y); }
     QRgb buttonFace() { return perso().palette().color(QPalette::Button).rgb(); }
-    void expectEmpty(int cell)
+    // Empty cells are white, take no click and are stored as -1.
+    void expectEmpty(int cell, int count = 1)
     {
-        SCOPED_TRACE(cell);
-        EXPECT_EQ(perso().cellValue(cell), -1);
-        EXPECT_FALSE(perso().cellEnabled(cell));
-        EXPECT_FALSE(perso().Image(cell).isEnabled());
-        EXPECT_EQ(pixel(cell, 10, 9), qRgb(255, 255, 255));
-    }
-    void expectEmptyGroups()
-    {
-        for (int i = 0; i < TFramePerso::kCellsPerGroup; ++i) {
-            expectEmpty(general(i));
-            expectEmpty(application(i));
+        for (int i = cell; i < cell + count; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(perso().cellValue(i), -1);
+            EXPECT_FALSE(perso().Image(i).isEnabled());
+            EXPECT_EQ(pixel(i, 10, 9), qRgb(255, 255, 255));
         }
     }
     void expectUsed(int cell, std::uint32_t colour)
@@ -109,42 +99,40 @@ protected:
 
 TEST_F(PersoPage, StoredValuesFillTheirCellsAndExitWritesBothGroupsWhole)
 {
-    // First run: empty groups, created at exit.
+    // First run: empty groups, created at exit; the fixed colours come from the program.
     makeDialog();
-    expectEmptyGroups();
+    expectEmpty(general(0), 2 * TFramePerso::kCellsPerGroup);
     EXPECT_EQ(perso().fillColour(fixed(4)), kRed);
-    EXPECT_EQ(perso().fillColour(fixed(36)), perso().fillColour(fixed(37)));
     EXPECT_EQ(perso().fillColour(fixed(47)), 0xFF80FFu);
     EXPECT_FALSE(registry.keyExists(kRoot, kKey));
     exitProgram();
-    EXPECT_EQ(read("Gen"), group());
-    EXPECT_EQ(read("tintabel"), group());
+    EXPECT_EQ(read("Gen"), cells({}));
+    EXPECT_EQ(read("tintabel"), cells({}));
     EXPECT_EQ(registry.writeCount(), 2);
 
     // Short values fill the whole entries they cover.
-    store("Gen", stored({255, -1}));
-    Bytes partly = stored({0x563412});
+    store("Gen", cells({255, -1}, 0));
+    Bytes partly = cells({0x563412}, 0);
     partly.insert(partly.end(), {0xAB, 0xCD});
     store("tintabel", partly);
     makeDialog();
     expectUsed(general(0), kRed);
     EXPECT_EQ(pixel(general(0), 10, 9), qRgb(255, 0, 0));
-    for (int i = 1; i < TFramePerso::kCellsPerGroup; ++i)
-        expectEmpty(general(i));
+    expectEmpty(general(1), TFramePerso::kCellsPerGroup - 1);
     expectUsed(application(0), 0x563412);
     expectEmpty(application(1));
     exitProgram();
-    EXPECT_EQ(read("Gen"), group({255}));
+    EXPECT_EQ(read("Gen"), cells({255}));
     EXPECT_EQ(read("tintabel")->size(), 192u);
 
     // Spoilt values leave their group empty and are replaced.
     registry.storeDword(kRoot, kKey, "Gen", 255);
     store("tintabel", Bytes(196, 0));
     makeDialog();
-    expectEmptyGroups();
+    expectEmpty(general(0), 2 * TFramePerso::kCellsPerGroup);
     exitProgram();
-    EXPECT_EQ(read("Gen"), group());
-    EXPECT_EQ(read("tintabel"), group());
+    EXPECT_EQ(read("Gen"), cells({}));
+    EXPECT_EQ(read("tintabel"), cells({}));
 }
 
 TEST_F(PersoPage, ExitWritesOnceAndQuietly)
@@ -153,12 +141,12 @@ TEST_F(PersoPage, ExitWritesOnceAndQuietly)
     auto* owner = new QWidget;
     makeDialog(owner);
     delete owner;
-    EXPECT_EQ(read("Gen"), group());
+    EXPECT_EQ(read("Gen"), cells({}));
     exitProgram();
     EXPECT_EQ(registry.writeCount(), 2);
 
     // A refused write saves nothing and says nothing.
-    store("Gen", stored({255}));
+    store("Gen", cells({255}, 0));
     registry.failWrites("Access denied");
     makeDialog();
     exitProgram();
@@ -166,10 +154,15 @@ TEST_F(PersoPage, ExitWritesOnceAndQuietly)
     EXPECT_TRUE(messages.shown().empty());
 }
 
-// A sunken frame around the colour, the outer line black only on the selected cell.
-TEST_F(PersoPage, CellsArePaintedAsSunkenFrames)
+// A sunken frame around the colour, the outer line black only on the selected cell; a click takes
+// the cell's colour, an empty cell takes no click.
+TEST_F(PersoPage, CellsArePaintedAsSunkenFramesAndAClickTakesTheirColour)
 {
     makeDialog();
+    dialog->SetColor(0x563412);
+    clickCell(general(0));
+    EXPECT_EQ(perso().selectedCell(), std::nullopt);
+    EXPECT_EQ(perso().pageColour().Color(), 0x563412u);
     const int cell = fixed(4);
     const auto expectFrame = [&](QRgb outer) {
         const std::pair<std::vector<QPoint>, QRgb> rings[] = {
@@ -180,37 +173,26 @@ TEST_F(PersoPage, CellsArePaintedAsSunkenFrames)
             {{{19, 2}, {2, 16}, {19, 16}}, qRgb(212, 208, 200)},
             {{{3, 3}, {18, 15}}, qRgb(255, 0, 0)},
         };
-        for (const auto& [points, colour] : rings) {
+        for (const auto& [points, colour] : rings)
             for (const QPoint point : points)
                 EXPECT_EQ(pixel(cell, point.x(), point.y()), colour)
                     << point.x() << "," << point.y();
-        }
     };
     expectFrame(buttonFace());
     clickCell(cell);
     EXPECT_EQ(perso().selectedCell(), cell);
+    EXPECT_EQ(perso().pageColour().RVB(), (RvbBytes {255, 0, 0}));
     expectFrame(qRgb(0, 0, 0));
     clickCell(fixed(5));
     expectFrame(buttonFace());
-}
-
-TEST_F(PersoPage, ClickTakesTheCellsColourAndEmptyCellsTakeNoClick)
-{
-    makeDialog();
-    dialog->SetColor(0x563412);
-    clickCell(general(0));
-    EXPECT_EQ(perso().selectedCell(), std::nullopt);
-    EXPECT_EQ(perso().pageColour().Color(), 0x563412u);
-    clickCell(fixed(4));
-    EXPECT_EQ(perso().pageColour().RVB(), (RvbBytes {255, 0, 0}));
     // Leaving the page hands its colour to the form.
     QTest::mouseClick(form().SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(form().Couleur().Color(), kRed);
+    EXPECT_EQ(form().Couleur().Color(), 0x8080FFu);
 }
 
 TEST_F(PersoPage, AddsGoToTheFirstEmptyCellAndTheButtonRepeatsTheLast)
 {
-    store("Gen", stored({255, -1, 0xFF00}));
+    store("Gen", cells({255, -1, 0xFF00}, 0));
     makeDialog();
     form().TBuPerso->show();
     dialog->SetColor(0x563412);
@@ -230,17 +212,14 @@ TEST_F(PersoPage, AddsGoToTheFirstEmptyCellAndTheButtonRepeatsTheLast)
     EXPECT_TRUE(messages.shown().empty());
 
     exitProgram();
-    EXPECT_EQ(read("Gen"), group({255, 0x563412, 0xFF00, 0x563412}));
+    EXPECT_EQ(read("Gen"), cells({255, 0x563412, 0xFF00, 0x563412}));
 }
 
 TEST_F(PersoPage, FullGroupAsksBeforeTheColourTakesTheFirstCell)
 {
-    Bytes full;
-    for (std::int32_t i = 1; i <= 48; ++i) {
-        const Bytes cell = stored({i});
-        full.insert(full.end(), cell.begin(), cell.end());
-    }
-    store("Gen", full);
+    std::vector<std::int32_t> full(TFramePerso::kCellsPerGroup);
+    std::iota(full.begin(), full.end(), 1);
+    store("Gen", cells(full));
     makeDialog();
     dialog->SetColor(0x563412);
 
@@ -258,7 +237,6 @@ TEST_F(PersoPage, FullGroupAsksBeforeTheColourTakesTheFirstCell)
 
     messages.queueAnswer(true);
     form().Ajoutgnral1->trigger();
-    EXPECT_EQ(messages.shown().size(), 2u);
     expectUsed(general(0), 0x563412);
     expectUsed(general(1), 2);
     EXPECT_EQ(perso().selectedCell(), general(0));
@@ -266,12 +244,11 @@ TEST_F(PersoPage, FullGroupAsksBeforeTheColourTakesTheFirstCell)
 
 TEST_F(PersoPage, DeleteEmptiesTheSelectedCustomCellOnly)
 {
-    store("Gen", stored({255, 0xFF00}));
+    store("Gen", cells({255, 0xFF00}, 0));
     makeDialog();
     clickCell(general(0));
     QTest::keyClick(&form(), Qt::Key_Delete);
     expectEmpty(general(0));
-    EXPECT_EQ(perso().fillColour(general(0)), 0xFFFFFFu);
     EXPECT_EQ(pixel(general(0), 0, 0), buttonFace());
     EXPECT_EQ(perso().selectedCell(), std::nullopt);
 
@@ -287,7 +264,7 @@ TEST_F(PersoPage, DeleteEmptiesTheSelectedCustomCellOnly)
     expectUsed(general(1), 0xFF00);
 
     exitProgram();
-    EXPECT_EQ(read("Gen"), group({-1, 0xFF00}));
+    EXPECT_EQ(read("Gen"), cells({-1, 0xFF00}));
 }
 
 } // namespace
