@@ -7,7 +7,6 @@
 #include "platform/doubles/MemoryRegistry.h"
 #include "platform/doubles/ScriptedMessageBoxes.h"
 
-#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -44,7 +43,15 @@ protected:
     TFramePSP& page() { return *form().FramePSP; }
     RvbBytes pageRvb() { return page().pageColour().RVB(); }
     TslBytes pageTsl() { return page().pageColour().TSLPSP(); }
-    QImage wheelPicture() { return page().CerclePSP->picture().copy(); }
+    // The wheel's fields: red, green, blue, hue, saturation, lightness and both hex texts.
+    QString wheelFields()
+    {
+        QStringList texts;
+        for (SpinField* field : {page().SPRPSP, page().SPVPSP, page().SPBPSP, page().SPTPSP,
+                 page().SPSPSP, page().SPLPSP})
+            texts << field->fieldText();
+        return (texts << page().EHexaPSP->text() << page().EHTMLPSP->text()).join(' ');
+    }
 
     void press(Qt::MouseButton button, int x, int y)
     {
@@ -67,12 +74,6 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
     }
     void clickOk() { QTest::mouseClick(form().SpeedButton1, Qt::LeftButton); }
-    void clickCancel() { QTest::mouseClick(form().SpeedButton2, Qt::LeftButton); }
-    void clickOldBox()
-    {
-        QTest::mouseClick(page().ImgCoulPSP, Qt::LeftButton, {}, QPoint(45, 120));
-    }
-
     void typeInto(SpinField& field, const QString& text)
     {
         field.clear();

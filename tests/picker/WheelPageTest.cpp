@@ -6,18 +6,25 @@ namespace {
 
 using WheelPage = PickerFixture;
 
-TEST_F(WheelPage, TopOfTheRingAtFullSaturationGivesAlmostPureRed)
+TEST_F(WheelPage, PicksAndTypedChannelsShowInEveryField)
 {
-    dialog.SetColor(0x00FF00); // TSL bytes (85, 255, 128)
+    dialog.SetColor(0x00FF00);
     ASSERT_EQ(pageTsl(), (TslBytes {85, 255, 128}));
-    click(xo + 97, 5);
+    click(xo + 97, 5); // the top of the ring at full saturation: almost pure red
     EXPECT_EQ(pageTsl(), (TslBytes {255, 255, 128}));
-    EXPECT_EQ(pageRvb(), (RvbBytes {255, 1, 1}));
-    EXPECT_EQ(page().SPRPSP->fieldText(), "255");
-    EXPECT_EQ(page().SPVPSP->fieldText(), "1");
-    EXPECT_EQ(page().SPTPSP->fieldText(), "255");
-    EXPECT_EQ(page().EHexaPSP->text(), "$0101FF");
-    EXPECT_EQ(page().EHTMLPSP->text(), "#FF0101");
+    EXPECT_EQ(wheelFields(), "255 1 1 255 255 128 $0101FF #FF0101");
+    typeInto(*page().SPVPSP, "0");
+    EXPECT_EQ(wheelFields(), "255 0 1 255 255 128 $0100FF #FF0001");
+
+    // The hue and hex fields are hidden, saturation and lightness drive the colour when typed.
+    EXPECT_FALSE(page().SPTPSP->isVisibleTo(&page()));
+    EXPECT_FALSE(page().EHexaPSP->isVisibleTo(&page()));
+    EXPECT_TRUE(page().SPRPSP->isVisibleTo(&page()));
+    dialog.SetColor(0xFF0000);
+    typeInto(*page().SPSPSP, "100");
+    typeInto(*page().SPLPSP, "100");
+    EXPECT_EQ(pageTsl(), (TslBytes {170, 100, 100}));
+    EXPECT_EQ(pageRvb(), (RvbBytes {61, 61, 139}));
 }
 
 // Where a drag starts decides what it works, wherever the pointer goes; without a button held
@@ -26,7 +33,6 @@ TEST_F(WheelPage, ADragWorksTheTargetItStartedOn)
 {
     dialog.SetColor(0xFF0000); // blue
     press(Qt::LeftButton, xo + 60, 100);
-    EXPECT_EQ(page().pickMode(), TFramePSP::PickMode::Square);
     moveTo(400, -50);
     EXPECT_EQ(pageTsl().saturation, 255);
     EXPECT_EQ(pageRvb(), (RvbBytes {0, 0, 0}));
@@ -34,13 +40,11 @@ TEST_F(WheelPage, ADragWorksTheTargetItStartedOn)
     EXPECT_EQ(pageTsl().hue, 170);
     release(Qt::LeftButton, xo + 100, 97);
     EXPECT_EQ(pageTsl(), (TslBytes {170, 135, 128}));
-    EXPECT_EQ(page().pickMode(), TFramePSP::PickMode::None);
     moveTo(xo + 60, 60);
     EXPECT_EQ(pageTsl(), (TslBytes {170, 135, 128}));
 
     dialog.SetColor(0xFF0000);
     press(Qt::LeftButton, xo + 190, 97);
-    EXPECT_EQ(page().pickMode(), TFramePSP::PickMode::Ring);
     EXPECT_EQ(pageTsl().hue, 191);
     moveTo(xo + 97, 97 + 60); // into the square
     EXPECT_EQ(pageTsl(), (TslBytes {127, 255, 128}));
@@ -48,10 +52,10 @@ TEST_F(WheelPage, ADragWorksTheTargetItStartedOn)
     EXPECT_EQ(pageTsl(), (TslBytes {63, 255, 128}));
 }
 
-TEST_F(WheelPage, OnlyTheLeftButtonInsideRingOrSquarePicks)
+TEST_F(WheelPage, OnlyTheLeftButtonInsideRingOrSquarePicksAndMarkersLeaveNoTrace)
 {
     dialog.SetColor(0x563412);
-    const QImage before = wheelPicture();
+    const QImage before = page().CerclePSP->picture().copy();
     press(Qt::RightButton, xo + 60, 60);
     moveTo(xo + 120, 120);
     release(Qt::RightButton, xo + 120, 120);
@@ -63,40 +67,16 @@ TEST_F(WheelPage, OnlyTheLeftButtonInsideRingOrSquarePicks)
     // The square's hit test ends before its last painted row.
     click(xo + 100, 150);
     EXPECT_EQ(pageRvb(), (RvbBytes {18, 52, 86}));
-    EXPECT_EQ(wheelPicture(), before);
-}
+    EXPECT_EQ(page().CerclePSP->picture(), before);
 
-TEST_F(WheelPage, TypedChannelsUpdateTheOtherFieldsAndMoveTheMarkersWithoutTrace)
-{
-    typeInto(*page().SPRPSP, "255");
-    EXPECT_EQ(page().SPSPSP->fieldText(), "255");
-    EXPECT_EQ(page().SPLPSP->fieldText(), "128");
-    EXPECT_EQ(page().EHexaPSP->text(), "$0000FF");
-    EXPECT_EQ(page().EHTMLPSP->text(), "#FF0000");
-
-    dialog.SetColor(0x563412);
-    const QImage before = wheelPicture();
+    // Markers move with typed channels and picks and leave no trace.
     typeInto(*page().SPVPSP, "200");
-    EXPECT_EQ(pageRvb(), (RvbBytes {18, 200, 86}));
-    EXPECT_NE(wheelPicture(), before);
+    EXPECT_NE(page().CerclePSP->picture(), before);
     typeInto(*page().SPVPSP, "52");
-    EXPECT_EQ(wheelPicture(), before);
+    EXPECT_EQ(page().CerclePSP->picture(), before);
     click(xo + 60, 60);
-    EXPECT_NE(wheelPicture(), before);
     dialog.SetColor(0x563412);
-    EXPECT_EQ(wheelPicture(), before);
-}
-
-TEST_F(WheelPage, HiddenTslFieldsDriveTheColourWhenTheirRuleRuns)
-{
-    EXPECT_FALSE(page().SPTPSP->isVisibleTo(&page()));
-    EXPECT_FALSE(page().EHexaPSP->isVisibleTo(&page()));
-    EXPECT_TRUE(page().SPRPSP->isVisibleTo(&page()));
-    typeInto(*page().SPSPSP, "255");
-    typeInto(*page().SPLPSP, "128");
-    EXPECT_EQ(pageRvb(), (RvbBytes {255, 1, 1}));
-    EXPECT_EQ(page().SPRPSP->fieldText(), "255");
-    EXPECT_EQ(page().SPVPSP->fieldText(), "1");
+    EXPECT_EQ(page().CerclePSP->picture(), before);
 }
 
 TEST_F(WheelPage, WheelPictureShowsRingSquareAndMarkers)
