@@ -56,14 +56,14 @@ TEST_F(ColorPickerDialogTest, OldBoxRestoresTheColourConfirmedLast)
     };
     dialog.SetColor(0x563412);
     clickBox(45); // the New box
-    EXPECT_EQ(pageRvb(), (RvbBytes {18, 52, 86}));
+    EXPECT_EQ(rvb(), (RvbBytes {18, 52, 86}));
     const QImage preview = page().ImgCoulPSP->picture();
     EXPECT_EQ(preview.pixel(45, 45), qRgb(18, 52, 86));
     EXPECT_EQ(preview.pixel(21, 20), qRgb(0, 0, 0));
     EXPECT_EQ(preview.pixel(45, 120), qRgb(0, 0, 0));
     EXPECT_EQ(preview.pixel(5, 90), page().palette().color(QPalette::Button).rgb());
     clickBox(120); // black before any confirmation
-    EXPECT_EQ(pageRvb(), (RvbBytes {0, 0, 0}));
+    EXPECT_EQ(rvb(), (RvbBytes {0, 0, 0}));
 
     dialog.SetColor(0x563412);
     whileOpen = [this] {

@@ -24,7 +24,7 @@ TEST_F(WheelPage, PicksAndTypedChannelsShowInEveryField)
     typeInto(*page().SPSPSP, "100");
     typeInto(*page().SPLPSP, "100");
     EXPECT_EQ(pageTsl(), (TslBytes {170, 100, 100}));
-    EXPECT_EQ(pageRvb(), (RvbBytes {61, 61, 139}));
+    EXPECT_EQ(rvb(), (RvbBytes {61, 61, 139}));
 }
 
 // Where a drag starts decides what it works, wherever the pointer goes; without a button held
@@ -32,51 +32,51 @@ TEST_F(WheelPage, PicksAndTypedChannelsShowInEveryField)
 TEST_F(WheelPage, ADragWorksTheTargetItStartedOn)
 {
     dialog.SetColor(0xFF0000); // blue
-    press(Qt::LeftButton, xo + 60, 100);
+    press(xo + 60, 100);
     moveTo(400, -50);
     EXPECT_EQ(pageTsl().saturation, 255);
-    EXPECT_EQ(pageRvb(), (RvbBytes {0, 0, 0}));
+    EXPECT_EQ(rvb(), (RvbBytes {0, 0, 0}));
     moveTo(xo + 97, 5); // over the ring
     EXPECT_EQ(pageTsl().hue, 170);
-    release(Qt::LeftButton, xo + 100, 97);
+    release(xo + 100, 97);
     EXPECT_EQ(pageTsl(), (TslBytes {170, 135, 128}));
     moveTo(xo + 60, 60);
     EXPECT_EQ(pageTsl(), (TslBytes {170, 135, 128}));
 
     dialog.SetColor(0xFF0000);
-    press(Qt::LeftButton, xo + 190, 97);
+    press(xo + 190, 97);
     EXPECT_EQ(pageTsl().hue, 191);
     moveTo(xo + 97, 97 + 60); // into the square
     EXPECT_EQ(pageTsl(), (TslBytes {127, 255, 128}));
-    release(Qt::LeftButton, -300, 97);
+    release(-300, 97);
     EXPECT_EQ(pageTsl(), (TslBytes {63, 255, 128}));
 }
 
 TEST_F(WheelPage, OnlyTheLeftButtonInsideRingOrSquarePicksAndMarkersLeaveNoTrace)
 {
     dialog.SetColor(0x563412);
-    const QImage before = page().CerclePSP->picture().copy();
-    press(Qt::RightButton, xo + 60, 60);
+    const QImage before = picture();
+    press(xo + 60, 60, Qt::RightButton);
     moveTo(xo + 120, 120);
-    release(Qt::RightButton, xo + 120, 120);
-    press(Qt::RightButton, xo + 97, 5);
-    release(Qt::RightButton, xo + 97, 5);
-    press(Qt::LeftButton, 10, 10);
+    release(xo + 120, 120, Qt::RightButton);
+    press(xo + 97, 5, Qt::RightButton);
+    release(xo + 97, 5, Qt::RightButton);
+    press(10, 10);
     moveTo(xo + 97, 5);
-    release(Qt::LeftButton, xo + 97, 5);
+    release(xo + 97, 5);
     // The square's hit test ends before its last painted row.
     click(xo + 100, 150);
-    EXPECT_EQ(pageRvb(), (RvbBytes {18, 52, 86}));
-    EXPECT_EQ(page().CerclePSP->picture(), before);
+    EXPECT_EQ(rvb(), (RvbBytes {18, 52, 86}));
+    EXPECT_EQ(picture(), before);
 
     // Markers move with typed channels and picks and leave no trace.
     typeInto(*page().SPVPSP, "200");
-    EXPECT_NE(page().CerclePSP->picture(), before);
+    EXPECT_NE(picture(), before);
     typeInto(*page().SPVPSP, "52");
-    EXPECT_EQ(page().CerclePSP->picture(), before);
+    EXPECT_EQ(picture(), before);
     click(xo + 60, 60);
     dialog.SetColor(0x563412);
-    EXPECT_EQ(page().CerclePSP->picture(), before);
+    EXPECT_EQ(picture(), before);
 }
 
 TEST_F(WheelPage, WheelPictureShowsRingSquareAndMarkers)
@@ -84,11 +84,10 @@ TEST_F(WheelPage, WheelPictureShowsRingSquareAndMarkers)
     dialog.SetColor(0x0101FF); // markers at the top of the ring and the square's right edge
     const QImage shown = page().CerclePSP->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(350, 216));
-    const QRgb buttonFace = page().palette().color(QPalette::Button).rgb();
-    EXPECT_EQ(shown.pixel(0, 0), buttonFace);
+    EXPECT_EQ(shown.pixel(0, 0), buttonFace());
     EXPECT_EQ(shown.pixel(xo + 98, 2), qRgb(240, 0, 0)); // ring top: hue 0, lightness 0.47
     EXPECT_EQ(shown.pixel(xo + 10, 98), qRgb(123, 240, 0)); // left: towards green
-    EXPECT_EQ(shown.pixel(xo + 20, 98), buttonFace); // the hole is painted narrower
+    EXPECT_EQ(shown.pixel(xo + 20, 98), buttonFace()); // the hole is painted narrower
     EXPECT_EQ(shown.pixel(xo + 98, 98), qRgb(194, 66, 66)); // square centre
     for (int x = xo + 44; x <= xo + 150; ++x) {
         ASSERT_EQ(shown.pixel(x, 44), qRgb(0, 0, 0)) << x;
@@ -97,8 +96,8 @@ TEST_F(WheelPage, WheelPictureShowsRingSquareAndMarkers)
     for (int y = 44; y <= 150; ++y) // grey along the left edge
         ASSERT_EQ(qRed(shown.pixel(xo + 44, y)), qBlue(shown.pixel(xo + 44, y))) << y;
     // The square marker inverts the pixels of its outline, also beside the square.
-    EXPECT_EQ(shown.pixel(xo + 150 + 5, 97), ~buttonFace | 0xFF000000u);
-    EXPECT_EQ(shown.pixel(xo + 151, 97), buttonFace);
+    EXPECT_EQ(shown.pixel(xo + 150 + 5, 97), ~buttonFace() | 0xFF000000u);
+    EXPECT_EQ(shown.pixel(xo + 151, 97), buttonFace());
     EXPECT_EQ(shown.pixel(xo + 97, 10 - 5), ~qRgb(240, 0, 0) | 0xFF000000u);
 }
 
