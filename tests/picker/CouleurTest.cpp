@@ -20,20 +20,6 @@ TEST(Nearest, RoundsHalvesToTheEvenNeighbour)
     EXPECT_EQ(nearest(254.5f), 254);
 }
 
-TEST(TCouleur, StartsAtZeroWithoutTextAndKeepsRedInTheLowByte)
-{
-    TCouleur couleur;
-    EXPECT_EQ(couleur.RVB(), RvbBytes {});
-    EXPECT_EQ(couleur.TSV(), TsvDegrees {});
-    EXPECT_EQ(couleur.Color(), 0u);
-    EXPECT_EQ(couleur.Hexa(), "");
-    couleur.SetColor(0x0080FF);
-    EXPECT_EQ(couleur.RVB(), (RvbBytes {255, 128, 0}));
-    EXPECT_EQ(couleur.Hexa(), "FF8000");
-    couleur.SetColor(0x0000FF);
-    EXPECT_EQ(couleur.TSL(), (TslFractions {0, 1, 0.5}));
-}
-
 TEST(TCouleur, BytesShowInEveryNotation)
 {
     // TSV hues run to 359, not 360; a fresh grey has hue 0.
@@ -65,6 +51,8 @@ TEST(TCouleur, SettersKeepTheNotationGiven)
     couleur.SetTSLPSP(0, 255, 128);
     EXPECT_EQ(couleur.TSLPSP(), (TslBytes {0, 255, 128}));
     EXPECT_EQ(couleur.Hexa(), "FF0101");
+    couleur.SetColor(0x0000FF); // red in the low byte
+    EXPECT_EQ(couleur.TSL(), (TslFractions {0, 1, 0.5}));
     const std::pair<TsvDegrees, RvbBytes> cases[]
         = {{{0, 0, 50}, {128, 128, 128}}, {{359, 100, 100}, {255, 0, 4}},
             {{120, 100, 100}, {0, 255, 0}}, {{60, 50, 100}, {255, 255, 128}}};
