@@ -23,6 +23,9 @@ using Group = TFramePerso::Group;
 constexpr std::string_view kKey = "\\Software\\Quornel\\Chromelle";
 constexpr RegistryRoot kRoot = RegistryRoot::CurrentUser;
 constexpr std::uint32_t kRed = 0x0000FF;
+// The first cells of the general and the program's own groups; the fixed ones come first.
+const int kGeneral = TFramePerso::cellIndex(Group::General, 0);
+const int kApplication = TFramePerso::cellIndex(Group::Application, 0);
 
 // Cells as the registry stores them: four bytes each, low byte first, padded with empty (-1)
 // cells to `size` bytes, a whole group by default.
@@ -54,9 +57,6 @@ protected:
 
     TColorForm& form() { return dialog->form(); }
     TFramePerso& perso() { return *form().FramePerso; }
-    static int general(int i) { return TFramePerso::cellIndex(Group::General, i); }
-    static int application(int i) { return TFramePerso::cellIndex(Group::Application, i); }
-    static int fixed(int i) { return TFramePerso::cellIndex(Group::Fixed, i); }
 
     void store(std::string_view name, Bytes bytes)
     {
@@ -77,19 +77,18 @@ protected:
     // Empty cells are white, take no click and are stored as -1.
     void expectEmpty(int cell, int count = 1)
     {
-        for (int i = cell; i < cell + count; ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(perso().cellValue(i), -1);
-            EXPECT_FALSE(perso().Image(i).isEnabled());
-            EXPECT_EQ(pixel(i, 10, 9), qRgb(255, 255, 255));
-        }
+        for (int i = cell; i < cell + count; ++i)
+            EXPECT_EQ(
+                std::tuple(perso().cellValue(i), perso().Image(i).isEnabled(), pixel(i, 10, 9)),
+                std::tuple(-1, false, qRgb(255, 255, 255)))
+                << i;
     }
     void expectUsed(int cell, std::uint32_t colour)
     {
-        SCOPED_TRACE(cell);
-        EXPECT_EQ(perso().cellValue(cell), static_cast<std::int32_t>(colour));
-        EXPECT_TRUE(perso().Image(cell).isEnabled());
-        EXPECT_EQ(perso().fillColour(cell), colour);
+        EXPECT_EQ(std::tuple(perso().cellValue(cell), perso().Image(cell).isEnabled(),
+                      perso().fillColour(cell)),
+            std::tuple(static_cast<std::int32_t>(colour), true, colour))
+            << cell;
     }
 
     ScriptedMessageBoxes messages;
@@ -103,9 +102,9 @@ TEST_F(PersoPage, StoredValuesFillTheirCellsAndExitWritesBothGroupsWholeOnceAndQ
     // colours come from the program.
     auto* owner = new QWidget;
     makeDialog(owner);
-    expectEmpty(general(0), 2 * TFramePerso::kCellsPerGroup);
-    EXPECT_EQ(perso().fillColour(fixed(4)), kRed);
-    EXPECT_EQ(perso().fillColour(fixed(47)), 0xFF80FFu);
+    expectEmpty(kGeneral, 2 * TFramePerso::kCellsPerGroup);
+    EXPECT_EQ(perso().fillColour(4), kRed);
+    EXPECT_EQ(perso().fillColour(47), 0xFF80FFu);
     EXPECT_FALSE(registry.keyExists(kRoot, kKey));
     delete owner;
     EXPECT_EQ(read("Gen"), cells({}));
@@ -119,11 +118,11 @@ TEST_F(PersoPage, StoredValuesFillTheirCellsAndExitWritesBothGroupsWholeOnceAndQ
     partly.insert(partly.end(), {0xAB, 0xCD});
     store("tintabel", partly);
     makeDialog();
-    expectUsed(general(0), kRed);
-    EXPECT_EQ(pixel(general(0), 10, 9), qRgb(255, 0, 0));
-    expectEmpty(general(1), TFramePerso::kCellsPerGroup - 1);
-    expectUsed(application(0), 0x563412);
-    expectEmpty(application(1));
+    expectUsed(kGeneral, kRed);
+    EXPECT_EQ(pixel(kGeneral, 10, 9), qRgb(255, 0, 0));
+    expectEmpty(kGeneral + 1, TFramePerso::kCellsPerGroup - 1);
+    expectUsed(kApplication, 0x563412);
+    expectEmpty(kApplication + 1);
     exitProgram();
     EXPECT_EQ(read("Gen"), cells({255}));
     EXPECT_EQ(read("tintabel")->size(), 192u);
@@ -132,7 +131,7 @@ TEST_F(PersoPage, StoredValuesFillTheirCellsAndExitWritesBothGroupsWholeOnceAndQ
     registry.storeDword(kRoot, kKey, "Gen", 255);
     store("tintabel", Bytes(196, 0));
     makeDialog();
-    expectEmpty(general(0), 2 * TFramePerso::kCellsPerGroup);
+    expectEmpty(kGeneral, 2 * TFramePerso::kCellsPerGroup);
     exitProgram();
     EXPECT_EQ(read("Gen"), cells({}));
     EXPECT_EQ(read("tintabel"), cells({}));
@@ -151,10 +150,10 @@ TEST_F(PersoPage, CellsArePaintedAsSunkenFramesAndAClickTakesTheirColour)
 {
     makeDialog();
     dialog->SetColor(0x563412);
-    clickCell(general(0));
+    clickCell(kGeneral);
     EXPECT_EQ(perso().selectedCell(), std::nullopt);
     EXPECT_EQ(perso().pageColour().Color(), 0x563412u);
-    const int cell = fixed(4);
+    const int cell = 4;
     const auto expectFrame = [&](QRgb outer) {
         const std::pair<std::vector<QPoint>, QRgb> rings[] = {
             {{{0, 0}, {21, 0}, {0, 18}, {21, 18}}, outer},
@@ -174,7 +173,7 @@ TEST_F(PersoPage, CellsArePaintedAsSunkenFramesAndAClickTakesTheirColour)
     EXPECT_EQ(perso().selectedCell(), cell);
     EXPECT_EQ(perso().pageColour().RVB(), (RvbBytes {255, 0, 0}));
     expectFrame(qRgb(0, 0, 0));
-    clickCell(fixed(5));
+    clickCell(5);
     expectFrame(buttonFace());
     // Leaving the page hands its colour to the form.
     QTest::mouseClick(form().SpeedButton1, Qt::LeftButton);
@@ -188,18 +187,18 @@ TEST_F(PersoPage, AddsGoToTheFirstEmptyCellAndTheButtonRepeatsTheLast)
     form().TBuPerso->show();
     dialog->SetColor(0x563412);
     QTest::mouseClick(form().TBuPerso, Qt::LeftButton, {}, QPoint(10, 10));
-    expectUsed(application(0), 0x563412);
-    EXPECT_EQ(perso().selectedCell(), application(0));
+    expectUsed(kApplication, 0x563412);
+    EXPECT_EQ(perso().selectedCell(), kApplication);
 
     form().Ajoutgnral1->trigger();
-    expectUsed(general(1), 0x563412);
-    EXPECT_EQ(perso().selectedCell(), general(1));
-    EXPECT_EQ(pixel(general(1), 0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(pixel(application(0), 0, 0), buttonFace());
+    expectUsed(kGeneral + 1, 0x563412);
+    EXPECT_EQ(perso().selectedCell(), kGeneral + 1);
+    EXPECT_EQ(pixel(kGeneral + 1, 0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(pixel(kApplication, 0, 0), buttonFace());
     QTest::mouseClick(form().TBuPerso, Qt::LeftButton, {}, QPoint(10, 10));
-    expectUsed(general(3), 0x563412);
+    expectUsed(kGeneral + 3, 0x563412);
     form().Ajoutspcifique1->trigger();
-    expectUsed(application(1), 0x563412);
+    expectUsed(kApplication + 1, 0x563412);
     EXPECT_TRUE(messages.shown().empty());
 
     exitProgram();
@@ -223,36 +222,36 @@ TEST_F(PersoPage, FullGroupAsksBeforeTheColourTakesTheFirstCell)
         "Il n'y a plus de place, Voulez-vous que la couleur prenne la première position dans la "
         "grille ?\r Pour effacer le contenu d'une case placez-vous dessus et appuyer sur la "
         "touche Supprimer.");
-    expectUsed(general(0), 1);
+    expectUsed(kGeneral, 1);
     EXPECT_EQ(perso().selectedCell(), std::nullopt);
 
     messages.queueAnswer(true);
     form().Ajoutgnral1->trigger();
-    expectUsed(general(0), 0x563412);
-    expectUsed(general(1), 2);
-    EXPECT_EQ(perso().selectedCell(), general(0));
+    expectUsed(kGeneral, 0x563412);
+    expectUsed(kGeneral + 1, 2);
+    EXPECT_EQ(perso().selectedCell(), kGeneral);
 }
 
 TEST_F(PersoPage, DeleteEmptiesTheSelectedCustomCellOnly)
 {
     store("Gen", cells({255, 0xFF00}, 0));
     makeDialog();
-    clickCell(general(0));
+    clickCell(kGeneral);
     QTest::keyClick(&form(), Qt::Key_Delete);
-    expectEmpty(general(0));
-    EXPECT_EQ(pixel(general(0), 0, 0), buttonFace());
+    expectEmpty(kGeneral);
+    EXPECT_EQ(pixel(kGeneral, 0, 0), buttonFace());
     EXPECT_EQ(perso().selectedCell(), std::nullopt);
 
-    clickCell(fixed(4));
+    clickCell(4);
     QTest::keyClick(&form(), Qt::Key_Delete);
-    EXPECT_EQ(perso().fillColour(fixed(4)), kRed);
-    EXPECT_EQ(perso().selectedCell(), fixed(4));
+    EXPECT_EQ(perso().fillColour(4), kRed);
+    EXPECT_EQ(perso().selectedCell(), 4);
 
     // Only while the page is shown.
-    clickCell(general(1));
+    clickCell(kGeneral + 1);
     QTest::mouseClick(form().TBPsp, Qt::LeftButton);
     QTest::keyClick(&form(), Qt::Key_Delete);
-    expectUsed(general(1), 0xFF00);
+    expectUsed(kGeneral + 1, 0xFF00);
 
     exitProgram();
     EXPECT_EQ(read("Gen"), cells({-1, 0xFF00}));

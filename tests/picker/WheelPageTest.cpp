@@ -1,5 +1,4 @@
 #include "PickerFixture.h"
-#include "picker/WheelPicture.h"
 
 namespace tintabel::testing {
 namespace {
@@ -99,24 +98,6 @@ TEST_F(WheelPage, WheelPictureShowsRingSquareAndMarkers)
     EXPECT_EQ(shown.pixel(xo + 150 + 5, 97), ~buttonFace() | 0xFF000000u);
     EXPECT_EQ(shown.pixel(xo + 151, 97), buttonFace());
     EXPECT_EQ(shown.pixel(xo + 97, 10 - 5), ~qRgb(240, 0, 0) | 0xFF000000u);
-}
-
-TEST(WheelPicture, MarkersDrawnTwiceRestoreEveryPixel)
-{
-    QImage image(350, 216, QImage::Format_RGB32);
-    const WheelGeometry geometry(350);
-    WheelPicture wheel(image, geometry);
-    wheel.paintWheel(qRgb(212, 208, 200), 0.3);
-    const int xo = geometry.wheelOffset();
-    const QImage clean = image.copy();
-    wheel.drawMarkers({0.125, 0.0, 0.0});
-    EXPECT_EQ(image.pixel(xo + 44 - 5, 44), ~clean.pixel(xo + 44 - 5, 44) | 0xFF000000u);
-    EXPECT_EQ(image.pixel(xo + 44 - 4, 44), clean.pixel(xo + 44 - 4, 44));
-    wheel.drawMarkers({0.6, 0.2, 0.9}); // moves them: the old places come back clean
-    wheel.removeMarkers();
-    EXPECT_EQ(image, clean);
-    wheel.removeMarkers();
-    EXPECT_EQ(image, clean);
 }
 
 } // namespace
