@@ -38,11 +38,6 @@ const Page kPages[] = {
         [](TColorForm& f) { return adobeFields(*f.FrameAdobe2, f.FrameAdobe2->ImgAdobe2); }},
 };
 
-void PrintTo(const Page& page, std::ostream* out)
-{
-    *out << page.name;
-}
-
 class PageFields : public PickerFixture, public ::testing::WithParamInterface<Page> {
 protected:
     PageFields()
