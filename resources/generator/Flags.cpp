@@ -15,9 +15,11 @@ constexpr int oversampling = 8;
 
 // Draws into a canvas of the given logical size stretched over the oversampled flag, then
 // scales the result down to the flag's own size.
-template<typename Draw> QImage drawFlag(qreal logicalWidth, qreal logicalHeight, Draw draw)
+template<typename Draw>
+QImage drawFlag(int scale, qreal logicalWidth, qreal logicalHeight, Draw draw)
 {
-    QImage canvas(flagWidth * oversampling, flagHeight * oversampling, QImage::Format_RGB32);
+    QImage canvas(
+        flagWidth * scale * oversampling, flagHeight * scale * oversampling, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
@@ -25,7 +27,8 @@ template<typename Draw> QImage drawFlag(qreal logicalWidth, qreal logicalHeight,
         painter.scale(canvas.width() / logicalWidth, canvas.height() / logicalHeight);
         draw(painter);
     }
-    return canvas.scaled(flagWidth, flagHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return canvas.scaled(
+        flagWidth * scale, flagHeight * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QPainterPath twoLines(const QLineF& first, const QLineF& second)
@@ -45,10 +48,10 @@ void strokeLines(QPainter& painter, const QPainterPath& lines, const QColor& col
 
 } // namespace
 
-QImage drawEnglishFlag()
+QImage drawEnglishFlag(int scale)
 {
     // The Union flag on its 60 x 30 construction grid, stretched to the 8:5 picture.
-    return drawFlag(60, 30, [](QPainter& painter) {
+    return drawFlag(scale, 60, 30, [](QPainter& painter) {
         const QColor blue(0x01, 0x21, 0x69);
         const QColor red(0xC8, 0x10, 0x2E);
         painter.fillRect(QRectF(0, 0, 60, 30), blue);
@@ -75,11 +78,11 @@ QImage drawEnglishFlag()
     });
 }
 
-QImage drawPolishFlag()
+QImage drawPolishFlag(int scale)
 {
     // The halves meet on a whole, even row rather than half-way through row 12: a blended row
     // and the JPEG's halved colour resolution would smear pink across the border.
-    return drawFlag(flagWidth, flagHeight, [](QPainter& painter) {
+    return drawFlag(scale, flagWidth, flagHeight, [](QPainter& painter) {
         painter.fillRect(QRectF(0, 0, flagWidth, 12), Qt::white);
         painter.fillRect(QRectF(0, 12, flagWidth, flagHeight - 12), QColor(0xDC, 0x14, 0x3C));
     });

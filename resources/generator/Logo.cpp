@@ -60,10 +60,11 @@ void drawGoldRule(QPainter& painter, qreal y, qreal halfWidth)
 
 } // namespace
 
-QImage drawLogo()
+QImage drawLogo(int scale)
 {
-    QImage image(logoWidth, logoHeight, QImage::Format_RGB32);
+    QImage image(logoWidth * scale, logoHeight * scale, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 

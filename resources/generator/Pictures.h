@@ -10,9 +10,10 @@ namespace tintabel::pictures {
 
 // The pictures the program carries or ships; each is drawn from scratch, so the same build of
 // this program always writes the same files.
-QImage drawLogo(); // 116 x 299
-QImage drawEnglishFlag(); // 40 x 25, the Union flag
-QImage drawPolishFlag(); // 40 x 25
+// At scale 2 the same pictures for screens of two device pixels per pixel ("<name>@2x").
+QImage drawLogo(int scale = 1); // 116 x 299
+QImage drawEnglishFlag(int scale = 1); // 40 x 25, the Union flag
+QImage drawPolishFlag(int scale = 1); // 40 x 25
 QImage drawBackground(); // 150 x 160, RGB888
 // The application icon, size x size pixels, drawn at that size; the largest size also paints
 // the scalable icon.

@@ -85,12 +85,19 @@ int main(int argc, char** argv)
 
     using namespace tintabel::pictures;
     const QImage background = drawBackground();
-    const bool written
-        = writePicture(drawLogo(), resources.filePath(QStringLiteral("pictures/logo.jpg")), 92)
-        && writePicture(
-            drawEnglishFlag(), resources.filePath(QStringLiteral("pictures/eng.jpg")), 100)
-        && writePicture(
-            drawPolishFlag(), resources.filePath(QStringLiteral("pictures/pol.jpg")), 100)
+    const auto writeScaled = [&resources](QImage (*draw)(int), const char* name, int quality) {
+        for (const int scale : {1, 2}) {
+            const QString file
+                = QStringLiteral("pictures/%1%2.jpg")
+                      .arg(QLatin1String(name),
+                          scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale));
+            if (!writePicture(draw(scale), resources.filePath(file), quality))
+                return false;
+        }
+        return true;
+    };
+    const bool written = writeScaled(drawLogo, "logo", 92)
+        && writeScaled(drawEnglishFlag, "eng", 100) && writeScaled(drawPolishFlag, "pol", 100)
         && writePicture(background, resources.filePath(QStringLiteral("pictures/background.png")))
         && writePicture(background, resources.filePath(QStringLiteral("program/standard.jpg")), 95)
         && writeIcons(resources);

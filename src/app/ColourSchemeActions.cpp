@@ -22,6 +22,7 @@ ColourSchemeActions::ColourSchemeActions(const Parts& parts)
               .sampleRender = [&preview = parts.preview](std::size_t index,
                                   std::int32_t alpha) { preview.render(index, alpha); },
           })
+    , m_palettes(parts.services.files, parts.services.messages, parts.slotModel, parts.loadPath)
 {
 }
 
@@ -31,12 +32,17 @@ void ColourSchemeActions::sctbtClick()
         = m_parts.services.dialogs.saveFile(m_parts.JvSaveDialog1);
     if (!chosen)
         return;
+    if (const auto palette = PaletteFiles::formatChosen(m_parts.services.dialogs.chosenFilter()))
+        return m_palettes.save(*chosen, *palette);
     m_parts.services.files.copyFileOrThrow(m_parts.workingFile.path(), *chosen);
 }
 
 void ColourSchemeActions::loadbtClick()
 {
     const std::optional<std::string> chosen = m_parts.services.dialogs.openFile(m_parts.j2);
+    const auto palette = PaletteFiles::formatChosen(m_parts.services.dialogs.chosenFilter());
+    if (chosen && palette)
+        return m_palettes.load(*chosen, *palette);
     if (chosen) {
         m_parts.preview.clearAll();
         // A name typed for a file that is not there loads nothing, and the working file stays.

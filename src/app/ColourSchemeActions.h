@@ -1,17 +1,20 @@
 #pragma once
 
+#include "app/PaletteFiles.h"
 #include "colours/ColourSchemeReader.h"
 
 namespace tintabel {
 
 class PreviewSamples;
+class SchemeLoadPath;
 class SlotModel;
 class SlotSelection;
 class WorkingColourFile;
 struct FileDialogRequest;
 struct Services;
 
-// "Save colour scheme" and "Load colour scheme": the eight slots to and from a *.ctm file.
+// "Save colour scheme" and "Load colour scheme": the eight slots to and from a *.ctm file, or a
+// palette of another tool when its file type is chosen in the dialog (PaletteFiles).
 class ColourSchemeActions {
 public:
     struct Parts {
@@ -20,6 +23,7 @@ public:
         WorkingColourFile& workingFile;
         PreviewSamples& preview;
         SlotSelection& selection;
+        SchemeLoadPath& loadPath;
         const FileDialogRequest& JvSaveDialog1;
         const FileDialogRequest& j2;
     };
@@ -37,6 +41,7 @@ public:
 private:
     Parts m_parts;
     ColourSchemeReader m_reader;
+    PaletteFiles m_palettes;
 };
 
 } // namespace tintabel

@@ -9,12 +9,14 @@
 namespace tintabel {
 
 ColourSourceReset::ColourSourceReset(ColourSource& source, SlotModel& slotModel,
-    ChannelEditors& editors, QWidget& sctbt, QWidget& loadbt)
+    ChannelEditors& editors, QWidget& sctbt, QWidget& loadbt, QWidget& savebt, QWidget& sxmlbt)
     : m_source(source)
     , m_slots(slotModel)
     , m_editors(editors)
     , m_sctbt(sctbt)
     , m_loadbt(loadbt)
+    , m_savebt(savebt)
+    , m_sxmlbt(sxmlbt)
 {
 }
 
@@ -27,6 +29,8 @@ void ColourSourceReset::unload()
     m_slots.whitenAll();
     m_sctbt.setEnabled(false);
     m_loadbt.setEnabled(false);
+    m_savebt.setEnabled(false);
+    m_sxmlbt.setEnabled(false);
     m_slots.makeAllUnavailable();
 }
 

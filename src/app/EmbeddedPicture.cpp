@@ -28,4 +28,15 @@ QImage loadEmbeddedPicture(const QString& resourcePath)
     throw PictureError("Unknown picture file extension (" + resourcePath.toStdString() + ")");
 }
 
+QImage loadEmbeddedPicture(const QString& resourcePath, qreal ratio)
+{
+    const qsizetype dot = resourcePath.lastIndexOf(QLatin1Char('.'));
+    const QString detailed = resourcePath.left(dot) + QStringLiteral("@2x") + resourcePath.mid(dot);
+    if (ratio <= 1 || dot < 0 || !QFile::exists(detailed))
+        return loadEmbeddedPicture(resourcePath);
+    QImage picture = loadEmbeddedPicture(detailed);
+    picture.setDevicePixelRatio(2);
+    return picture;
+}
+
 } // namespace tintabel

@@ -34,6 +34,16 @@ const InterfaceTexts& englishTexts()
         .txtLocateFolder = "Locate user data folder",
         .txtLoadManually = "Load the XML file manually",
         .txtLoadFromSkin = "Load the XML file from skin",
+        .txtApplyToSkins = "Apply scheme to skins…",
+        .txtCurrentColours = "The colours loaded now",
+        .txtSchemeFile = "Scheme file:",
+        .txtChoose = "Choose…",
+        .txtApply = "Apply",
+        .txtWouldChange = "would change",
+        .txtChanged = "changed",
+        .txtStaysAsItIs = "stays as it is",
+        .txtNoColourFile = "no colour file",
+        .msgApplyToSkins = "Write the scheme into the colour files of the %d skins checked?",
     };
     return texts;
 }
@@ -69,6 +79,16 @@ const InterfaceTexts& polishTexts()
         .txtLocateFolder = "Ustaw ścieżkę do KDU",
         .txtLoadManually = "Wczytaj XML manualnie",
         .txtLoadFromSkin = "Wczytaj XML ze skórki",
+        .txtApplyToSkins = "Zastosuj schemat do skórek…",
+        .txtCurrentColours = "Obecnie wczytane kolory",
+        .txtSchemeFile = "Plik schematu:",
+        .txtChoose = "Wybierz…",
+        .txtApply = "Zastosuj",
+        .txtWouldChange = "zostanie zmieniony",
+        .txtChanged = "zmieniony",
+        .txtStaysAsItIs = "pozostaje bez zmian",
+        .txtNoColourFile = "brak pliku kolorów",
+        .msgApplyToSkins = "Zapisać schemat w plikach kolorów zaznaczonych skórek (%d)?",
     };
     return texts;
 }

@@ -45,6 +45,7 @@ constexpr CaptionName kCaptions[] = {
     {&InterfaceTexts::txtLocateFolder, "spbt"},
     {&InterfaceTexts::txtLoadManually, "manrb"},
     {&InterfaceTexts::txtLoadFromSkin, "skinrb"},
+    {&InterfaceTexts::txtApplyToSkins, "applyskinsbt"},
 };
 
 void setCaption(QWidget& control, const QString& caption)
@@ -84,11 +85,13 @@ void Languages::apply(const InterfaceTexts& texts)
 
 void Languages::angielski()
 {
+    m_toolkit.english();
     apply(englishTexts());
 }
 
 void Languages::polski()
 {
+    m_toolkit.polish();
     apply(polishTexts());
 }
 
@@ -101,21 +104,21 @@ void Languages::applyStoredLanguage()
         polski();
 }
 
-void Languages::switchTo(std::string_view name, const InterfaceTexts& texts)
+void Languages::switchTo(std::string_view name, void (Languages::*applyLanguage)())
 {
     m_registry.writeString(RegistryRoot::LocalMachine, kKey, kValue, name);
     m_languageName = m_registry.readString(RegistryRoot::LocalMachine, kKey, kValue);
-    apply(texts);
+    (this->*applyLanguage)();
 }
 
 void Languages::engimgClick()
 {
-    switchTo("English", englishTexts());
+    switchTo("English", &Languages::angielski);
 }
 
 void Languages::polimgClick()
 {
-    switchTo("Polish", polishTexts());
+    switchTo("Polish", &Languages::polski);
 }
 
 void Languages::helpbtClick()

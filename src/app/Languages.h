@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ToolkitTranslation.h"
 #include "colours/InterfaceTexts.h"
 
 #include <string>
@@ -13,9 +14,9 @@ namespace tintabel {
 class Registry;
 class Shell;
 
-// The interface language of the main window: applies the English or Polish texts, switches
-// between them with the flags and remembers the choice in the settings store, and opens the help
-// page of the language in force.
+// The interface language of the main window: applies the English or Polish texts, the toolkit's
+// own texts with them, switches between them with the flags and remembers the choice in the
+// settings store, and opens the help page of the language in force.
 class Languages {
 public:
     static constexpr const char* kKey = "\\SOFTWARE\\VELDO\\orb\\Lang";
@@ -50,7 +51,7 @@ private:
 
     void apply(const InterfaceTexts& texts);
     // A refused write leaves everything as it was: the error ends the switch before any change.
-    void switchTo(std::string_view name, const InterfaceTexts& texts);
+    void switchTo(std::string_view name, void (Languages::*applyLanguage)());
 
     std::string m_dataFolder;
     Registry& m_registry;
@@ -58,6 +59,7 @@ private:
     std::vector<Caption> m_captions;
     std::string m_languageName;
     InterfaceTexts m_texts;
+    ToolkitTranslation m_toolkit;
 };
 
 } // namespace tintabel

@@ -8,6 +8,7 @@ namespace tintabel {
 
 Q_LOGGING_CATEGORY(logUpdate, "tintabel.update")
 Q_LOGGING_CATEGORY(logFiles, "tintabel.files")
+Q_LOGGING_CATEGORY(logLanguage, "tintabel.language")
 
 void logCurrentFailure(const QLoggingCategory& category, const char* what)
 {

@@ -9,6 +9,8 @@ namespace tintabel {
 
 // The update check at start, whose errors never reach the user.
 Q_DECLARE_LOGGING_CATEGORY(logUpdate)
+// The interface languages, such as a missing translation of the toolkit's texts.
+Q_DECLARE_LOGGING_CATEGORY(logLanguage)
 // Files and folders of the program's own, such as the temp folder removed at exit.
 Q_DECLARE_LOGGING_CATEGORY(logFiles)
 

@@ -1,8 +1,10 @@
 #include "app/MainWindowControls.h"
 
+#include "app/DesignedTextColour.h"
 #include "app/EmbeddedPicture.h"
 #include "app/GroupFrame.h"
 #include "app/ImageControl.h"
+#include "app/ListBox.h"
 #include "app/StatusBar.h"
 #include "editor/ColourSwatch.h"
 #include "platform/GeneralErrorBox.h"
@@ -53,7 +55,7 @@ struct EditRow {
 };
 
 struct ListRow {
-    QListWidget* MainWindowControls::*control;
+    ListBox* MainWindowControls::*control;
     const char* name;
     QRect place;
     bool visible = true;
@@ -128,6 +130,8 @@ const ButtonRow<QPushButton> kButtons[] = {
         false},
     {&MainWindowControls::sxmlbt, "sxmlbt", Parent::XmlFiles, {160, 170, 89, kButtonHeight},
         "Save XML to skin", false},
+    {&MainWindowControls::applyskinsbt, "applyskinsbt", Parent::XmlFiles,
+        {8, 172, 148, kButtonHeight}, "Apply scheme to skins…"},
     {&MainWindowControls::helbp3bt, "helbp3bt", Parent::XmlFiles, {236, 16, 17, 17}, "?", true,
         false},
     {&MainWindowControls::Button1, "Button1", Parent::Window, {0, 0, 75, 25}, "Button1", true,
@@ -199,11 +203,8 @@ void MainWindowControls::create(QWidget& window, MessageBoxes& messages)
             larger.setPixelSize(row.fontPixels);
             label->setFont(larger);
         }
-        if (row.colour) {
-            QPalette colours = label->palette();
-            colours.setColor(QPalette::WindowText, QColor::fromRgb(row.colour));
-            label->setPalette(colours);
-        }
+        if (row.colour)
+            DesignedTextColour::apply(*label, QColor::fromRgb(row.colour));
         label->adjustSize();
         this->*row.control = label;
     }
@@ -243,13 +244,14 @@ void MainWindowControls::create(QWidget& window, MessageBoxes& messages)
     makeButtons(kRadios);
 
     for (const ListRow& row : kLists) {
-        auto* list = place(new QListWidget(GroupBox3), row.name, row.place);
+        auto* list = place(new ListBox(GroupBox3), row.name, row.place);
         list->setVisible(row.visible);
         this->*row.control = list;
     }
     QPalette grey = lista1->palette();
     grey.setColor(QPalette::Base, QColor(0xF5, 0xF5, 0xF5));
     lista1->setPalette(grey);
+    DesignedTextColour::apply(*lista1, Qt::black, QPalette::Text, QPalette::Base);
 
     engimg = place(new ImageControl(GroupBox2), "engimg", {160, 16, 41, 25});
     polimg = place(new ImageControl(GroupBox2), "polimg", {208, 16, 41, 25});

@@ -7,7 +7,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -16,6 +15,7 @@ namespace tintabel {
 
 class ColourSwatch;
 class ImageControl;
+class ListBox;
 class MessageBoxes;
 class StatusBar;
 
@@ -77,12 +77,13 @@ struct MainWindowControls {
     QRadioButton* skinrb = nullptr;
     QLabel* sllb = nullptr;
     QLabel* ctllb = nullptr;
-    QListWidget* lista1 = nullptr;
-    QListWidget* ListBox2 = nullptr;
+    ListBox* lista1 = nullptr;
+    ListBox* ListBox2 = nullptr;
     QPushButton* sxmlbt = nullptr;
-    QListWidget* lista2 = nullptr; // hidden working lists of the skin catalogue
-    QListWidget* lista3 = nullptr;
-    QListWidget* lista10 = nullptr;
+    QPushButton* applyskinsbt = nullptr;
+    ListBox* lista2 = nullptr; // hidden working lists of the skin catalogue
+    ListBox* lista3 = nullptr;
+    ListBox* lista10 = nullptr;
     QPushButton* helbp3bt = nullptr; // hidden
 
     // The slot rows in slot order, named after the slot table (lae ... pete, larb ... petrb).

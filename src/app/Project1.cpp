@@ -1,3 +1,4 @@
+#include "app/ColourFileCommands.h"
 #include "app/CommandLine.h"
 #include "app/ReadabilityCheck.h"
 #include "app/SecondaryWindows.h"
@@ -8,6 +9,7 @@
 #include "platform/CurlDownloader.h"
 #include "platform/Environment.h"
 #include "platform/LocalFileSystem.h"
+#include "platform/OfflineDownloader.h"
 #include "platform/PictureLoader.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
@@ -16,6 +18,7 @@
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QCommandLineOption>
 #include <QDirIterator>
 #include <QIcon>
 #include <QImage>
@@ -69,10 +72,16 @@ int main(int argc, char** argv)
     using namespace tintabel;
 
     // Answered before any application object exists, so that they need no display.
+    LocalFileSystem commandFiles(Environment::fromProcess());
     CommandLine commandLine(
         QStringLiteral("Edits the attribute colours of Football Manager 2009 skins."),
         QString::fromLatin1(version::kVersionLine));
+    commandLine.addCommand(applyCommand(commandFiles));
+    commandLine.addCommand(convertCommand(commandFiles));
     commandLine.addCommand(readabilityCheckCommand());
+    const QCommandLineOption noUpdateCheck(QStringLiteral("no-update-check"),
+        QStringLiteral("Does not ask the update server whether a newer version exists."));
+    commandLine.addWindowOption(noUpdateCheck);
     const CommandLine::Result parsed = commandLine.run(argumentsOf(argc, argv));
     if (parsed.exitStatus) {
         std::fputs(parsed.out.c_str(), stdout);
@@ -93,7 +102,11 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     QtMessageBoxes messages;
     QtShell shell(environment);
-    CurlDownloader downloader(environment);
+    CurlDownloader network(environment);
+    OfflineDownloader offline;
+    const bool checkForUpdate = TINTABEL_UPDATE_CHECK
+        && !parsed.windowOptions.contains(noUpdateCheck.names().constLast());
+    Downloader& downloader = checkForUpdate ? static_cast<Downloader&>(network) : offline;
     PictureLoader pictures(files);
     Services services {
         .files = files,
@@ -108,8 +121,7 @@ int main(int argc, char** argv)
         .processEvents = [] { QCoreApplication::processEvents(); },
     };
 
-    // The update check runs while the main window is made, before it is shown; the downloader's
-    // short time-outs keep an absent server from holding the start.
+    // Making the main window starts the update check, which goes on beside it.
     TForm1 Form1(services);
     TForm2 Form2(services);
     TForm3 Form3;

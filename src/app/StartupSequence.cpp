@@ -10,9 +10,11 @@
 #include "app/UpdateCheck.h"
 #include "app/Version.h"
 #include "editor/PreviewSamples.h"
-#include "platform/FileSystem.h"
 #include "platform/GeneralErrorBox.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Services.h"
+
+#include <QWidget>
 
 namespace tintabel {
 
@@ -48,10 +50,15 @@ void StartupSequence::run()
     });
 }
 
-// The folders' names follow from the program file, which the window knew when it was made.
+// The folders were made with the window; those that could not be are told of once, here, and the
+// program goes on without them.
 void StartupSequence::setFolders()
 {
-    m_parts.services.files.makeFolderTree(m_parts.folders.temp);
+    std::string text;
+    for (const std::string& problem : m_parts.folders.problems)
+        text += (text.empty() ? "" : "\n") + problem;
+    if (!text.empty())
+        m_parts.services.messages.error(text);
 }
 
 void StartupSequence::applyLanguage()
@@ -121,9 +128,10 @@ void StartupSequence::chooseUserFolder()
 
 void StartupSequence::loadPictures()
 {
-    m_parts.logoimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/logo.jpg")));
-    m_parts.engimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/eng.jpg")));
-    m_parts.polimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/pol.jpg")));
+    const qreal ratio = m_parts.window.devicePixelRatioF();
+    m_parts.logoimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/logo.jpg"), ratio));
+    m_parts.engimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/eng.jpg"), ratio));
+    m_parts.polimg.setPicture(loadEmbeddedPicture(QStringLiteral(":/pictures/pol.jpg"), ratio));
 }
 
 void StartupSequence::showUserFolder()

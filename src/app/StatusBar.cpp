@@ -1,5 +1,7 @@
 #include "app/StatusBar.h"
 
+#include "app/DesignedTextColour.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
@@ -30,9 +32,7 @@ void StatusBar::followHintsOf(QWidget& window)
 
 void StatusBar::setTextColour(const QColor& colour)
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, colour);
-    setPalette(colours);
+    DesignedTextColour::apply(*this, colour);
 }
 
 bool StatusBar::eventFilter(QObject* watched, QEvent* event)
@@ -47,7 +47,8 @@ bool StatusBar::eventFilter(QObject* watched, QEvent* event)
 void StatusBar::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    emit clicked();
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
 }
 
 } // namespace tintabel

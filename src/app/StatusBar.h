@@ -23,6 +23,7 @@ public:
     void setTextColour(const QColor& colour);
 
 signals:
+    // The left button only, as a click; the others do nothing.
     void clicked();
 
 protected:

@@ -1,14 +1,19 @@
 #include "app/Unit1.h"
 
+#include "app/ApplySchemeDialog.h"
 #include "app/ColourSchemeActions.h"
 #include "app/ColourSourceReset.h"
 #include "app/FmUserFolder.h"
+#include "app/FocusOrder.h"
 #include "app/ImageControl.h"
 #include "app/InterfaceFont.h"
 #include "app/Languages.h"
+#include "app/ListBox.h"
 #include "app/LogCategories.h"
+#include "app/PaletteFiles.h"
 #include "app/PreviewBackground.h"
 #include "app/ReadabilityTracker.h"
+#include "app/SchemeLoadPath.h"
 #include "app/SecondaryWindows.h"
 #include "app/SkinCatalogueHandlers.h"
 #include "app/SlotViews.h"
@@ -16,6 +21,8 @@
 #include "app/StatusBar.h"
 #include "app/UpdateCheck.h"
 #include "app/Version.h"
+#include "app/WindowHistory.h"
+#include "app/WindowShortcuts.h"
 #include "app/XmlFileActions.h"
 #include "editor/ChannelEditors.h"
 #include "editor/ColourSwatch.h"
@@ -38,6 +45,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 #include <filesystem>
@@ -62,12 +70,13 @@ TForm1::TForm1(Services& services, QWidget* parent)
     : QWidget(parent)
     , od(fileDialog("od", "XML|*.xml"))
     , sv(fileDialog("sv", "XML files|*.xml", "xml"))
-    , JvSaveDialog1(fileDialog("JvSaveDialog1", "CTM files|*.ctm", "ctm"))
-    , j2(fileDialog("j2", "CTM File|*.ctm"))
+    , JvSaveDialog1(fileDialog(
+          "JvSaveDialog1", (std::string("CTM files|*.ctm") + PaletteFiles::kFilter).c_str(), "ctm"))
+    , j2(fileDialog("j2", (std::string("CTM File|*.ctm") + PaletteFiles::kFilter).c_str()))
     , opimg(fileDialog("opimg", "All supported formats|*.jpg;*.jpeg;*.png;*.bmp"))
     , m_services(services)
-    , m_folders(services.programFile, services.files)
-    , m_workingFile(services.files, m_folders.program, m_slots)
+    , m_folders(services.programFile, services.environment, services.files)
+    , m_workingFile(services.files, m_folders.state, m_slots)
     , m_workCopy {.tempFolder = m_folders.temp, .path = {}}
     , m_reader(services.files, m_workCopy, m_slots,
           [this](std::size_t index, std::int32_t alpha) { SampleRender(index, alpha); })
@@ -90,15 +99,15 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_selection = std::make_unique<SlotSelection>(m_slots, *m_editors);
     ColorPickerDialog1 = std::make_unique<ColorPickerDialog>(services.messages, services.registry,
         std::filesystem::path(services.programFile).filename().string(), this);
-    m_reset = std::make_unique<ColourSourceReset>(
-        m_source, m_slots, *m_editors, *m_controls.sctbt, *m_controls.loadbt);
+    m_reset = std::make_unique<ColourSourceReset>(m_source, m_slots, *m_editors, *m_controls.sctbt,
+        *m_controls.loadbt, *m_controls.savebt, *m_controls.sxmlbt);
     m_slotViews = std::make_unique<SlotViews>(
         m_slots, m_controls.swatches, m_controls.slotButtons, services.messages);
     m_languages
         = std::make_unique<Languages>(*this, m_folders.data, services.registry, services.shell);
     const InterfaceTexts& texts = m_languages->texts();
     m_update
-        = std::make_unique<UpdateCheck>(services, *m_controls.StatusBar1, texts, m_folders.program);
+        = std::make_unique<UpdateCheck>(services, *m_controls.StatusBar1, texts, m_folders.cache);
     m_secondaryWindows = std::make_unique<SecondaryWindows>();
     m_catalogue = std::make_unique<SkinCatalogueHandlers>(SkinCatalogueHandlers::Parts {
         .services = services,
@@ -155,12 +164,14 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_layout = std::make_unique<PreviewLayout>(*m_controls.Image1, *m_preview, services.messages);
     // The scheme loader is also handed a typed name of a file that is not there.
     j2.mayNotExist = true;
+    m_loadPath = std::make_unique<SchemeLoadPath>(m_slots, *m_preview, m_workingFile, *m_selection);
     m_schemes = std::make_unique<ColourSchemeActions>(ColourSchemeActions::Parts {
         .services = services,
         .slotModel = m_slots,
         .workingFile = m_workingFile,
         .preview = *m_preview,
         .selection = *m_selection,
+        .loadPath = *m_loadPath,
         .JvSaveDialog1 = JvSaveDialog1,
         .j2 = j2,
     });
@@ -175,7 +186,16 @@ TForm1::TForm1(Services& services, QWidget* parent)
         .engimg = *m_controls.engimg,
         .polimg = *m_controls.polimg,
     });
+    m_history = std::make_unique<WindowHistory>(*this, m_slots,
+        std::array {m_controls.re, m_controls.ge, m_controls.be, m_controls.hex, m_controls.alp},
+        *m_loadPath, services.messages);
+    m_applySkins = std::make_unique<ApplySchemeDialog>(
+        ApplySchemeDialog::Parts {services, texts, m_slots, m_catalogue->userFolder()}, this);
     connectHandlers();
+    new WindowShortcuts(*this,
+        {*m_controls.lsbt, *m_controls.savebt, *m_controls.sxmlbt, *m_controls.helpbt,
+            *m_controls.exitbt});
+    applyFocusOrder(*this);
 
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
@@ -227,6 +247,9 @@ void TForm1::connectHandlers()
     onClick(m_controls.readbt, [this] { m_readability->readbtClick(); });
     onClick(m_controls.sctbt, [this] { m_schemes->sctbtClick(); });
     onClick(m_controls.loadbt, [this] { m_schemes->loadbtClick(); });
+    onClick(m_controls.applyskinsbt, [this] { m_applySkins->start(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), this),
+        &QShortcut::activated, this, guarded(messages, [this] { m_applySkins->start(); }));
 
     // A radio button's handler runs when it becomes the chosen one, by a click or from code.
     const auto onChosen = [this, &messages](QRadioButton* button, auto handler) {
@@ -235,10 +258,8 @@ void TForm1::connectHandlers()
                 handler();
         }));
     };
-    const auto onLineClick = [this, &messages](QListWidget* list, auto handler) {
-        connect(list, &QListWidget::itemClicked, this,
-            guarded(
-                messages, [list, handler](QListWidgetItem* item) { handler(list->row(item)); }));
+    const auto onLineClick = [this, &messages](ListBox* list, auto handler) {
+        connect(list, &ListBox::chosen, this, guarded(messages, handler));
     };
     onClick(m_controls.spbt, [this] { m_fmUserFolder->spbtClick(); });
     onClick(m_controls.resbt, [this] { m_fmUserFolder->resbtClick(); });
@@ -334,10 +355,11 @@ void TForm1::startWindowMove()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    m_update->abandon();
     // The temporary folder is only a scratch area: a failure to remove it is of no concern to the
     // user.
     try {
-        if (!m_services.files.deleteTree(m_folders.program, "temp"))
+        if (!m_folders.temp.empty() && !m_services.files.deleteTree(m_folders.temp, ""))
             qCWarning(logFiles) << "The temp folder could not be removed whole";
     } catch (...) {
         logCurrentFailure(logFiles(), "Removing the temp folder");

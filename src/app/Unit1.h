@@ -19,6 +19,7 @@
 
 namespace tintabel {
 
+class ApplySchemeDialog;
 class ChannelEditors;
 class ColourSchemeActions;
 class ColorPickerDialog;
@@ -29,11 +30,13 @@ class PreviewBackground;
 class PreviewLayout;
 class PreviewSamples;
 class ReadabilityTracker;
+class SchemeLoadPath;
 class SecondaryWindows;
 class SkinCatalogueHandlers;
 class SlotSelection;
 class SlotViews;
 class UpdateCheck;
+class WindowHistory;
 class XmlFileActions;
 struct Services;
 
@@ -128,8 +131,11 @@ private:
     std::unique_ptr<XmlFileActions> m_xmlFiles;
     std::unique_ptr<PreviewBackground> m_background;
     std::unique_ptr<PreviewLayout> m_layout;
+    std::unique_ptr<SchemeLoadPath> m_loadPath;
     std::unique_ptr<ColourSchemeActions> m_schemes;
     std::unique_ptr<ReadabilityTracker> m_readability;
+    std::unique_ptr<WindowHistory> m_history;
+    std::unique_ptr<ApplySchemeDialog> m_applySkins;
 };
 
 } // namespace tintabel

@@ -1,6 +1,7 @@
 #include "app/UpdateCheck.h"
 
 #include "app/BuildSettings.h"
+#include "app/LogCategories.h"
 #include "app/StatusBar.h"
 #include "colours/IntegerText.h"
 #include "colours/InterfaceTexts.h"
@@ -9,6 +10,7 @@
 #include "platform/Services.h"
 #include "platform/Shell.h"
 
+#include <QMetaObject>
 #include <QString>
 #include <QUrl>
 
@@ -16,21 +18,59 @@
 
 namespace tintabel {
 
-UpdateCheck::UpdateCheck(Services& services, StatusBar& statusBar, const InterfaceTexts& texts,
-    std::string programFolder)
+UpdateCheck::UpdateCheck(
+    Services& services, StatusBar& statusBar, const InterfaceTexts& texts, std::string folder)
     : m_services(services)
     , m_statusBar(statusBar)
     , m_texts(texts)
-    , m_programFolder(std::move(programFolder))
+    , m_folder(std::move(folder))
 {
+}
+
+UpdateCheck::~UpdateCheck()
+{
+    abandon();
 }
 
 void UpdateCheck::update()
 {
-    const std::string file = m_programFolder + "\\orb.ini";
-    if (m_services.downloader.download(
-            updateServerAddress(m_services.environment) + "/orb.ini", file)
-        == Downloader::kCannotConnect)
+    abandon();
+    const std::string file = m_folder + "\\orb.ini";
+    const std::string url = updateServerAddress(m_services.environment) + "/orb.ini";
+    m_running = true;
+    m_worker = std::jthread([this, url, file](std::stop_token stop) {
+        const std::uint32_t result = m_services.downloader.download(url, file, stop);
+        if (stop.stop_requested())
+            return;
+        QMetaObject::invokeMethod(
+            &m_receiver,
+            [this, result, file] {
+                if (!m_running)
+                    return; // abandoned since
+                m_running = false;
+                try {
+                    readAnswer(result, file);
+                } catch (...) {
+                    // The server may be away or answer nonsense; that is never the user's concern.
+                    logCurrentFailure(logUpdate(), "The update check");
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void UpdateCheck::abandon()
+{
+    if (m_worker.joinable()) {
+        m_worker.request_stop();
+        m_worker.join();
+    }
+    m_running = false;
+}
+
+void UpdateCheck::readAnswer(std::uint32_t result, const std::string& file)
+{
+    if (result == Downloader::kCannotConnect)
         return;
 
     const IniFile ini = IniFile::load(m_services.files, file);

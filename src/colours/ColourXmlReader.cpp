@@ -6,9 +6,12 @@
 #include "colours/IntegerText.h"
 #include "colours/SlotModel.h"
 #include "colours/WorkingCopy.h"
+#include "platform/AtomicWrite.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/XmlDocument.h"
+
+#include <cerrno>
 
 namespace tintabel {
 
@@ -29,7 +32,11 @@ void ColourXmlReader::load(const std::string& path, const std::string& docFileNa
     makeWorkingCopy(path);
 
     XmlDocument document = XmlDocument::load(m_files, m_workCopy.path);
-    const XmlNode root = document.documentElement();
+    read(document.documentElement());
+}
+
+void ColourXmlReader::read(const XmlNode& root)
+{
     const std::size_t children = root.childCount();
     for (std::size_t i = 0; i < children; ++i) {
         const XmlNode node = root.child(i);
@@ -44,6 +51,9 @@ void ColourXmlReader::load(const std::string& path, const std::string& docFileNa
 
 void ColourXmlReader::makeWorkingCopy(const std::string& path)
 {
+    // Without a folder for working copies (the user heard why at start) nothing can be loaded.
+    if (m_workCopy.tempFolder.empty())
+        throw InOutError(formatMessage("Cannot load \"%s\". %s", {path, ioReason(ENOTDIR)}));
     try {
         m_files.copyFileOrThrow(path, m_workCopy.path);
     } catch (const InOutError& error) {

@@ -29,6 +29,8 @@ public:
     // read before keep their new values. A source that cannot be copied raises InOutError naming
     // it; an older working copy of the same name is then removed, never read.
     void load(const std::string& path, const std::string& docFileName);
+    // The entries of a document already parsed, by the same rules.
+    void read(const XmlNode& documentElement);
 
 private:
     void makeWorkingCopy(const std::string& path);

@@ -21,7 +21,14 @@ ColourXmlWriter::ColourXmlWriter(
 void ColourXmlWriter::save()
 {
     XmlDocument document = XmlDocument::load(m_files, m_workCopy.path);
-    const XmlNode root = document.documentElement();
+    write(document.documentElement(), m_slots);
+    if (document.changed())
+        document.save(m_files, m_workCopy.path);
+}
+
+void ColourXmlWriter::write(
+    const XmlNode& root, const SlotModel& slotModel, std::bitset<kSlotCount> slotsWritten)
+{
     const std::size_t children = root.childCount();
     // One walk does what a pass per slot would: the writer never changes a "name", so which
     // entries a slot matches does not depend on what the other slots wrote, and each entry gets
@@ -30,16 +37,14 @@ void ColourXmlWriter::save()
         XmlNode node = root.child(i);
         const std::optional<std::string> name = node.attribute(ColourXmlFormat::kName);
         const std::optional<std::size_t> index = name ? slotIndexByName(*name) : std::nullopt;
-        if (!index)
+        if (!index || !slotsWritten[*index])
             continue;
-        const ColourValue colour = m_slots.colour(*index);
+        const ColourValue colour = slotModel.colour(*index);
         node.setAttribute(ColourXmlFormat::kRed, std::to_string(redOf(colour)));
         node.setAttribute(ColourXmlFormat::kGreen, std::to_string(greenOf(colour)));
         node.setAttribute(ColourXmlFormat::kBlue, std::to_string(blueOf(colour)));
-        node.setAttribute(ColourXmlFormat::kAlpha, m_slots.alpha(*index));
+        node.setAttribute(ColourXmlFormat::kAlpha, slotModel.alpha(*index));
     }
-    if (document.changed())
-        document.save(m_files, m_workCopy.path);
 }
 
 } // namespace tintabel

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "colours/ColourSlot.h"
+
+#include <bitset>
+
 namespace tintabel {
 
 class FileSystem;
 class SlotModel;
+class XmlNode;
 struct WorkingCopy;
 
 // Writes the slots into the working copy of the loaded colour document, which the
@@ -18,6 +23,10 @@ public:
     // other byte, and a document in which nothing matches is not written at all. A working copy
     // that cannot be read or parsed raises XmlError.
     void save();
+    // The same into a document already parsed, which is then changed only in memory, and only in
+    // the entries of the slots given.
+    static void write(const XmlNode& documentElement, const SlotModel& slotModel,
+        std::bitset<kSlotCount> slotsWritten = std::bitset<kSlotCount>().set());
 
 private:
     FileSystem& m_files;

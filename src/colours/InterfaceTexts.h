@@ -37,6 +37,17 @@ struct InterfaceTexts {
     std::string txtLocateFolder;
     std::string txtLoadManually;
     std::string txtLoadFromSkin;
+    // "Apply scheme to skins…" and its dialog.
+    std::string txtApplyToSkins;
+    std::string txtCurrentColours;
+    std::string txtSchemeFile;
+    std::string txtChoose;
+    std::string txtApply;
+    std::string txtWouldChange;
+    std::string txtChanged;
+    std::string txtStaysAsItIs;
+    std::string txtNoColourFile;
+    std::string msgApplyToSkins;
 
     bool operator==(const InterfaceTexts&) const = default;
 };

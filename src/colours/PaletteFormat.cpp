@@ -1,5 +1,6 @@
 #include "colours/PaletteFormat.h"
 
+#include "colours/ColourDocumentFile.h"
 #include "colours/GimpPalette.h"
 #include "colours/PaletteError.h"
 #include "colours/SchemePalette.h"
@@ -57,9 +58,10 @@ std::string writePalette(PaletteFormat format, const Palette& palette)
 std::vector<std::string> convertPalette(
     FileSystem& files, std::string_view input, std::string_view output)
 {
-    const PaletteFormat from = paletteFormatOf(input);
     const PaletteFormat to = paletteFormatOf(output);
-    Palette palette = readPalette(from, files.readFile(input));
+    Palette palette = sameNameIgnoringCase(extensionPart(input), ".xml")
+        ? colourDocumentPalette(files, std::string(input))
+        : readPalette(paletteFormatOf(input), files.readFile(input));
     if (palette.name.empty()) {
         const std::string name = fileNamePart(input);
         palette.name = name.substr(0, name.size() - extensionPart(name).size());

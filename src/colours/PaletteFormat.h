@@ -26,8 +26,9 @@ PaletteFormat paletteFormatOf(std::string_view path);
 Palette readPalette(PaletteFormat format, std::string_view bytes);
 std::string writePalette(PaletteFormat format, const Palette& palette);
 
-// Reads the input and replaces the output whole, each in the format its extension names; nothing
-// is written when the input is refused. A palette without a name is named after the input file.
+// Reads the input and replaces the output whole, each in the format its extension names, the
+// input also a colour document (".xml", colourDocumentPalette); nothing is written when the input
+// is refused. A palette without a name is named after the input file.
 // Gives the warnings of the read for the user.
 std::vector<std::string> convertPalette(
     FileSystem& files, std::string_view input, std::string_view output);

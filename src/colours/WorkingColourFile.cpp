@@ -9,16 +9,18 @@
 namespace tintabel {
 
 WorkingColourFile::WorkingColourFile(
-    FileSystem& files, std::string programFolder, const SlotModel& slotModel)
+    FileSystem& files, std::string folder, const SlotModel& slotModel)
     : m_files(files)
-    , m_programFolder(std::move(programFolder))
+    , m_folder(std::move(folder))
     , m_slots(slotModel)
 {
 }
 
 void WorkingColourFile::data()
 {
-    m_path = m_programFolder + kFileName;
+    if (m_folder.empty())
+        return;
+    m_path = m_folder + kFileName;
     // Rewritten at every keystroke and written anew from the slots whenever they change, so it
     // need not wait for the disk; the rename still keeps it whole.
     m_files.writeFileAtomically(m_path, contents(m_slots), WriteDurability::LeaveToSystem);

@@ -7,14 +7,16 @@ namespace tintabel {
 class FileSystem;
 class SlotModel;
 
-// The working colour file "dane.dat" in the program folder: the eight slots as ColourRecords, in
-// slot order, rewritten whole after every load and every edit. The scheme saver copies it.
+// The working colour file "dane.dat" in the program's state folder: the eight slots as
+// ColourRecords, in slot order, rewritten whole after every load and every edit. The scheme saver
+// copies it.
 class WorkingColourFile {
 public:
     static constexpr const char* kFileName = "dane.dat";
 
-    // programFolder ends in a separator.
-    WorkingColourFile(FileSystem& files, std::string programFolder, const SlotModel& slotModel);
+    // folder ends in a separator; an empty one is a folder that could not be made, and then the
+    // file is never written (the user was told once; editing goes on without it).
+    WorkingColourFile(FileSystem& files, std::string folder, const SlotModel& slotModel);
 
     // Rewrites the file from the slots and remembers its path. The new content
     // replaces the old in one step, so the file never holds a part of a write; a failure raises
@@ -31,7 +33,7 @@ public:
 
 private:
     FileSystem& m_files;
-    std::string m_programFolder;
+    std::string m_folder;
     const SlotModel& m_slots;
     std::string m_path;
 };

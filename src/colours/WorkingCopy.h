@@ -9,7 +9,8 @@ namespace tintabel {
 // whole, so the user's file is only ever replaced whole. Paths are texts as the program builds
 // them.
 struct WorkingCopy {
-    std::string tempFolder; // where copies are made, without a trailing separator
+    // Where copies are made, without a trailing separator; empty when no folder could be made.
+    std::string tempFolder;
     std::string path; // tempFolder + "\" + the document's file name, named by each load
 };
 

@@ -27,7 +27,7 @@ class SlotModel;
 // into each other's editors and so run each other, nested, until nothing changes. Every rule reads
 // the editors' texts from the widgets: after a nested write the signal's argument may be stale.
 // None of the editors has a maximum length: that would also cut texts written from code, and the
-// rules must see those whole; typing is limited by the key filters.
+// rules must see those whole; what the user enters is limited by the key filters.
 //
 // A failure inside a rule ends the whole action, nested rules and the writes that ran them
 // included: write() carries a nested rule's error back to its caller. Only a rule that typing ran

@@ -1,8 +1,15 @@
 #include "editor/EditorKeyFilter.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 
 #include <algorithm>
 
@@ -28,6 +35,11 @@ QString charactersOf(const QKeyEvent& event)
         return {};
     }
     return event.text();
+}
+
+qsizetype lengthLimit(bool hexadecimal)
+{
+    return hexadecimal ? kHexLength : kChannelLength;
 }
 
 bool passes(QChar character, bool hexadecimal)
@@ -82,7 +94,7 @@ bool EditorKeyFilter::typed(QLineEdit& editor, const QString& characters)
     if (characters.isEmpty())
         return false;
     const bool hexadecimal = &editor == &m_hex;
-    const qsizetype maximumLength = hexadecimal ? kHexLength : kChannelLength;
+    const qsizetype maximumLength = lengthLimit(hexadecimal);
     if (!std::all_of(characters.begin(), characters.end(),
             [hexadecimal](QChar character) { return passes(character, hexadecimal); })) {
         editor.setReadOnly(true);
@@ -94,27 +106,113 @@ bool EditorKeyFilter::typed(QLineEdit& editor, const QString& characters)
         && editor.text().size() - editor.selectedText().size() + inserted > maximumLength;
 }
 
+void EditorKeyFilter::enter(QLineEdit& editor, const QString& text)
+{
+    if (editor.isReadOnly())
+        return;
+    const bool hexadecimal = &editor == &m_hex;
+    QString passing;
+    bool lastRefused = false;
+    for (const QChar character : text) {
+        // A pasted Backspace deletes nothing: it is no character of the text.
+        lastRefused = character == QChar(kBackspace) || !passes(character, hexadecimal);
+        if (!lastRefused)
+            passing += character;
+    }
+    const qsizetype kept = editor.text().size() - editor.selectedText().size();
+    passing.truncate(std::max<qsizetype>(lengthLimit(hexadecimal) - kept, 0));
+    // Inserting nothing would still delete the selection, which typing nothing does not.
+    if (!passing.isEmpty())
+        editor.insert(passing);
+    if (lastRefused)
+        editor.setReadOnly(true);
+}
+
+QLineEdit* EditorKeyFilter::editorOf(QObject* watched) const
+{
+    for (QLineEdit* editor : {&m_re, &m_ge, &m_be, &m_hex, &m_alp}) {
+        if (watched == editor)
+            return editor;
+    }
+    return nullptr;
+}
+
 bool EditorKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    // Characters composed by an input method arrive without a key press.
-    if (event->type() == QEvent::InputMethod) {
-        auto* editor = qobject_cast<QLineEdit*>(watched);
-        return editor && typed(*editor, static_cast<QInputMethodEvent*>(event)->commitString());
-    }
-    if (event->type() != QEvent::KeyPress)
+    QLineEdit* editor = editorOf(watched);
+    if (!editor)
         return false;
-    const auto& key = *static_cast<QKeyEvent*>(event);
-    if (watched == &m_re)
-        return reKeyPress(key);
-    if (watched == &m_ge)
-        return geKeyPress(key);
-    if (watched == &m_be)
-        return beKeyPress(key);
-    if (watched == &m_hex)
-        return hexKeyPress(key);
-    if (watched == &m_alp)
-        return alpKeyPress(key);
-    return false;
+    switch (event->type()) {
+    case QEvent::InputMethod:
+        // Characters composed by an input method arrive without a key press; the editor would take
+        // a refused one, so it is kept from it here.
+        return typed(*editor, static_cast<QInputMethodEvent*>(event)->commitString())
+            || editor->isReadOnly();
+    case QEvent::KeyPress:
+        return keyPress(*editor, *static_cast<QKeyEvent*>(event));
+    case QEvent::ContextMenu:
+        showMenu(*editor, *static_cast<QContextMenuEvent*>(event));
+        return true;
+    case QEvent::Drop:
+        return drop(*editor, *static_cast<QDropEvent*>(event));
+    case QEvent::MouseButtonRelease: {
+        QClipboard& clipboard = *QGuiApplication::clipboard();
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton
+            || !clipboard.supportsSelection() || editor->isReadOnly())
+            return false;
+        editor->deselect();
+        enter(*editor, clipboard.text(QClipboard::Selection));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool EditorKeyFilter::keyPress(QLineEdit& editor, const QKeyEvent& event)
+{
+    bool dropped = false;
+    if (&editor == &m_re)
+        dropped = reKeyPress(event);
+    else if (&editor == &m_ge)
+        dropped = geKeyPress(event);
+    else if (&editor == &m_be)
+        dropped = beKeyPress(event);
+    else if (&editor == &m_hex)
+        dropped = hexKeyPress(event);
+    else
+        dropped = alpKeyPress(event);
+    if (!event.matches(QKeySequence::Paste))
+        return dropped;
+    enter(editor, QGuiApplication::clipboard()->text());
+    return true;
+}
+
+void EditorKeyFilter::showMenu(QLineEdit& editor, const QContextMenuEvent& event)
+{
+    QMenu* menu = editor.createStandardContextMenu();
+    // The paste item is known by what it runs, as its caption is translated; Qt connects it by
+    // name.
+    for (QAction* action : menu->actions()) {
+        if (disconnect(action, SIGNAL(triggered()), &editor, SLOT(paste()))
+            || disconnect(action, &QAction::triggered, &editor, &QLineEdit::paste)) {
+            connect(action, &QAction::triggered, this,
+                [this, &editor] { enter(editor, QGuiApplication::clipboard()->text()); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event.globalPos());
+}
+
+bool EditorKeyFilter::drop(QLineEdit& editor, QDropEvent& event)
+{
+    // What the editor refuses anyway it refuses as it does.
+    if (editor.isReadOnly() || !event.mimeData()->hasText())
+        return false;
+    editor.setCursorPosition(editor.cursorPositionAt(event.position().toPoint()));
+    enter(editor, event.mimeData()->text());
+    event.acceptProposedAction();
+    return true;
 }
 
 } // namespace tintabel

@@ -28,6 +28,13 @@ void compositeOnto(QImage& target, const QImage& picture, QPoint offset)
     }
 }
 
+// The sample's picture over as many device pixels as it covers; it is of one colour, so nothing is
+// lost by repeating its pixels.
+QImage scaled(const QImage& picture, qreal ratio)
+{
+    return ratio == 1 ? picture : picture.scaled(picture.size() * ratio);
+}
+
 } // namespace
 
 PreviewSample::PreviewSample(QWidget& group)
@@ -55,10 +62,11 @@ void PreviewSample::clearPicture()
     hide();
 }
 
-QImage PreviewSample::beneath() const
+QImage PreviewSample::beneath(qreal ratio) const
 {
     QWidget* group = parentWidget();
-    QImage image(size(), QImage::Format_RGB32);
+    QImage image(size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(group->palette().color(QPalette::Window));
     group->render(&image, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
     // Children come in stacking order, bottom first.
@@ -72,7 +80,7 @@ QImage PreviewSample::beneath() const
         if (overlap.isEmpty())
             continue;
         if (auto* sample = qobject_cast<PreviewSample*>(sibling))
-            compositeOnto(image, sample->m_picture, sample->pos() - pos());
+            compositeOnto(image, scaled(sample->m_picture, ratio), (sample->pos() - pos()) * ratio);
         else
             sibling->render(&image, overlap.topLeft() - pos(),
                 QRegion(overlap.translated(-sibling->pos())), QWidget::DrawChildren);
@@ -86,10 +94,10 @@ void PreviewSample::setPaintFilter(PaintFilter filter)
     update();
 }
 
-QImage PreviewSample::composited() const
+QImage PreviewSample::composited(qreal ratio) const
 {
-    QImage image = beneath();
-    compositeOnto(image, m_picture, QPoint());
+    QImage image = beneath(ratio);
+    compositeOnto(image, scaled(m_picture, ratio), QPoint());
     if (m_paintFilter)
         m_paintFilter(image);
     return image;
@@ -98,7 +106,7 @@ QImage PreviewSample::composited() const
 void PreviewSample::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, composited());
+    painter.drawImage(0, 0, composited(devicePixelRatioF()));
 }
 
 void PreviewSample::mousePressEvent(QMouseEvent* event)

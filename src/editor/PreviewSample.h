@@ -31,8 +31,9 @@ public:
     using PaintFilter = std::function<void(QImage& pixels)>;
     void setPaintFilter(PaintFilter filter);
 
-    // What the sample paints.
-    QImage composited() const;
+    // What the sample paints, at ratio device pixels per pixel: on a screen of several, what
+    // lies beneath is drawn at the screen's full resolution.
+    QImage composited(qreal ratio = 1) const;
 
 signals:
     void mouseDown(Qt::MouseButton button, QPoint position);
@@ -46,7 +47,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage beneath() const;
+    QImage beneath(qreal ratio) const;
 
     QImage m_picture;
     PaintFilter m_paintFilter;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 
 class QWidget;
@@ -17,7 +18,8 @@ class MessageBoxes;
 class Registry;
 class TColorForm;
 
-// The colour-picker dialog. Its form is made with it and kept for its whole life, so the wheel is
+// The colour-picker dialog. Its form is made when it is first wanted, so that a program that
+// makes the dialog at its start does not wait on it, and kept for the dialog's life: the wheel is
 // painted once and the "Old" box remembers the colour confirmed last. The custom colours are
 // written back when the form goes, with the dialog or with its owner window, whichever is first.
 class ColorPickerDialog : public ColourChooser {
@@ -38,9 +40,13 @@ public:
     void SetColor(std::uint32_t colour) override;
     bool Execute() override;
 
-    TColorForm& form() { return *m_form; }
+    TColorForm& form();
 
 private:
+    MessageBoxes& m_messages;
+    Registry& m_registry;
+    std::string m_programFile;
+    QWidget* m_owner;
     std::uint32_t m_color = 0;
     TCouleur m_working;
     // The owner window may destroy the form first.

@@ -4,6 +4,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace tintabel {
 
@@ -17,11 +20,21 @@ PictureBox::PictureBox(MessageBoxes& messages, QSize size, QImage::Format format
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void PictureBox::useDeviceResolution()
+{
+    const int scale = std::max(1, qCeil(devicePixelRatioF()));
+    m_picture = QImage(size() * scale, m_picture.format());
+    m_picture.setDevicePixelRatio(scale);
+    m_picture.fill(Qt::black);
+}
+
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     showErrors(m_messages, [&] {
         QPainter painter(this);
-        painter.drawImage(event->rect(), m_picture, event->rect());
+        const QRectF area = event->rect();
+        const qreal scale = m_picture.devicePixelRatio();
+        painter.drawImage(area, m_picture, QRectF(area.topLeft() * scale, area.size() * scale));
     });
 }
 
@@ -46,8 +59,10 @@ void PictureBox::forward(const MouseHandler& handler, QMouseEvent* event)
         event->accept();
         if (!handler)
             return;
-        const QPoint position = event->position().toPoint();
-        handler({event->button(), event->buttons(), position.x(), position.y()});
+        // On a screen of several device pixels per pixel the position falls between pixels: it
+        // is the pixel it falls in, as on any other screen.
+        const QPointF position = event->position();
+        handler({event->button(), event->buttons(), qFloor(position.x()), qFloor(position.y())});
     });
 }
 

@@ -24,6 +24,10 @@ public:
 
     PictureBox(MessageBoxes& messages, QSize size, QImage::Format format, QWidget* parent);
 
+    // Makes the picture one of the screen's device pixels, its device pixel ratio set, for an
+    // owner that draws at full resolution; the mouse still reports pixels.
+    void useDeviceResolution();
+
     QImage& picture() { return m_picture; }
     const QImage& picture() const { return m_picture; }
 

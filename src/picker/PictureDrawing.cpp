@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tintabel {
 
 namespace {
@@ -13,8 +15,10 @@ constexpr int kTitlePadding = 2;
 
 void fillSpan(QImage& picture, int left, int top, int right, int bottom, QRgb colour)
 {
+    const int scale = pictureScale(picture);
     const QRect clipped
-        = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).intersected(picture.rect());
+        = QRect(QPoint(left * scale, top * scale), QPoint(right * scale - 1, bottom * scale - 1))
+              .intersected(picture.rect());
     for (int y = clipped.top(); y <= clipped.bottom(); ++y)
         for (int x = clipped.left(); x <= clipped.right(); ++x)
             picture.setPixel(x, y, colour);
@@ -25,6 +29,11 @@ void fillSpan(QImage& picture, int left, int top, int right, int bottom, QRgb co
 QRgb rgbOf(RvbBytes rvb)
 {
     return qRgb(rvb.red, rvb.green, rvb.blue);
+}
+
+int pictureScale(const QImage& picture)
+{
+    return std::max(1, qRound(picture.devicePixelRatio()));
 }
 
 void drawRectangle(QImage& picture, QRect area, QRgb pen, QRgb fill)

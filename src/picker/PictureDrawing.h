@@ -17,8 +17,12 @@ namespace tintabel {
 
 QRgb rgbOf(RvbBytes rvb);
 
+// Device pixels per pixel of a picture drawn at a screen's full resolution: 1, 2, ...
+int pictureScale(const QImage& picture);
+
 // Outline in the pen colour, inside in the fill colour; right and bottom are the first pixels
-// outside, as a rectangle is drawn on a window canvas.
+// outside, as a rectangle is drawn on a window canvas. These two take pixels, whatever the
+// picture's scale.
 void drawRectangle(QImage& picture, QRect area, QRgb pen, QRgb fill);
 
 // A one-pixel sunken bevel just outside the area: dark above and to the left, white below and to
@@ -29,8 +33,8 @@ void drawSunkenBevel(QImage& picture, QRect area);
 void drawGroupFrame(QImage& picture, QRect area, const QString& title, const QFont& font,
     QRgb background, QRgb text);
 
-// Inverts the colour of each pixel at origin + offset, as a white pen in exclusive-or mode does;
-// doing it twice restores the pixels. Pixels outside the picture are left alone.
+// Inverts the colour of each device pixel at origin + offset, as a white pen in exclusive-or mode
+// does; doing it twice restores the pixels. Pixels outside the picture are left alone.
 void invertPixels(QImage& picture, PixelPoint origin, std::span<const PixelPoint> offsets);
 
 } // namespace tintabel

@@ -102,6 +102,7 @@ TFramePSP::TFramePSP(MessageBoxes& messages, QWidget* parent)
     CerclePSP->onMouseUp([this](const PictureBox::Mouse& m) { CerclePSPMouseUp(m); });
     ImgCoulPSP->onMouseDown([this](const PictureBox::Mouse& m) { ImgCoulPSPMouseDown(m); });
 
+    CerclePSP->useDeviceResolution();
     CerclePSP->picture().fill(palette().color(QPalette::Button));
     paintPreview();
 }

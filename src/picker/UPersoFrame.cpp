@@ -131,6 +131,7 @@ QGroupBox* TFramePerso::addGroup(const char* caption, Group group)
     for (int i = 0; i < kCellsPerGroup; ++i) {
         const int cell = cellIndex(group, i);
         auto* image = new PictureBox(m_messages, kCellSize, QImage::Format_RGB32, box);
+        image->useDeviceResolution();
         image->move(cellPosition(group, i));
         image->onMouseUp([this, cell, image](const PictureBox::Mouse& mouse) {
             if (mouse.button == Qt::LeftButton && image->rect().contains(mouse.x, mouse.y))
@@ -229,8 +230,8 @@ void TFramePerso::paintCell(int cell, bool selected)
 {
     const Cell& target = m_cells[cell];
     QImage& picture = target.image->picture();
-    const int w = picture.width();
-    const int h = picture.height();
+    const int w = target.image->width();
+    const int h = target.image->height();
     const QRgb face = palette().color(QPalette::Button).rgb();
     const QRgb colour = rgbOf(channelsOf(target.fill));
     drawRectangle(picture, edges(0, 0, w, h), selected ? kBlack : face, face);

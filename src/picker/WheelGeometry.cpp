@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <vector>
 
@@ -50,12 +51,17 @@ int roundedAngle(double angle)
 
 bool EllipseBox::contains(int x, int y) const
 {
+    return containsPoint(x + 0.5, y + 0.5);
+}
+
+bool EllipseBox::containsPoint(double x, double y) const
+{
     const double radiusX = (right - left) / 2.0;
     const double radiusY = (bottom - top) / 2.0;
     if (radiusX <= 0 || radiusY <= 0)
         return false;
-    const double dx = (x + 0.5 - (left + radiusX)) / radiusX;
-    const double dy = (y + 0.5 - (top + radiusY)) / radiusY;
+    const double dx = (x - (left + radiusX)) / radiusX;
+    const double dy = (y - (top + radiusY)) / radiusY;
     return dx * dx + dy * dy <= 1;
 }
 
@@ -73,12 +79,26 @@ double angleAround(double x, double y, double centreX, double centreY)
 
 bool WheelGeometry::inPaintedRing(int boxX, int boxY)
 {
-    return kRingOuter.contains(boxX, boxY) && !kRingInnerPainted.contains(boxX, boxY);
+    return inPaintedRing(boxX, boxY, 1);
 }
 
 int WheelGeometry::ringTableIndex(int boxX, int boxY)
 {
-    return kRingHues - 1 - roundedAngle(angleAround(boxX, boxY, kPaintCentre, kPaintCentre));
+    return ringTableIndex(boxX, boxY, 1);
+}
+
+bool WheelGeometry::inPaintedRing(int deviceX, int deviceY, int scale)
+{
+    const double x = (deviceX + 0.5) / scale;
+    const double y = (deviceY + 0.5) / scale;
+    return kRingOuter.containsPoint(x, y) && !kRingInnerPainted.containsPoint(x, y);
+}
+
+int WheelGeometry::ringTableIndex(int deviceX, int deviceY, int scale)
+{
+    return kRingHues - 1
+        - roundedAngle(angleAround(
+            double(deviceX) / scale, double(deviceY) / scale, kPaintCentre, kPaintCentre));
 }
 
 bool WheelGeometry::inSquareHit(int x, int y) const
@@ -125,6 +145,28 @@ PixelPoint WheelGeometry::ringMarkerCentre(double hue) const
 std::span<const PixelPoint> WheelGeometry::markerOutline()
 {
     static const std::vector<PixelPoint> outline = circleOutline(kMarkerRadius);
+    return outline;
+}
+
+std::span<const PixelPoint> WheelGeometry::markerOutline(int scale)
+{
+    if (scale <= 1)
+        return markerOutline();
+    static std::map<int, std::vector<PixelPoint>> outlines;
+    std::vector<PixelPoint>& outline = outlines[scale];
+    if (outline.empty()) {
+        // The device pixels whose centres lie within half a pixel of the circle through the
+        // centre pixel's middle.
+        const double radius = kMarkerRadius * scale;
+        const double middle = scale / 2.0;
+        const int reach = (kMarkerRadius + 1) * scale;
+        for (int y = -reach; y <= reach; ++y)
+            for (int x = -reach; x <= reach; ++x) {
+                const double distance = std::hypot(x + 0.5 - middle, y + 0.5 - middle);
+                if (std::abs(distance - radius) < middle)
+                    outline.push_back({x, y});
+            }
+    }
     return outline;
 }
 

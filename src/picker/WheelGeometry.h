@@ -19,6 +19,8 @@ struct EllipseBox {
     int right = 0;
     int bottom = 0;
     bool contains(int x, int y) const;
+    // Whether the point (a pixel's centre, in pixels of this size or finer) is inside.
+    bool containsPoint(double x, double y) const;
 };
 
 // The clockwise angle in degrees, 0 up to but not including 360, from straight up to the
@@ -54,6 +56,11 @@ public:
     // the kRingHues hue table entries it shows (entry i has hue i / 359).
     static bool inPaintedRing(int boxX, int boxY);
     static int ringTableIndex(int boxX, int boxY);
+    // The same for a picture of scale device pixels per pixel, by a device pixel's position in
+    // it: inside by its centre, its hue that of its top left corner, so that the first device
+    // pixel of each pixel shows what the pixel shows at one device pixel per pixel.
+    static bool inPaintedRing(int deviceX, int deviceY, int scale);
+    static int ringTableIndex(int deviceX, int deviceY, int scale);
 
     bool inSquareHit(int x, int y) const;
     bool inRingHit(int x, int y) const;
@@ -74,6 +81,9 @@ public:
     // The pixels of a marker circle relative to its centre, each exactly once, so that
     // exclusive-or drawing twice restores every pixel.
     static std::span<const PixelPoint> markerOutline();
+    // The outline as drawn in a picture of scale device pixels per pixel, a line one pixel wide,
+    // relative to the first device pixel of the centre pixel.
+    static std::span<const PixelPoint> markerOutline(int scale);
 
 private:
     int m_offset;

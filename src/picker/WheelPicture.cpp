@@ -2,6 +2,8 @@
 
 #include "picker/PictureDrawing.h"
 
+#include <algorithm>
+
 namespace tintabel {
 
 WheelPicture::WheelPicture(QImage& picture, const WheelGeometry& geometry)
@@ -29,31 +31,38 @@ void WheelPicture::paintWheel(QRgb background, double hue)
     m_markersShown = false;
     m_picture.fill(background);
     const auto& colours = ringColours();
-    const int offset = m_geometry.wheelOffset();
-    for (int y = 0; y <= WheelGeometry::kBoxSize && y < m_picture.height(); ++y) {
+    const int scale = pictureScale(m_picture);
+    const int offset = m_geometry.wheelOffset() * scale;
+    const int size = (WheelGeometry::kBoxSize + 1) * scale;
+    for (int y = 0; y < size && y < m_picture.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(m_picture.scanLine(y));
-        for (int x = 0; x <= WheelGeometry::kBoxSize; ++x) {
+        for (int x = 0; x < size; ++x) {
             const int pictureX = offset + x;
             if (pictureX < 0 || pictureX >= m_picture.width()
-                || !WheelGeometry::inPaintedRing(x, y))
+                || !WheelGeometry::inPaintedRing(x, y, scale))
                 continue;
-            line[pictureX] = colours[WheelGeometry::ringTableIndex(x, y)];
+            line[pictureX] = colours[WheelGeometry::ringTableIndex(x, y, scale)];
         }
     }
     paintSquare(hue);
 }
 
+// Each device pixel shows the colour of its top left corner; the last ones of the last pixel
+// keep its saturation or lightness of 1.
 void WheelPicture::paintSquare(double hue)
 {
     const int first = WheelGeometry::kSquareFirst;
     const int last = WheelGeometry::kSquareLast;
     const double scale = WheelGeometry::kSquareScale;
-    const int offset = m_geometry.wheelOffset();
-    for (int y = first; y <= last; ++y) {
+    const int pixels = pictureScale(m_picture);
+    const int offset = m_geometry.wheelOffset() * pixels;
+    const auto fraction
+        = [&](int device) { return std::min(1.0, (double(device) / pixels - first) / scale); };
+    for (int y = first * pixels; y < (last + 1) * pixels; ++y) {
         auto* line = reinterpret_cast<QRgb*>(m_picture.scanLine(y));
-        const double lightness = (y - first) / scale;
-        for (int x = first; x <= last; ++x)
-            line[offset + x] = rgbOf(tslToRgb({hue, (x - first) / scale, lightness}));
+        const double lightness = fraction(y);
+        for (int x = first * pixels; x < (last + 1) * pixels; ++x)
+            line[offset + x] = rgbOf(tslToRgb({hue, fraction(x), lightness}));
     }
 }
 
@@ -79,14 +88,9 @@ void WheelPicture::removeMarkers()
 // A white pen in exclusive-or mode inverts the colour bits and leaves the rest alone.
 void WheelPicture::toggleMarker(PixelPoint centre)
 {
-    for (const PixelPoint offset : WheelGeometry::markerOutline()) {
-        const int x = centre.x + offset.x;
-        const int y = centre.y + offset.y;
-        if (x < 0 || y < 0 || x >= m_picture.width() || y >= m_picture.height())
-            continue;
-        auto* line = reinterpret_cast<QRgb*>(m_picture.scanLine(y));
-        line[x] ^= 0x00FFFFFFu;
-    }
+    const int scale = pictureScale(m_picture);
+    invertPixels(
+        m_picture, {centre.x * scale, centre.y * scale}, WheelGeometry::markerOutline(scale));
 }
 
 } // namespace tintabel

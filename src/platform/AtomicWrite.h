@@ -7,7 +7,8 @@
 namespace tintabel {
 
 // The text of a failed file operation, as the program shows it: "File access denied" for a file
-// that may not be written, "File not found", "Path not found", "Disk full", else the system's text.
+// that may not be written, "File not found", "Path not found", "Disk full", "Disk quota exceeded",
+// else the system's text.
 std::string ioReason(int errorNumber);
 
 // Every replacing write is atomic: the destination holds its old or its new content, never a part,
@@ -18,6 +19,13 @@ enum class WriteDurability { FlushToDisk, LeaveToSystem };
 
 // Writes bytes to a temporary file in the destination's folder and renames it over the
 // destination. Raises InOutError with the reason; on failure the temporary file is removed.
+//
+// A program killed in the middle of a save leaves its temporary behind, so every save first
+// removes the ones of its destination that no running save owns. Temporaries are named "." + the
+// destination's name + ".tintabel-" + six random characters, and each is locked (flock) by its
+// writer until it has been renamed; the system drops the lock when the writer dies, however it
+// dies, so a temporary that can be locked is a stale one. Another running copy's save is thus
+// never disturbed. On a file system without locks stale temporaries stay.
 void writeFileAtomically(const std::filesystem::path& destination, std::string_view bytes,
     WriteDurability durability = WriteDurability::FlushToDisk);
 

@@ -50,6 +50,9 @@ struct UrlDeleter {
 struct EasyDeleter {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
 };
+struct MultiDeleter {
+    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
+};
 using UrlHandle = std::unique_ptr<CURLU, UrlDeleter>;
 
 // Only http and https addresses are fetched; anything else (file:, ftp:, a name without a scheme,
@@ -71,6 +74,35 @@ UrlHandle parseWebAddress(std::string_view url)
     return web ? std::move(parsed) : nullptr;
 }
 
+// Runs the transfer through a multi handle, whose wait a stop request cuts short from any
+// thread: a blocking transfer would notice it only at its next progress call, up to a second
+// later, or not at all while a name resolves. Empty when stopped.
+std::optional<CURLcode> perform(CURL* handle, std::stop_token stop)
+{
+    const std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
+    if (!multi || curl_multi_add_handle(multi.get(), handle) != CURLM_OK)
+        return CURLE_FAILED_INIT;
+    std::optional<CURLcode> result;
+    {
+        const std::stop_callback wake(
+            stop, [waiting = multi.get()] { curl_multi_wakeup(waiting); });
+        while (!result && !stop.stop_requested()) {
+            int running = 0;
+            if (curl_multi_perform(multi.get(), &running) != CURLM_OK)
+                result = CURLE_FAILED_INIT;
+            int queued = 0;
+            while (const CURLMsg* message = curl_multi_info_read(multi.get(), &queued)) {
+                if (message->msg == CURLMSG_DONE)
+                    result = message->data.result;
+            }
+            if (!result && curl_multi_poll(multi.get(), nullptr, 0, 1000, nullptr) != CURLM_OK)
+                result = CURLE_FAILED_INIT;
+        }
+    }
+    curl_multi_remove_handle(multi.get(), handle);
+    return stop.stop_requested() ? std::nullopt : result;
+}
+
 } // namespace
 
 CurlDownloader::CurlDownloader(Environment environment, std::chrono::milliseconds connectTimeout,
@@ -83,7 +115,8 @@ CurlDownloader::CurlDownloader(Environment environment, std::chrono::millisecond
     initialiseCurlOnce();
 }
 
-std::uint32_t CurlDownloader::download(std::string_view url, std::string_view destination)
+std::uint32_t CurlDownloader::download(
+    std::string_view url, std::string_view destination, std::stop_token stop)
 {
     const UrlHandle address = parseWebAddress(url);
     if (!address)
@@ -112,7 +145,10 @@ std::uint32_t CurlDownloader::download(std::string_view url, std::string_view de
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, receive);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
 
-    const CURLcode result = curl_easy_perform(handle);
+    const std::optional<CURLcode> performed = perform(handle, stop);
+    if (!performed)
+        return kAbandoned;
+    const CURLcode result = *performed;
     long status = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
     switch (result) {
@@ -140,6 +176,8 @@ std::uint32_t CurlDownloader::download(std::string_view url, std::string_view de
     if (status < 200 || status >= 300)
         return kHttpError;
 
+    if (stop.stop_requested())
+        return kAbandoned;
     try {
         writeFileAtomically(*target, body.bytes);
     } catch (const InOutError&) {

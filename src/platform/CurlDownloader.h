@@ -27,7 +27,9 @@ public:
         std::chrono::milliseconds totalTimeout = std::chrono::seconds(5),
         std::size_t maxBodyBytes = std::size_t(1) << 20);
 
-    std::uint32_t download(std::string_view url, std::string_view destination) override;
+    using Downloader::download;
+    std::uint32_t download(
+        std::string_view url, std::string_view destination, std::stop_token stop) override;
 
 private:
     Environment m_environment;

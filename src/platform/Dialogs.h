@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,9 @@ public:
     virtual ~Dialogs() = default;
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+    // The file type the user left chosen in the last file dialog answered, by the place of its
+    // pair in the request's filter (0 is the first).
+    virtual std::size_t chosenFilter() const = 0;
     // The chosen folder without a trailing separator.
     virtual std::optional<std::string> chooseFolder() = 0;
 };

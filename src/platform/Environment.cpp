@@ -94,6 +94,10 @@ Environment Environment::fromVariables(const VariableLookup& variable)
     env.home = either("HOME", "");
     env.configHome = either("XDG_CONFIG_HOME", env.home + "/.config");
     env.dataHome = either("XDG_DATA_HOME", env.home + "/.local/share");
+    env.stateHome = either("XDG_STATE_HOME", env.home + "/.local/state");
+    env.cacheHome = either("XDG_CACHE_HOME", env.home + "/.cache");
+    env.runtimeFolder = either("XDG_RUNTIME_DIR", "");
+    env.tempFolder = either("TMPDIR", "/tmp");
     std::optional<std::string> documents = variable("XDG_DOCUMENTS_DIR");
     if (!documents || documents->empty())
         documents = documentsFromUserDirs(env.configHome + "/user-dirs.dirs", env.home);

@@ -14,6 +14,10 @@ struct Environment {
     std::string home; // $HOME
     std::string configHome; // $XDG_CONFIG_HOME, else home + "/.config"
     std::string dataHome; // $XDG_DATA_HOME, else home + "/.local/share"
+    std::string stateHome; // $XDG_STATE_HOME, else home + "/.local/state"
+    std::string cacheHome; // $XDG_CACHE_HOME, else home + "/.cache"
+    std::string runtimeFolder; // $XDG_RUNTIME_DIR, else "" (not every session has one)
+    std::string tempFolder; // $TMPDIR, else "/tmp"
     std::string
         documentsFolder; // $XDG_DOCUMENTS_DIR, else user-dirs.dirs, else home + "/Documents"
     std::string winePrefix; // $WINEPREFIX, else home + "/.wine" (it need not exist)

@@ -58,6 +58,12 @@ public:
     virtual bool setNormalAttributes(std::string_view path) = 0;
     // Creates a folder with its missing parents; succeeds when it is already there.
     virtual bool makeFolderTree(std::string_view path) = 0;
+    // Like makeFolderTree, but a failure raises InOutError naming the folder and the reason.
+    virtual void makeFolderTreeOrThrow(std::string_view path) = 0;
+    // Creates a new folder in parent that only its owner may enter, named namePrefix and a few
+    // characters that no other folder there has; returns its path. A failure raises InOutError
+    // naming parent and the reason.
+    virtual std::string makePrivateFolder(std::string_view parent, std::string_view namePrefix) = 0;
     // Removes an empty folder.
     virtual bool removeFolder(std::string_view path) = 0;
     // Deletes the folder base + subPath with everything in it: sub-folders by recursion on
@@ -66,8 +72,8 @@ public:
     virtual bool deleteTree(std::string_view base, std::string_view subPath) = 0;
 
     // Whole-file reads and writes. readFile raises InOutError; writeFileAtomically writes a
-    // temporary file beside the destination and renames it over, raising InOutError with the
-    // reason and leaving the old file whole on failure.
+    // temporary file beside the destination and renames it over, raising InOutError naming the
+    // destination and the reason and leaving the old file whole on failure.
     virtual std::string readFile(std::string_view path) = 0;
     virtual void writeFileAtomically(std::string_view path, std::string_view bytes,
         WriteDurability durability = WriteDurability::FlushToDisk)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -218,12 +219,41 @@ bool LocalFileSystem::setNormalAttributes(std::string_view path)
 
 bool LocalFileSystem::makeFolderTree(std::string_view path)
 {
+    try {
+        makeFolderTreeOrThrow(path);
+        return true;
+    } catch (const InOutError&) {
+        return false;
+    }
+}
+
+void LocalFileSystem::makeFolderTreeOrThrow(std::string_view path)
+{
+    const auto failure = [path](int reason) {
+        return InOutError(
+            formatMessage("Cannot create folder \"%s\". %s", {path, ioReason(reason)}));
+    };
     const auto folder = local(path);
     if (!folder)
-        return false;
+        throw failure(ENOTDIR);
     std::error_code error;
     fs::create_directories(*folder, error);
-    return fs::is_directory(*folder, error);
+    std::error_code ignored;
+    if (fs::is_directory(*folder, ignored))
+        return;
+    // The system calls a file in the folder's place a missing path; the user is told what it is.
+    throw failure(fs::exists(*folder, ignored) ? EEXIST : error ? error.value() : ENOENT);
+}
+
+std::string LocalFileSystem::makePrivateFolder(std::string_view parent, std::string_view namePrefix)
+{
+    // mkdtemp makes the folder with mode 0700 whatever the umask, under a name nobody had.
+    const auto folder = local(parent);
+    std::string made = folder ? (*folder / (std::string(namePrefix) + "XXXXXX")).string() : "";
+    if (folder && ::mkdtemp(made.data()))
+        return made;
+    throw InOutError(formatMessage(
+        "Cannot create a folder in \"%s\". %s", {parent, ioReason(folder ? errno : ENOTDIR)}));
 }
 
 bool LocalFileSystem::removeFolder(std::string_view path)
@@ -249,13 +279,19 @@ std::string LocalFileSystem::readFile(std::string_view path)
 void LocalFileSystem::writeFileAtomically(
     std::string_view path, std::string_view bytes, WriteDurability durability)
 {
+    const auto fail
+        = [path](int error) { throw InOutError(copyFailureText(path, ioReason(error))); };
     const auto file = local(path);
     if (!file)
-        throw InOutError(ioReason(ENOTDIR));
+        fail(ENOTDIR);
     const fs::path destination = throughLink(*file);
     if (const int refusal = replaceRefusal(destination))
-        throw InOutError(ioReason(refusal));
-    tintabel::writeFileAtomically(destination, bytes, durability);
+        fail(refusal);
+    try {
+        tintabel::writeFileAtomically(destination, bytes, durability);
+    } catch (const InOutError& error) {
+        throw InOutError(copyFailureText(path, error.what()));
+    }
 }
 
 std::unique_ptr<RecordFile> LocalFileSystem::openRecords(

@@ -22,6 +22,8 @@ public:
     bool deleteFile(std::string_view path) override;
     bool setNormalAttributes(std::string_view path) override;
     bool makeFolderTree(std::string_view path) override;
+    void makeFolderTreeOrThrow(std::string_view path) override;
+    std::string makePrivateFolder(std::string_view parent, std::string_view namePrefix) override;
     bool removeFolder(std::string_view path) override;
     bool deleteTree(std::string_view base, std::string_view subPath) override;
     std::string readFile(std::string_view path) override;
@@ -38,7 +40,8 @@ private:
     Environment m_env;
 };
 
-// The text of a failed copy: it names the destination as the program wrote it and the reason.
+// The text of a failed copy or write: it names the destination as the program wrote it and the
+// reason.
 std::string copyFailureText(std::string_view destination, std::string_view reason);
 
 } // namespace tintabel

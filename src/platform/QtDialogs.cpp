@@ -1,7 +1,10 @@
 #include "platform/QtDialogs.h"
 
 #include <QDir>
+#include <QObject>
 #include <QString>
+
+#include <algorithm>
 
 namespace tintabel {
 
@@ -10,6 +13,17 @@ namespace {
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The extension of a Qt name filter's first pattern: "gpl" for "GIMP palette (*.gpl *.txt)",
+// nothing for a pattern such as "*".
+QString firstExtension(const QString& nameFilter)
+{
+    const QString first
+        = nameFilter.section(QLatin1Char('('), -1).chopped(1).section(QLatin1Char(' '), 0, 0);
+    const bool plain = first.startsWith(QLatin1String("*.")) && first.count(QLatin1Char('*')) == 1
+        && !first.contains(QLatin1Char('?'));
+    return plain ? first.mid(2) : QString();
 }
 
 } // namespace
@@ -59,7 +73,16 @@ std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(
     const QStringList filters = qtNameFilters(request.filter);
     if (!filters.isEmpty())
         dialog->setNameFilters(filters);
-    dialog->setDefaultSuffix(fromUtf8(request.defaultExtension)); // Qt drops a leading dot
+    const QString defaultExtension = fromUtf8(request.defaultExtension);
+    dialog->setDefaultSuffix(defaultExtension); // Qt drops a leading dot
+    if (!defaultExtension.isEmpty()) {
+        QFileDialog* const shown = dialog.get();
+        QObject::connect(shown, &QFileDialog::filterSelected, shown,
+            [shown, defaultExtension](const QString& filter) {
+                const QString own = firstExtension(filter);
+                shown->setDefaultSuffix(own.isEmpty() ? defaultExtension : own);
+            });
+    }
     if (!request.initialFileName.empty())
         dialog->selectFile(fromUtf8(request.initialFileName));
     return dialog;
@@ -71,6 +94,8 @@ std::optional<std::string> QtDialogs::ask(
     const std::unique_ptr<QFileDialog> dialog = makeFileDialog(request, mode, m_parent);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
+    m_chosenFilter = static_cast<std::size_t>(
+        std::max<qsizetype>(0, dialog->nameFilters().indexOf(dialog->selectedNameFilter())));
     return dialog->selectedFiles().constFirst().toStdString();
 }
 

@@ -25,8 +25,11 @@ public:
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
     std::optional<std::string> chooseFolder() override;
+    std::size_t chosenFilter() const override { return m_chosenFilter; }
 
-    // The dialog the two file questions show, set up but not yet shown.
+    // The dialog the two file questions show, set up but not yet shown. A name typed without an
+    // extension gets that of the file type chosen, or the request's default extension when the
+    // type has none of its own.
     static std::unique_ptr<QFileDialog> makeFileDialog(
         const FileDialogRequest& request, QFileDialog::AcceptMode mode, QWidget* parent);
 
@@ -34,6 +37,7 @@ private:
     std::optional<std::string> ask(const FileDialogRequest& request, QFileDialog::AcceptMode mode);
 
     QWidget* m_parent;
+    std::size_t m_chosenFilter = 0;
 };
 
 } // namespace tintabel

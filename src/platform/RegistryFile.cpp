@@ -136,7 +136,9 @@ private:
         const std::string_view data = trimBlanks(line.substr(position + 1));
         if (data.starts_with('"')) {
             position = 1;
-            value.text = quoted(data, position);
+            // Bytes that are no UTF-8 are held as the program reads them (U+FFFD), as they come
+            // back after a rewrite in hex(1) form, which a text with a line break takes.
+            value.text = QString::fromStdString(quoted(data, position)).toStdString();
             if (position != data.size())
                 fail("text after the closing quote");
         } else if (data.starts_with('-')) {

@@ -5,7 +5,6 @@
 #include "app/Languages.h"
 #include "app/SkinCatalogueHandlers.h"
 #include "app/StatusBar.h"
-#include "platform/PictureLoader.h"
 
 #include <QEnterEvent>
 #include <QLabel>
@@ -21,8 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr auto kRoot = RegistryRoot::LocalMachine;
-constexpr const char* kMissingFolder
-    = "Cant find the \"FM 2008 user data\" folder. Check help section.";
 
 class FmUserFolderTest : public UserFolderFixture {
 protected:
@@ -34,209 +31,129 @@ protected:
     {
         registry.writeString(kRoot, FmUserFolder::kFm2009Key, FmUserFolder::kPathValue, folder);
     }
-    // The folder in use as each of its three holders has it.
+    // The folder in use as each of its three holders has it, and whether the skin mode is open.
     std::vector<std::string> userFolder()
     {
         TForm1& form = window();
         return {form.catalogue().userFolder(), named<QLabel>(form, "Label8")->text().toStdString(),
-            named<QPushButton>(form, "spbt")->statusTip().toStdString()};
+            named<QPushButton>(form, "spbt")->statusTip().toStdString(),
+            named<QRadioButton>(form, "skinrb")->isEnabled() ? "skin mode" : "manual only"};
     }
-    static std::vector<std::string> inUse(const std::string& folder)
+    static std::vector<std::string> inUse(const std::string& folder, bool skinMode)
     {
-        return {folder, folder, " Current path (FM 2009) is " + folder};
+        return {folder, folder, " Current path (FM 2009) is " + folder,
+            skinMode ? "skin mode" : "manual only"};
     }
-    QColor statusColour()
-    {
-        return named<StatusBar>(window(), "StatusBar1")->palette().color(QPalette::WindowText);
-    }
-    void hoverOnAndOff(QWidget* control, QString& whileOn)
+    StatusBar& status() { return *named<StatusBar>(window(), "StatusBar1"); }
+    QColor statusColour() { return status().palette().color(QPalette::WindowText); }
+    // The status bar's text while the mouse is on the control.
+    QString hoverOnAndOff(const char* control)
     {
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-        QCoreApplication::sendEvent(control, &enter);
-        whileOn = named<StatusBar>(window(), "StatusBar1")->text();
+        QCoreApplication::sendEvent(named<QWidget>(window(), control), &enter);
+        const QString whileOn = status().text();
         QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(control, &leave);
+        QCoreApplication::sendEvent(named<QWidget>(window(), control), &leave);
+        return whileOn;
     }
-    void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 };
 
+// The FM 2008 skins folder is made too, in the documents, for every user.
 TEST_F(FmUserFolderTest, TheGamesLocationFileNamesTheFolderInsideTheWinePrefix)
 {
     const fs::path driveC = makeWinePrefix();
     locateGameFolder("C:\\Games\\FM");
-    TForm1& form = start();
-    EXPECT_EQ(form.fmUserFolder().folders().fm2009DetectedFolder, "C:\\Games\\FM");
-    EXPECT_EQ(form.fmUserFolder().folders().fm2009DetectedFolderSlash, "C:\\Games\\FM/");
-    EXPECT_EQ(userFolder(), inUse("C:\\Games\\FM/"));
+    start();
+    EXPECT_EQ(userFolder(), inUse("C:\\Games\\FM/", true));
     EXPECT_TRUE(fs::is_directory(driveC / "Games/FM/skins"));
-    EXPECT_TRUE(named<QRadioButton>(form, "skinrb")->isEnabled());
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "");
-    // The FM 2008 skins folder is made in the prefix's documents, for every user.
-    EXPECT_EQ(form.fmUserFolder().folders().documentsFolder,
-        (driveC / "users/tester/Documents").string());
-    EXPECT_EQ(form.fmUserFolder().folders().fm2008DefaultFolder,
-        form.fmUserFolder().folders().documentsFolder
-            + "\\Sports Interactive\\Football Manager 2008\\");
     EXPECT_TRUE(fs::is_directory(
         driveC / "users/tester/Documents/Sports Interactive/Football Manager 2008/skins"));
+    EXPECT_EQ(status().text(), "");
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(FmUserFolderTest, OfTwoValuChildrenTheSecondWins)
-{
-    writeLocationFile(R"(<record>
-        <string id="valu" value="X/first"/>
-        <string id="valu" value="X/second"/>
-    </record>)");
-    start();
-    EXPECT_EQ(userFolder(), inUse("/second/"));
-}
-
+// The red text speaks the language of the start and stays until the mouse reaches the folder
+// button, whose hint (always English) then follows the mouse.
 TEST_F(FmUserFolderTest, WithNoFolderKnownTheSkinModeIsOffAndTheStatusBarSaysSoInRed)
 {
+    registry.writeString(kRoot, Languages::kKey, Languages::kValue, "Polish");
     writeLocationFile(R"(<record><string id="name" value="XC:\Games\FM"/></record>)");
-    TForm1& form = start();
-    EXPECT_EQ(form.fmUserFolder().folders().fm2009DetectedFolder, "");
-    EXPECT_EQ(userFolder(), inUse("/"));
-    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), kMissingFolder);
+    start();
+    const QString polish = QString::fromStdString(window().languages().texts().msgNoUserFolder);
+    EXPECT_TRUE(polish.startsWith("Nie odnaleźiono"));
+    EXPECT_EQ(userFolder(), inUse("/", false));
+    EXPECT_EQ(status().text(), polish);
     EXPECT_EQ(statusColour(), QColor(Qt::red));
     EXPECT_TRUE(
         fs::is_directory(home / "Documents/Sports Interactive/Football Manager 2008/skins"));
-
-    // It stays until the mouse reaches the folder button, whose hint then follows the mouse.
-    QString whileOn;
-    hoverOnAndOff(named<QPushButton>(form, "resbt"), whileOn);
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), kMissingFolder);
-    hoverOnAndOff(named<QPushButton>(form, "spbt"), whileOn);
-    EXPECT_EQ(whileOn, " Current path (FM 2009) is /");
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "");
-}
-
-TEST_F(FmUserFolderTest, AChosenFolderIsUsedButTheSkinModeWaitsForTheFolderButton)
-{
-    storeFolder("D:\\FM09");
-    registry.writeString(kRoot, FmUserFolder::kFm2008Key, "Path", "D:\\FM08");
-    registry.writeString(kRoot, FmUserFolder::kFm2008InstallKey, "Path", "C:\\Games\\FM2008");
-    TForm1& form = start();
-    EXPECT_EQ(form.catalogue().userFolder(), "D:\\FM09\\");
-    EXPECT_EQ(named<QLabel>(form, "Label8")->text(), "D:\\FM09\\");
-    EXPECT_EQ(named<QPushButton>(form, "spbt")->statusTip(), " D:\\FM09");
-    EXPECT_EQ(form.fmUserFolder().folders().fm2008ChosenFolder, "D:\\FM08");
-    EXPECT_EQ(form.fmUserFolder().folders().fm2008InstallFolder, "C:\\Games\\FM2008");
-    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "");
-
-    dialogs.queueAnswer("D:\\FM09");
-    click(named<QPushButton>(form, "spbt"));
-    EXPECT_TRUE(named<QRadioButton>(form, "skinrb")->isEnabled());
+    click("engimg");
+    hoverOnAndOff("resbt");
+    EXPECT_EQ(status().text(), polish);
+    EXPECT_EQ(hoverOnAndOff("spbt"), " Current path (FM 2009) is /");
+    EXPECT_EQ(status().text(), "");
 }
 
 TEST_F(FmUserFolderTest, TheFolderButtonStoresTheChosenFolderAndGoesBackToManualLoading)
 {
-    TForm1& form = start();
-    dialogs.queueCancel();
-    click(named<QPushButton>(form, "spbt"));
+    start();
+    const QString missing = status().text();
+    clickAnswering("spbt", std::nullopt);
     EXPECT_EQ(registry.writeCount(), 0);
-    EXPECT_EQ(userFolder(), inUse("/"));
-    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
-
-    dialogs.queueAnswer("D:\\FM09");
-    click(named<QPushButton>(form, "spbt"));
+    clickAnswering("spbt", "D:\\FM09");
     EXPECT_EQ(storedFolder(), "D:\\FM09");
-    EXPECT_EQ(userFolder(), inUse("D:\\FM09\\"));
-    EXPECT_TRUE(named<QRadioButton>(form, "skinrb")->isEnabled());
-    EXPECT_TRUE(named<QRadioButton>(form, "manrb")->isChecked());
-    EXPECT_TRUE(named<QPushButton>(form, "lsbt")->isEnabled());
-    EXPECT_FALSE(named<QListWidget>(form, "lista1")->isEnabled());
+    EXPECT_EQ(userFolder(), inUse("D:\\FM09\\", true));
+    EXPECT_TRUE(named<QRadioButton>(window(), "manrb")->isChecked());
+    EXPECT_TRUE(named<QPushButton>(window(), "lsbt")->isEnabled());
+    EXPECT_FALSE(named<QListWidget>(window(), "lista1")->isEnabled());
     // The red message loses its colour but keeps its text until a hint replaces it.
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), kMissingFolder);
-    EXPECT_EQ(statusColour(), form.palette().color(QPalette::ButtonText));
+    EXPECT_EQ(status().text(), missing);
+    EXPECT_EQ(statusColour(), window().palette().color(QPalette::ButtonText));
     EXPECT_NE(statusColour(), QColor(Qt::red));
-    EXPECT_EQ(restart().catalogue().userFolder(), "D:\\FM09\\");
-}
-
-TEST_F(FmUserFolderTest, ARefusedWriteOfTheChosenFolderChangesNothing)
-{
-    TForm1& form = start();
+    // After a restart the stored folder is used, but the skin mode waits for the folder button.
+    registry.writeString(kRoot, FmUserFolder::kFm2008Key, "Path", "D:\\FM08");
+    registry.writeString(kRoot, FmUserFolder::kFm2008InstallKey, "Path", "C:\\Games\\FM2008");
+    restart();
+    EXPECT_EQ(userFolder(),
+        (std::vector<std::string> {"D:\\FM09\\", "D:\\FM09\\", " D:\\FM09", "manual only"}));
+    EXPECT_EQ(window().fmUserFolder().folders().fm2008ChosenFolder, "D:\\FM08");
+    EXPECT_EQ(window().fmUserFolder().folders().fm2008InstallFolder, "C:\\Games\\FM2008");
     registry.failWrites("Failed to set data for 'Path'");
-    dialogs.queueAnswer("D:\\FM09");
-    click(named<QPushButton>(form, "spbt"));
+    clickAnswering("spbt", "E:\\Other");
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Failed to set data for 'Path'"});
-    EXPECT_EQ(userFolder(), inUse("/"));
-    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
+    EXPECT_EQ(userFolder(),
+        (std::vector<std::string> {"D:\\FM09\\", "D:\\FM09\\", " D:\\FM09", "manual only"}));
 }
 
 TEST_F(FmUserFolderTest, ResetGoesBackToTheDetectedFolderAndTheStartBackground)
 {
     storeFolder("D:\\FM09");
     TForm1& form = start();
-    dialogs.queueAnswer("D:\\FM09");
-    click(named<QPushButton>(form, "spbt"));
-    named<ImageControl>(form, "Image1")->move(40, 30);
-    named<ImageControl>(form, "Image1")->setPicture(QImage(7, 7, QImage::Format_ARGB32));
-
-    click(named<QPushButton>(form, "resbt"));
+    clickAnswering("spbt", "D:\\FM09");
+    ImageControl* background = named<ImageControl>(form, "Image1");
+    background->move(40, 30);
+    background->setPicture(QImage(7, 7, QImage::Format_ARGB32));
+    click("resbt");
     EXPECT_EQ(form.fmUserFolder().folders().fm2009ChosenFolder, "");
-    EXPECT_EQ(userFolder(), inUse("/"));
+    // The skin mode keeps what it had: the folder button had turned it on.
+    EXPECT_EQ(userFolder(), inUse("/", true));
     EXPECT_EQ(storedFolder(), "");
     EXPECT_TRUE(registry.keyExists(kRoot, FmUserFolder::kFm2009Key));
-    // The skin mode keeps what it had: the folder button had turned it on.
-    EXPECT_TRUE(named<QRadioButton>(form, "skinrb")->isEnabled());
     EXPECT_TRUE(named<QRadioButton>(form, "manrb")->isChecked());
-    EXPECT_EQ(named<ImageControl>(form, "Image1")->pos(), QPoint(8, 88));
+    EXPECT_EQ(background->pos(), QPoint(8, 88));
     const QImage standard = pictures.load(programFolder() + "standard.jpg");
-    EXPECT_EQ(named<ImageControl>(form, "Image1")->picture(), standard);
-    EXPECT_EQ(named<ImageControl>(form, "Image1")->size(), standard.size());
+    EXPECT_EQ(background->picture(), standard);
+    EXPECT_EQ(background->size(), standard.size());
     EXPECT_TRUE(messages.shown().empty());
-
     EXPECT_EQ(restart().catalogue().userFolder(), "/");
-    EXPECT_FALSE(named<QRadioButton>(window(), "skinrb")->isEnabled());
-}
 
-TEST_F(FmUserFolderTest, WithoutTheStandardPictureResetStopsBeforeTheFolder)
-{
+    // Without the standard picture the reset stops before the folder.
     storeFolder("D:\\FM09");
-    TForm1& form = start();
+    restart();
     fs::remove(program / "standard.jpg");
-    click(named<QPushButton>(form, "resbt"));
-    ASSERT_EQ(messages.errors().size(), 1U);
-    EXPECT_TRUE(named<ImageControl>(form, "Image1")->picture().isNull());
-    EXPECT_EQ(form.catalogue().userFolder(), "D:\\FM09\\");
+    click("resbt");
+    EXPECT_EQ(messages.errors().size(), 1U);
+    EXPECT_TRUE(named<ImageControl>(window(), "Image1")->picture().isNull());
     EXPECT_EQ(storedFolder(), "D:\\FM09");
-}
-
-TEST_F(FmUserFolderTest, HintsStayEnglishAndTheRedTextKeepsItsStartLanguage)
-{
-    registry.writeString(kRoot, Languages::kKey, Languages::kValue, "Polish");
-    TForm1& form = start();
-    const QString polish = QString::fromStdString(form.languages().texts().msgNoUserFolder);
-    EXPECT_TRUE(polish.startsWith("Nie odnaleźiono"));
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), polish);
-    EXPECT_EQ(named<QPushButton>(form, "spbt")->statusTip(), " Current path (FM 2009) is /");
-
-    click(named<ImageControl>(form, "engimg"));
-    EXPECT_EQ(named<QPushButton>(form, "spbt")->text(), "Locate user data folder");
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), polish);
-    click(named<ImageControl>(form, "polimg"));
-    dialogs.queueAnswer("D:\\FM09");
-    click(named<QPushButton>(form, "spbt"));
-    EXPECT_EQ(
-        named<QPushButton>(form, "spbt")->statusTip(), " Current path (FM 2009) is D:\\FM09\\");
-}
-
-TEST_F(FmUserFolderTest, AValuChildWithoutValueIsReportedAndTheWindowStillOpens)
-{
-    writeLocationFile(R"(<record><string id="valu"/></record>)");
-    TForm1& form = start();
-    EXPECT_EQ(messages.errors(),
-        std::vector<std::string> {"Could not convert variant of type (Null) into type (String)"});
-    // The steps after the detection did not run.
-    EXPECT_EQ(form.catalogue().userFolder(), "");
-    EXPECT_TRUE(named<ImageControl>(form, "logoimg")->picture().isNull());
-    EXPECT_FALSE(named<QRadioButton>(form, "skinrb")->isEnabled());
-    showWindow();
-    EXPECT_TRUE(form.isVisible());
 }
 
 } // namespace

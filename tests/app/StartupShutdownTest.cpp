@@ -7,10 +7,7 @@
 #include "support/ErrorText.h"
 #include "support/MainWindowFixture.h"
 
-#include <QEnterEvent>
 #include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -38,39 +35,30 @@ private:
         if (type == QtWarningMsg)
             s_lines.push_back(std::string(context.category) + ": " + text.toStdString());
     }
-
     static inline std::vector<std::string> s_lines;
     QtMessageHandler m_previous;
 };
 
+// What the session left in the temp folder, read-only or in sub-folders, goes with it; a failure
+// to remove it is logged, never shown.
 TEST_F(MainWindowFixture, TheTempFolderLivesWhileTheWindowIsOpen)
 {
     TForm1& form = start();
-    EXPECT_EQ(form.folders().program, programFolder());
-    EXPECT_EQ(form.folders().temp, programFolder() + "\\temp");
-    EXPECT_EQ(form.updateCheck().programVersion(), "2");
-    ASSERT_TRUE(fs::is_directory(program / "temp"));
-
-    // What the session left there, read-only or in sub-folders, goes with it.
-    program.write("temp/fm colours.xml", "<x/>");
-    program.write("temp/deeper/left.xml", "<y/>");
-    fs::permissions(program / "temp/fm colours.xml", fs::perms::owner_read | fs::perms::group_read);
-    QTest::mouseClick(named<QPushButton>(form, "exitbt"), Qt::LeftButton);
+    const fs::path temp = form.folders().temp;
+    writeBytes(temp / "fm colours.xml", "<x/>");
+    writeBytes(temp / "deeper/left.xml", "<y/>");
+    fs::permissions(temp / "fm colours.xml", fs::perms::owner_read | fs::perms::group_read);
+    click("exitbt");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_FALSE(fs::exists(program / "temp"));
-    EXPECT_TRUE(fs::exists(program / "help"));
+    EXPECT_FALSE(fs::exists(temp));
     close();
-    EXPECT_TRUE(messages.shown().empty());
-}
 
-TEST_F(MainWindowFixture, AFailureToRemoveTheTempFolderPassesSilently)
-{
-    start();
-    files.refuseWrites(programFolder() + "temp");
-    program.write("temp/kept.xml", "<x/>");
+    const fs::path kept = start().folders().temp;
+    files.refuseWrites(kept.string());
+    writeBytes(kept / "kept.xml", "<x/>");
     const WarningLog log;
     close();
-    EXPECT_TRUE(fs::exists(program / "temp/kept.xml"));
+    EXPECT_TRUE(fs::exists(kept / "kept.xml"));
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(log.lines(),
         std::vector<std::string> {"tintabel.files: The temp folder could not be removed whole"});
@@ -82,16 +70,10 @@ TEST_F(MainWindowFixture, AnErrorInAStartUpStepEndsTheSequenceThereAndTheWindowS
     registry.storeDword(RegistryRoot::LocalMachine, Languages::kKey, "lang", 1);
     TForm1& form = start();
     EXPECT_EQ(messages.errors(), std::vector<std::string> {"Invalid data type for 'lang'"});
-    // The folders of the first step are set; nothing after the failed step ran.
-    EXPECT_EQ(form.folders().program, programFolder());
-    EXPECT_TRUE(fs::is_directory(program / "temp"));
+    // Nothing after the failed step ran.
     EXPECT_EQ(form.updateCheck().programVersion(), "");
     EXPECT_TRUE(named<ImageControl>(form, "logoimg")->picture().isNull());
-    EXPECT_EQ(named<QGroupBox>(form, "GroupBox1")->title(), "Colours manager");
-
-    form.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseClick(named<ImageControl>(form, "polimg"), Qt::LeftButton);
+    click("polimg");
     EXPECT_EQ(named<QGroupBox>(form, "GroupBox1")->title(), "Menedżer kolorów");
 }
 
@@ -99,23 +81,21 @@ TEST_F(MainWindowFixture, AnErrorInAStartUpStepEndsTheSequenceThereAndTheWindowS
 class FailingUpdateCheck : public StartupSequence {
 public:
     using StartupSequence::StartupSequence;
+    bool picturesLoaded = false;
 
 protected:
-    void checkForUpdate() override { throw ConversionError(testing::notAnInteger("")); }
+    void checkForUpdate() override { throw ConversionError(notAnInteger("")); }
     void loadPictures() override
     {
         StartupSequence::loadPictures();
         picturesLoaded = true;
     }
-
-public:
-    bool picturesLoaded = false;
 };
 
 TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
 {
-    TForm1& form = start();
-    FailingUpdateCheck sequence(form.startupParts());
+    EXPECT_EQ(start().updateCheck().programVersion(), "2");
+    FailingUpdateCheck sequence(window().startupParts());
     const WarningLog log;
     sequence.run();
     EXPECT_TRUE(sequence.picturesLoaded);
@@ -124,63 +104,45 @@ TEST_F(MainWindowFixture, ErrorsOfTheUpdateCheckNeverStopTheStart)
         std::vector<std::string> {"tintabel.update: The update check failed: " + notAnInteger("")});
 }
 
-TEST_F(MainWindowFixture, TheStatusBarFollowsTheLongHintOfTheControlUnderTheMouse)
+// A hint is "short|long": the short one is the tool tip, the long one goes to the status bar.
+TEST(StatusBarHints, SplitAtTheFirstBar)
 {
-    TForm1& form = start();
-    named<StatusBar>(form, "StatusBar1")
-        ->setText("New version is available! Click here to begin downloading!");
-    StatusBar::setHint(*named<QPushButton>(form, "spbt"), "| Current path (FM 2009) is /");
-    EXPECT_EQ(named<QPushButton>(form, "spbt")->toolTip(), "");
-
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-    QCoreApplication::sendEvent(named<QPushButton>(form, "spbt"), &enter);
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), " Current path (FM 2009) is /");
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(named<QPushButton>(form, "spbt"), &leave);
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "");
-    // Controls without a hint leave the text alone.
-    named<StatusBar>(form, "StatusBar1")->setText("kept");
-    QCoreApplication::sendEvent(named<QPushButton>(form, "resbt"), &enter);
-    EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text(), "kept");
-
-    StatusBar::setHint(
-        *named<QPushButton>(form, "resbt"), "Back|Back to the detected folder|and more");
-    EXPECT_EQ(named<QPushButton>(form, "resbt")->toolTip(), "Back");
-    EXPECT_EQ(
-        named<QPushButton>(form, "resbt")->statusTip(), "Back to the detected folder|and more");
+    for (const auto& [hint, tip, statusTip] : {std::tuple {"|Long", "", "Long"},
+             {"Back|Back to the detected folder|and more", "Back",
+                 "Back to the detected folder|and more"},
+             {"Both", "Both", "Both"}}) {
+        QWidget control;
+        StatusBar::setHint(control, hint);
+        EXPECT_EQ(control.toolTip(), tip) << hint;
+        EXPECT_EQ(control.statusTip(), statusTip) << hint;
+    }
 }
 
-class WindowMove : public MainWindowFixture {
-protected:
-    int movesAfterPressOn(QWidget* control, Qt::MouseButton button, QPoint at = {})
-    {
-        QSignalSpy moves(&window(), &TForm1::moveRequested);
-        QTest::mousePress(control, button, {}, at.isNull() ? control->rect().center() : at);
-        QTest::mouseRelease(control, button, {}, at.isNull() ? control->rect().center() : at);
-        return static_cast<int>(moves.count());
-    }
-};
-
-TEST_F(WindowMove, AnyButtonOnTheFreeAreaTheLogoAndTwoGroupsMovesTheWindow)
+TEST_F(MainWindowFixture, APressOfAnyButtonOnTheFreeAreaTheLogoAndTwoGroupsMovesTheWindow)
 {
     TForm1& form = start();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(movesAfterPressOn(named<StatusBar>(form, "StatusBar1"), Qt::LeftButton), 0);
-    EXPECT_EQ(movesAfterPressOn(&form, Qt::LeftButton, {1, 1}), 1);
-    EXPECT_EQ(movesAfterPressOn(named<ImageControl>(form, "logoimg"), Qt::LeftButton), 1);
-    EXPECT_EQ(
-        movesAfterPressOn(named<QGroupBox>(form, "GroupBox2"), Qt::RightButton, {100, 45}), 1);
-    EXPECT_EQ(
-        movesAfterPressOn(named<QGroupBox>(form, "GroupBox3"), Qt::MiddleButton, {200, 95}), 1);
-    // A caption inside a moving group moves the window too; a disabled button is no handle.
-    EXPECT_EQ(movesAfterPressOn(named<QLabel>(form, "sllb"), Qt::LeftButton), 1);
-
-    EXPECT_EQ(
-        movesAfterPressOn(named<QGroupBox>(form, "GroupBox1"), Qt::LeftButton, {300, 260}), 0);
-    EXPECT_EQ(movesAfterPressOn(named<QLabel>(form, "Label5"), Qt::RightButton), 0);
-    EXPECT_EQ(movesAfterPressOn(named<QPushButton>(form, "lsbt"), Qt::LeftButton), 0);
-    EXPECT_TRUE(messages.shown().empty());
+    const std::tuple<const char*, Qt::MouseButton, QPoint, int> presses[] = {
+        {"Form1", Qt::LeftButton, {1, 1}, 1},
+        {"logoimg", Qt::LeftButton, {}, 1}, // a null point: the centre
+        {"GroupBox2", Qt::RightButton, {100, 45}, 1},
+        {"GroupBox3", Qt::MiddleButton, {200, 95}, 1},
+        {"sllb", Qt::LeftButton, {}, 1}, // a caption inside a moving group
+        {"StatusBar1", Qt::LeftButton, {}, 0},
+        {"GroupBox1", Qt::LeftButton, {300, 260}, 0},
+        {"Label5", Qt::RightButton, {}, 0},
+        {"lsbt", Qt::LeftButton, {}, 0},
+    };
+    for (const auto& [name, button, point, moves] : presses) {
+        SCOPED_TRACE(name);
+        QWidget* control = std::string_view(name) == "Form1" ? &form : named<QWidget>(form, name);
+        const QPoint at = point.isNull() ? control->rect().center() : point;
+        QSignalSpy spy(&form, &TForm1::moveRequested);
+        QTest::mousePress(control, button, {}, at);
+        QTest::mouseRelease(control, button, {}, at);
+        EXPECT_EQ(spy.count(), moves);
+    }
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "colours/UserDataLocation.h"
 #include "platform/Paths.h"
 
-#include <QRadioButton>
 #include <QTest>
 
 namespace tintabel::testing {
@@ -40,8 +39,7 @@ void UserFolderFixture::addSkin(
     const fs::path& userFolder, const std::string& folder, std::string_view name)
 {
     writeBytes(userFolder / "skins" / folder / (folder + ".xml"),
-        "<?xml version=\"1.0\"?>\n<skin>\n\t<string id=\"name\" value=\"" + std::string(name)
-            + "\"/>\n</skin>\n");
+        "<skin><string id=\"name\" value=\"" + std::string(name) + "\"/></skin>");
 }
 
 std::vector<QString> UserFolderFixture::lines(const QListWidget& list)
@@ -67,18 +65,18 @@ void UserFolderFixture::clickLine(QListWidget& list, const QString& text)
     clickLine(list, list.row(found.front()));
 }
 
-TForm1& UserFolderFixture::startInSkinMode()
-{
-    TForm1& form = start();
-    showWindow();
-    QTest::mouseClick(named<QRadioButton>(form, "skinrb"), Qt::LeftButton);
-    return form;
-}
-
 void UserFolderFixture::showWindow()
 {
     window().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+}
+
+TForm1& UserFolderFixture::startInSkinMode()
+{
+    TForm1& form = start();
+    showWindow();
+    click("skinrb");
+    return form;
 }
 
 } // namespace tintabel::testing

@@ -15,18 +15,14 @@ namespace tintabel::testing {
 // file, a Wine prefix in the home folder, skins in an FM user folder.
 class UserFolderFixture : public MainWindowFixture {
 protected:
-    // Lays out home/.wine as Wine does (drive_c with the user's folders, dosdevices/c: linking to
-    // it); from then on the program looks for the game's files in there.
+    // Lays out home/.wine as Wine does; its drive_c, where the program then looks for the files.
     std::filesystem::path makeWinePrefix();
     // The location file where the program looks for it, naming folder (behind the game's tag).
     void locateGameFolder(std::string_view folder);
     void writeLocationFile(std::string_view document);
-
-    // A skin in the skins folder of the local folder userFolder, with the given name in its
-    // description.
+    // A skin in the skins folder of userFolder, with the given name in its description.
     static void addSkin(
         const std::filesystem::path& userFolder, const std::string& folder, std::string_view name);
-
     static std::vector<QString> lines(const QListWidget& list);
     // Clicks a line of a list as the user does; the window must be shown.
     static void clickLine(QListWidget& list, int row);

@@ -2,10 +2,12 @@
 
 #include "colours/SlotModel.h"
 #include "platform/Errors.h"
+#include "platform/LocalFileSystem.h"
 #include "platform/doubles/FaultyFileSystem.h"
 #include "support/ErrorText.h"
 #include "support/TempFolder.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace tintabel {
@@ -32,16 +34,24 @@ TEST_F(WorkingColourFileTest, HoldsExactlyTheEightRecordsOfTheMomentWhateverLayT
     EXPECT_EQ(program.read("dane.dat"), WorkingColourFile::contents(slotModel));
 }
 
-TEST_F(WorkingColourFileTest, AnUnwritableFolderRaisesTheReasonAndKeepsTheOldFile)
+TEST_F(WorkingColourFileTest, AFailedWriteRaisesTheFileAndTheReasonAndKeepsTheOldFile)
 {
     file.data();
     const std::string before = program.read("dane.dat");
-    files.refuseWrites(program.withSlash());
     slotModel.setColour(4, 0);
-    EXPECT_EQ(testing::errorText<InOutError>([this] { file.data(); }), "File access denied");
-    EXPECT_EQ(program.read("dane.dat"), before);
-    // Nothing half-written is left beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.path()), {}), 1);
+    const std::pair<int, const char*> faults[]
+        = {{EACCES, "File access denied"}, {ENOSPC, "Disk full"}, {EDQUOT, "Disk quota exceeded"}};
+    for (const auto& [error, reason] : faults) {
+        SCOPED_TRACE(reason);
+        FaultyFileSystem faulty {Environment {}};
+        faulty.failWrites(program.withSlash(), error);
+        EXPECT_EQ(testing::errorText<InOutError>(
+                      [&] { WorkingColourFile(faulty, program.withSlash(), slotModel).data(); }),
+            copyFailureText(program.withSlash() + "dane.dat", reason));
+        EXPECT_EQ(program.read("dane.dat"), before);
+        // Nothing half-written is left beside it.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.path()), {}), 1);
+    }
 }
 
 } // namespace

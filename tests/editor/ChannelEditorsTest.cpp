@@ -1,3 +1,4 @@
+#include "editor/EditorKeyFilter.h"
 #include "support/EditorsFixture.h"
 #include "support/ErrorText.h"
 
@@ -9,53 +10,54 @@ namespace tintabel::testing {
 namespace {
 
 using ChannelEditorsTest = EditorsFixture;
+using Texts = std::array<QString, 5>;
 
-TEST_F(ChannelEditorsTest, AChannelAboveTheLimitBecomes255)
+// Starting from the first slot as loaded: 18, 52, 86, "123456", alpha 200.
+TEST_F(ChannelEditorsTest, EachEditKeepsChannelsHexSlotSampleAndWorkingFileInStep)
 {
-    TForm1& form = loaded();
-    retype(named<QLineEdit>(form, "re"), "300");
-    EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "255");
-    EXPECT_TRUE(named<QLineEdit>(form, "hex")->text().startsWith("FF"));
-    EXPECT_EQ(model().colour(0), 0x5634FFu);
-    expectInStep();
-
-    // Written from code, a long text reaches the rule whole and is clamped the same way.
-    form.editors().write(*named<QLineEdit>(form, "ge"), "1000");
-    EXPECT_EQ(named<QLineEdit>(form, "ge")->text(), "255");
-    EXPECT_EQ(model().colour(0), 0x56FFFFu);
-    expectInStep();
-}
-
-TEST_F(ChannelEditorsTest, AnEmptiedChannelReadsZeroAndAnEmptiedAlpha255)
-{
-    TForm1& form = loaded();
-    named<QLineEdit>(form, "ge")->selectAll();
-    QTest::keyClick(named<QLineEdit>(form, "ge"), Qt::Key_Backspace);
-    EXPECT_EQ(named<QLineEdit>(form, "ge")->text(), "0");
-    EXPECT_EQ(model().colour(0), 0x560012u);
-    expectInStep();
-
-    named<QLineEdit>(form, "alp")->selectAll();
-    QTest::keyClick(named<QLineEdit>(form, "alp"), Qt::Key_Backspace);
-    EXPECT_EQ(named<QLineEdit>(form, "alp")->text(), "255");
-    EXPECT_EQ(model().alpha(0), "255");
-    expectInStep();
-}
-
-TEST_F(ChannelEditorsTest, SixHexDigitsSetTheChannelsAndFewerChangeNothing)
-{
-    TForm1& form = loaded();
-    retype(named<QLineEdit>(form, "hex"), "ff8000");
-    EXPECT_EQ(texts(), (std::array<QString, 5> {"255", "128", "0", "FF8000", "200"}));
-    EXPECT_EQ(model().colour(0), 0x0080FFu);
-    expectInStep();
-
-    const std::string file = workingFile();
-    retype(named<QLineEdit>(form, "hex"), "12345");
-    EXPECT_EQ(texts(), (std::array<QString, 5> {"255", "128", "0", "12345", "200"}));
-    EXPECT_EQ(model().colour(0), 0x0080FFu);
-    EXPECT_EQ(named<ColourSwatch>(form, "clr")->colour(), 0x0080FFu);
-    EXPECT_EQ(workingFile(), file);
+    struct Edit {
+        const char* editor;
+        const char* text; // typed over the whole text; nullptr: emptied with Backspace
+        bool fromCode; // written by the program rather than typed
+        Texts texts;
+        ColourValue colour;
+    };
+    const Edit edits[] = {
+        {"re", "300", false, {"255", "52", "86", "FF3456", "200"}, 0x5634FF},
+        // Written from code, a long text reaches the rule whole and is clamped the same way.
+        {"ge", "1000", true, {"18", "255", "86", "12FF56", "200"}, 0x56FF12},
+        {"alp", "1000", true, {"18", "52", "86", "123456", "255"}, 0x563412},
+        {"ge", nullptr, false, {"18", "0", "86", "120056", "200"}, 0x560012},
+        {"alp", nullptr, false, {"18", "52", "86", "123456", "255"}, 0x563412},
+        {"alp", "0", false, {"18", "52", "86", "123456", "0"}, 0x563412},
+        {"be", "128", false, {"18", "52", "128", "123480", "200"}, 0x803412},
+        {"hex", "ff8000", false, {"255", "128", "0", "FF8000", "200"}, 0x0080FF},
+        {"hex", "0a0B0c", false, {"10", "11", "12", "0A0B0C", "200"}, 0x0C0B0A},
+        // Fewer than six digits change nothing.
+        {"hex", "12345", false, {"18", "52", "86", "12345", "200"}, 0x563412},
+    };
+    for (const Edit& edit : edits) {
+        SCOPED_TRACE(std::string(edit.editor) + " " + (edit.text ? edit.text : "emptied"));
+        TForm1& form = loaded();
+        const std::string file = workingFile();
+        QLineEdit* editor = named<QLineEdit>(form, edit.editor);
+        if (edit.fromCode) {
+            form.editors().write(*editor, edit.text);
+        } else if (edit.text) {
+            retype(editor, edit.text);
+        } else {
+            editor->selectAll();
+            QTest::keyClick(editor, Qt::Key_Backspace);
+        }
+        EXPECT_EQ(texts(), edit.texts);
+        EXPECT_EQ(model().colour(0), edit.colour);
+        EXPECT_EQ(named<ColourSwatch>(form, "clr")->colour(), edit.colour);
+        if (edit.texts[3].size() == 6)
+            expectInStep();
+        else
+            EXPECT_EQ(workingFile(), file);
+        close();
+    }
 }
 
 TEST_F(ChannelEditorsTest, LeadingZerosGoOnlyWhenTheColourChanges)
@@ -63,161 +65,103 @@ TEST_F(ChannelEditorsTest, LeadingZerosGoOnlyWhenTheColourChanges)
     TForm1& form = loaded();
     retype(named<QLineEdit>(form, "re"), "0");
     retype(named<QLineEdit>(form, "re"), "00");
-    EXPECT_EQ(named<QLineEdit>(form, "re")->text(),
-        "00"); // same colour: hex unchanged, nothing rewrites the text
+    EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "00");
     QTest::keyClicks(named<QLineEdit>(form, "re"), "7");
-    EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "7");
-    EXPECT_EQ(named<QLineEdit>(form, "hex")->text(), "073456");
+    EXPECT_EQ(texts(), (Texts {"7", "52", "86", "073456", "200"}));
     expectInStep();
-}
-
-TEST_F(ChannelEditorsTest, EveryEditRewritesTheWorkingFile)
-{
-    TForm1& form = loaded();
-    retype(named<QLineEdit>(form, "be"), "128");
-    retype(named<QLineEdit>(form, "alp"), "7");
-    const std::string file = workingFile();
-    ASSERT_EQ(file.size(), 536u);
-    // The first record: "low attribute", then red 18, green 52, blue 128 and alpha 7.
-    EXPECT_EQ(file.substr(0, 14), std::string("\x0Dlow attribute"));
-    EXPECT_EQ(file.substr(51, 16),
-        std::string("\x02"
-                    "18\0\x02"
-                    "52\0\x03"
-                    "128\x01"
-                    "7\0\0",
-            16));
-    expectInStep();
-
-    retype(named<QLineEdit>(form, "hex"), "0a0B0c");
-    EXPECT_EQ(workingFile().substr(51, 16),
-        std::string("\x02"
-                    "10\0\x02"
-                    "11\0\x02"
-                    "12\0\x01"
-                    "7\0\0",
-            16));
-    expectInStep();
-}
-
-TEST_F(ChannelEditorsTest, TypingStopsAtTheLengthButCodeDoesNot)
-{
-    TForm1& form = loaded();
-    retype(named<QLineEdit>(form, "alp"), "25");
-    QTest::keyClicks(named<QLineEdit>(form, "alp"), "51");
-    EXPECT_EQ(named<QLineEdit>(form, "alp")->text(), "255");
-    EXPECT_FALSE(named<QLineEdit>(form, "alp")->isReadOnly());
-    // A selection is typed over, so the limit counts what stays.
-    named<QLineEdit>(form, "alp")->setSelection(0, 1);
-    QTest::keyClicks(named<QLineEdit>(form, "alp"), "1");
-    EXPECT_EQ(named<QLineEdit>(form, "alp")->text(), "155");
-
-    form.editors().write(*named<QLineEdit>(form, "alp"), "1000");
-    EXPECT_EQ(named<QLineEdit>(form, "alp")->text(), "255");
-    EXPECT_EQ(model().alpha(0), "255");
-    expectInStep();
-
-    retype(named<QLineEdit>(form, "hex"), "ABCDEF");
-    QTest::keyClicks(named<QLineEdit>(form, "hex"), "1");
-    EXPECT_EQ(named<QLineEdit>(form, "hex")->text(), "ABCDEF");
-    QTest::keyClick(named<QLineEdit>(form, "hex"), Qt::Key_Backspace);
-    EXPECT_EQ(named<QLineEdit>(form, "hex")->text(), "ABCDE");
-}
-
-TEST_F(ChannelEditorsTest, ARefusedCharacterLocksTheEditorUntilTheNextAllowedOne)
-{
-    TForm1& form = loaded();
-    ASSERT_EQ(named<QLineEdit>(form, "re")->text(), "18");
-    named<QLineEdit>(form, "re")->setCursorPosition(0);
-    QTest::keyClick(named<QLineEdit>(form, "re"), 'x');
-    EXPECT_TRUE(named<QLineEdit>(form, "re")->isReadOnly());
-    QTest::keyClick(named<QLineEdit>(form, "re"), Qt::Key_Delete);
-    EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "18");
-    QTest::keyClick(named<QLineEdit>(form, "re"), Qt::Key_Left); // moving about is no character
-    EXPECT_TRUE(named<QLineEdit>(form, "re")->isReadOnly());
-
-    QTest::keyClick(named<QLineEdit>(form, "re"), '2');
-    EXPECT_FALSE(named<QLineEdit>(form, "re")->isReadOnly());
-    EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "218");
-    QTest::keyClick(named<QLineEdit>(form, "re"), Qt::Key_Delete);
-    EXPECT_EQ(named<QLineEdit>(form, "re")->text(), "28");
-    expectInStep();
-
-    // Codes from 128 up, control characters and a paste by keyboard are refused alike.
-    for (QLineEdit* editor : {named<QLineEdit>(form, "ge"), named<QLineEdit>(form, "be"),
-             named<QLineEdit>(form, "alp"), named<QLineEdit>(form, "hex")}) {
-        SCOPED_TRACE(editor->objectName().toStdString());
-        const QString before = editor->text();
-        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_Eacute, QString::fromUtf8("é"), {});
-        EXPECT_TRUE(editor->isReadOnly());
-        EXPECT_EQ(editor->text(), before);
-        QTest::keyClick(editor, Qt::Key_Backspace);
-        EXPECT_FALSE(editor->isReadOnly());
-        QTest::keyClick(editor, Qt::Key_Return);
-        EXPECT_TRUE(editor->isReadOnly());
-        QTest::keyClick(editor, '1');
-        QApplication::clipboard()->setText("9");
-        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_TRUE(editor->isReadOnly());
-        EXPECT_FALSE(editor->text().contains('9'));
-    }
-
-    // Characters composed by an input method are judged alike.
-    QInputMethodEvent composed;
-    composed.setCommitString(QString::fromUtf8("ż"));
-    QApplication::sendEvent(named<QLineEdit>(form, "be"), &composed);
-    EXPECT_TRUE(named<QLineEdit>(form, "be")->isReadOnly());
-    composed.setCommitString("5");
-    QApplication::sendEvent(named<QLineEdit>(form, "be"), &composed);
-    EXPECT_FALSE(named<QLineEdit>(form, "be")->isReadOnly());
-
-    // Hex letters pass in hex alone.
-    QTest::keyClicks(named<QLineEdit>(form, "hex"), "aF");
-    EXPECT_FALSE(named<QLineEdit>(form, "hex")->isReadOnly());
-    QTest::keyClick(named<QLineEdit>(form, "be"), 'a');
-    EXPECT_TRUE(named<QLineEdit>(form, "be")->isReadOnly());
-    QTest::keyClick(named<QLineEdit>(form, "hex"), 'g');
-    EXPECT_TRUE(named<QLineEdit>(form, "hex")->isReadOnly());
 }
 
 TEST_F(ChannelEditorsTest, APastedTextThatIsNoIntegerShowsTheErrorAndStops)
 {
     TForm1& form = loaded();
     const std::string file = workingFile();
-    QApplication::clipboard()->setText("1a");
-    named<QLineEdit>(form, "re")->selectAll();
-    named<QLineEdit>(form, "re")->paste();
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("1a")}));
-    EXPECT_EQ(texts(), (std::array<QString, 5> {"1a", "52", "86", "123456", "200"}));
+    const auto paste = [&](const char* editor, const char* text) {
+        messages.clear();
+        QApplication::clipboard()->setText(text);
+        named<QLineEdit>(form, editor)->selectAll();
+        named<QLineEdit>(form, editor)->paste();
+    };
+    paste("re", "1a");
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {notAnInteger("1a")}));
     EXPECT_EQ(model().colour(0), kColours[0]);
-    EXPECT_EQ(workingFile(), file);
-
     // Another channel's rule meets it too, and stops at once: one error, nothing written.
     messages.clear();
     retype(named<QLineEdit>(form, "ge"), "7");
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("1a")}));
-    EXPECT_EQ(texts(), (std::array<QString, 5> {"1a", "7", "86", "123456", "200"}));
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {notAnInteger("1a")}));
+    EXPECT_EQ(texts(), (Texts {"1a", "7", "86", "123456", "200"}));
     EXPECT_EQ(workingFile(), file);
-
-    // A pasted hex code with a pair that is not hexadecimal names that pair.
-    messages.clear();
-    QApplication::clipboard()->setText("12G456");
-    named<QLineEdit>(form, "hex")->selectAll();
-    named<QLineEdit>(form, "hex")->paste();
-    EXPECT_EQ(messages.errors(), (std::vector<std::string> {testing::notAnInteger("$G4")}));
-    EXPECT_EQ(named<QLineEdit>(form, "hex")->text(), "12G456");
+    // A hex code with a pair that is not hexadecimal names that pair.
+    paste("hex", "12G456");
+    EXPECT_EQ(messages.errors(), (std::vector<std::string> {notAnInteger("$G4")}));
 }
 
-TEST_F(ChannelEditorsTest, AlphaZeroIsStoredAndDrawsNothing)
+// The five editors on their own, as the key filter judges what is typed into them: a refused
+// character locks the editor until the next allowed one, and typing stops at the length.
+TEST(EditorKeyFilter, RefusedCharactersLockTheEditorAndTypingStopsAtTheLength)
 {
-    TForm1& form = loaded();
-    retype(named<QLineEdit>(form, "alp"), "0");
-    EXPECT_EQ(model().alpha(0), "0");
-    EXPECT_EQ(qAlpha(form.preview().sample(0)->picture().pixel(5, 5)), 0);
-    EXPECT_EQ(workingFile().substr(63, 2),
-        "\x01"
-        "0");
-    expectInStep();
+    struct Typing {
+        const char* editor;
+        const char* start;
+        int selected; // characters selected from the start; -1: the cursor at the end
+        // \b Backspace, \x7F Delete, \x02 Left, \r Return, \x16 Ctrl+V, \x01 a key typing an é,
+        // \x03 and \x04 an input method composing a ż and a 5
+        const char* keys;
+        const char* text;
+        bool locked;
+    };
+    const Typing typings[] = {
+        {"re", "18", 0, "x", "18", true},
+        // Locked, Delete does nothing, nor does moving about unlock it.
+        {"re", "18", 0, "x\x7F\x02", "18", true},
+        {"re", "18", 0,
+            "x\x7F"
+            "2\x7F",
+            "28", false},
+        {"ge", "52", -1, "\x01", "52", true},
+        {"ge", "52", -1, "\x01\b", "5", false},
+        {"alp", "200", 0, "\r", "200", true},
+        {"alp", "20", 0, "\r1\x16", "120", true},
+        {"be", "86", -1, "a", "86", true},
+        {"be", "", -1, "\x03", "", true},
+        {"be", "", -1, "\x03\x04", "5", false},
+        {"hex", "", -1, "aF", "aF", false},
+        {"hex", "aF", -1, "g", "aF", true},
+        {"alp", "25", -1, "51", "255", false},
+        // A selection is typed over, so the limit counts what stays.
+        {"alp", "255", 1, "1", "155", false},
+        {"hex", "ABCDEF", -1, "1", "ABCDEF", false},
+        {"hex", "ABCDEF", -1, "1\b", "ABCDE", false},
+    };
+    const std::map<char, Qt::Key> keys {{'\b', Qt::Key_Backspace}, {'\x7F', Qt::Key_Delete},
+        {'\x02', Qt::Key_Left}, {'\r', Qt::Key_Return}};
+    QApplication::clipboard()->setText("9");
+    for (const Typing& typing : typings) {
+        SCOPED_TRACE(std::string(typing.editor) + " " + typing.start + " + " + typing.keys);
+        std::map<std::string, QLineEdit> editors;
+        EditorKeyFilter filter(
+            editors["re"], editors["ge"], editors["be"], editors["hex"], editors["alp"]);
+        QLineEdit& editor = editors[typing.editor];
+        editor.setText(typing.start);
+        if (typing.selected >= 0)
+            editor.setSelection(0, typing.selected);
+        for (const char* key = typing.keys; *key; ++key) {
+            if (keys.contains(*key)) {
+                QTest::keyClick(&editor, keys.at(*key));
+            } else if (*key == '\x16') {
+                QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+            } else if (*key == '\x01') {
+                QTest::sendKeyEvent(QTest::Click, &editor, Qt::Key_Eacute, "é", {});
+            } else if (*key == '\x03' || *key == '\x04') {
+                QInputMethodEvent composed;
+                composed.setCommitString(*key == '\x03' ? "ż" : "5");
+                QApplication::sendEvent(&editor, &composed);
+            } else {
+                QTest::keyClick(&editor, *key);
+            }
+        }
+        EXPECT_EQ(editor.text(), typing.text);
+        EXPECT_EQ(editor.isReadOnly(), typing.locked);
+    }
 }
 
 } // namespace

@@ -27,15 +27,21 @@ TEST(Environment, VariablesWinOverTheUsualFoldersUnderHome)
     EXPECT_EQ(env.home, "/home/bob");
     EXPECT_EQ(env.configHome, "/home/bob/.config");
     EXPECT_EQ(env.dataHome, "/home/bob/.local/share");
+    EXPECT_EQ(env.stateHome, "/home/bob/.local/state");
+    EXPECT_EQ(env.cacheHome, "/home/bob/.cache");
+    EXPECT_EQ(env.tempFolder, "/tmp");
     EXPECT_EQ(env.documentsFolder, "/home/bob/Documents");
     EXPECT_EQ(env.winePrefix, "/home/bob/.wine");
     EXPECT_EQ(env.userName, "bob");
 
     env = fromMap({{"HOME", "/home/bob"}, {"XDG_CONFIG_HOME", "/c"}, {"XDG_DATA_HOME", "/d"},
         {"XDG_DOCUMENTS_DIR", "/docs"}, {"WINEPREFIX", "/games/fm"}, {"USER", "robert"},
-        {"LOGNAME", "bob"}, {"TINTABEL_UPDATE_URL", "http://u.example"}});
+        {"LOGNAME", "bob"}, {"TINTABEL_UPDATE_URL", "http://u.example"}, {"XDG_CACHE_HOME", "/k"},
+        {"TMPDIR", "/t"}});
     EXPECT_EQ(env.configHome, "/c");
     EXPECT_EQ(env.dataHome, "/d");
+    EXPECT_EQ(env.cacheHome, "/k");
+    EXPECT_EQ(env.tempFolder, "/t");
     EXPECT_EQ(env.documentsFolder, "/docs");
     EXPECT_EQ(env.winePrefix, "/games/fm");
     EXPECT_EQ(env.userName, "robert");

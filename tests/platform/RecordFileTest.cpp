@@ -97,7 +97,8 @@ TEST_F(RecordFileTest, WholeFiles)
 
     files.writeFileAtomically(path, "keep");
     fs::permissions(tmp / "dane.dat", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(failureOf([&] { files.writeFileAtomically(path, "new"); }), "File access denied");
+    EXPECT_EQ(failureOf([&] { files.writeFileAtomically(path, "new"); }),
+        copyFailureText(path, "File access denied"));
     EXPECT_EQ(tmp.read("dane.dat"), "keep");
 }
 

@@ -66,7 +66,7 @@ protected:
             named<QLineEdit>(form, "alp")->text()};
     }
 
-    std::string workingFile() const { return program.read(WorkingColourFile::kFileName); }
+    std::string workingFile() const { return readBytes(stateFolder() + "dane.dat"); }
 
     // The editors show the selected slot, the slot the current colour, the file the slots.
     void expectInStep()

@@ -47,6 +47,20 @@ void sendAll(int connection, std::string_view bytes)
     }
 }
 
+void sendResponse(int connection, const HttpTestServer::Response& response)
+{
+    std::string head = "HTTP/1.1 " + std::to_string(response.status) + " "
+        + reasonPhrase(response.status) + "\r\nConnection: close\r\n";
+    if (response.withContentLength)
+        head += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
+    for (const auto& [name, value] : response.headers)
+        head += name + ": " + value + "\r\n";
+    sendAll(connection, head + "\r\n");
+    sendAll(connection, response.body);
+    ::shutdown(connection, SHUT_WR);
+    ::close(connection);
+}
+
 } // namespace
 
 HttpTestServer::HttpTestServer()
@@ -79,6 +93,14 @@ void HttpTestServer::neverAnswer(std::string path)
 {
     const std::lock_guard lock(m_mutex);
     m_routes[std::move(path)] = {{}, false};
+}
+
+void HttpTestServer::answerHeld(const Response& response)
+{
+    const std::lock_guard lock(m_mutex);
+    for (const int connection : m_held)
+        sendResponse(connection, response);
+    m_held.clear();
 }
 
 std::string HttpTestServer::url(std::string_view path) const
@@ -146,18 +168,7 @@ void HttpTestServer::serve(int connection)
             return;
         }
     }
-    const Response& response = route.response;
-    // Clients read the status code; the reason phrase may be any text.
-    std::string head
-        = "HTTP/1.1 " + std::to_string(response.status) + " Status\r\nConnection: close\r\n";
-    if (response.withContentLength)
-        head += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
-    for (const auto& [name, value] : response.headers)
-        head += name + ": " + value + "\r\n";
-    sendAll(connection, head + "\r\n");
-    sendAll(connection, response.body);
-    ::shutdown(connection, SHUT_WR);
-    ::close(connection);
+    sendResponse(connection, route.response);
 }
 
 } // namespace tintabel::testing

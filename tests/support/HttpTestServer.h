@@ -44,6 +44,8 @@ public:
     // Requests for the path are read and never answered; their connections stay open until the
     // server stops.
     void neverAnswer(std::string path);
+    // Answers the requests held so far, then closes their connections.
+    void answerHeld(const Response& response);
 
     std::uint16_t port() const { return m_port; }
     // "http://127.0.0.1:<port>" followed by the path ("/orb.ini").

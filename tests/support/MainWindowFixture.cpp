@@ -1,5 +1,9 @@
 #include "support/MainWindowFixture.h"
 
+#include "app/UpdateCheck.h"
+
+#include <QTest>
+
 #include <filesystem>
 
 namespace tintabel::testing {
@@ -12,6 +16,11 @@ Environment environmentIn(const TempFolder& home)
     env.home = home.path().string();
     env.configHome = (home / ".config").string();
     env.dataHome = (home / ".local/share").string();
+    env.stateHome = (home / ".local/state").string();
+    env.cacheHome = (home / ".cache").string();
+    env.runtimeFolder = (home / "run").string(); // tempFolder, "tmp", is not made
+    std::filesystem::create_directories(home / "run");
+    env.tempFolder = (home / "tmp").string();
     env.documentsFolder = (home / "Documents").string();
     env.winePrefix = (home / ".wine").string();
     env.userName = "tester";
@@ -50,6 +59,8 @@ MainWindowFixture::~MainWindowFixture()
 TForm1& MainWindowFixture::start()
 {
     m_window = std::make_unique<TForm1>(services);
+    // The update check answers from a thread of its own: tests start from the window it left.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_window->updateCheck().running(); }));
     return *m_window;
 }
 
@@ -58,6 +69,35 @@ void MainWindowFixture::close()
     if (m_window)
         m_window->close();
     m_window.reset();
+}
+
+void MainWindowFixture::click(const char* control)
+{
+    QTest::mouseClick(named<QWidget>(window(), control), Qt::LeftButton);
+}
+
+void MainWindowFixture::clickAnswering(const char* control, const std::optional<std::string>& path)
+{
+    if (path)
+        dialogs.queueAnswer(*path);
+    else
+        dialogs.queueCancel();
+    click(control);
+}
+
+std::vector<std::string> MainWindowFixture::enabledOf(std::initializer_list<const char*> controls)
+{
+    std::vector<std::string> enabled;
+    for (const char* control : controls)
+        if (named<QWidget>(window(), control)->isEnabled())
+            enabled.emplace_back(control);
+    return enabled;
+}
+
+std::string MainWindowFixture::userFile(std::string_view name, std::string_view bytes)
+{
+    user.write(name, bytes);
+    return (user / name).string();
 }
 
 TForm1& MainWindowFixture::restart()

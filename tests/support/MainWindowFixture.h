@@ -16,9 +16,11 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tintabel::testing {
 
@@ -59,11 +61,21 @@ protected:
     TForm1& restart();
 
     TForm1& window() { return *m_window; }
+    void click(const char* control);
+    // Clicks a button whose file dialog is answered with path, or cancelled without one.
+    void clickAnswering(const char* control, const std::optional<std::string>& path);
+    // The names of the controls given that are enabled.
+    std::vector<std::string> enabledOf(std::initializer_list<const char*> controls);
+    // A file of the user's, outside the program folder; its path.
+    std::string userFile(std::string_view name, std::string_view bytes = {});
     // The program folder as the program writes it: with a trailing separator.
     std::string programFolder() const { return program.withSlash(); }
+    // Where the program keeps "dane.dat", with a trailing separator.
+    std::string stateFolder() const { return home.withSlash() + ".local/state/veldo-tintabel/"; }
 
     TempFolder home;
     TempFolder program;
+    TempFolder user;
     Environment environment;
     FaultyFileSystem files;
     MemoryRegistry registry;

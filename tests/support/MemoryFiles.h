@@ -24,6 +24,8 @@ public:
     bool deleteFile(std::string_view) override { return false; }
     bool setNormalAttributes(std::string_view) override { return false; }
     bool makeFolderTree(std::string_view) override { return false; }
+    void makeFolderTreeOrThrow(std::string_view) override { }
+    std::string makePrivateFolder(std::string_view, std::string_view) override { return {}; }
     bool removeFolder(std::string_view) override { return false; }
     bool deleteTree(std::string_view, std::string_view) override { return false; }
     std::string readFile(std::string_view path) override

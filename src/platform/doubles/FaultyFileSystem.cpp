@@ -1,9 +1,11 @@
 #include "platform/doubles/FaultyFileSystem.h"
 
+#include "platform/AtomicWrite.h"
 #include "platform/Errors.h"
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace tintabel {
 
@@ -39,16 +41,34 @@ bool FaultyFileSystem::refused(const std::vector<fs::path>& folders, std::string
         [path = normalised(path)](const fs::path& folder) { return within(path, folder); });
 }
 
+void FaultyFileSystem::failWrites(std::string_view path, int errorNumber)
+{
+    m_failedWrites.emplace_back(normalised(path), errorNumber);
+}
+
+int FaultyFileSystem::writeError(std::string_view path) const
+{
+    if (refused(m_refusedWrites, path))
+        return EACCES;
+    const fs::path local = normalised(path);
+    for (const auto& [folder, error] : m_failedWrites) {
+        if (within(local, folder))
+            return error;
+    }
+    return 0;
+}
+
 bool FaultyFileSystem::copyFile(std::string_view from, std::string_view to)
 {
-    return !refused(m_refusedReads, from) && !refused(m_refusedWrites, to)
+    return !refused(m_refusedReads, from) && writeError(to) == 0
         && LocalFileSystem::copyFile(from, to);
 }
 
 void FaultyFileSystem::copyFileOrThrow(std::string_view from, std::string_view to)
 {
-    if (refused(m_refusedReads, from) || refused(m_refusedWrites, to))
-        throw InOutError(copyFailureText(to, accessDenied));
+    const int error = refused(m_refusedReads, from) ? EACCES : writeError(to);
+    if (error != 0)
+        throw InOutError(copyFailureText(to, ioReason(error)));
     LocalFileSystem::copyFileOrThrow(from, to);
 }
 
@@ -94,8 +114,8 @@ std::string FaultyFileSystem::readFile(std::string_view path)
 void FaultyFileSystem::writeFileAtomically(
     std::string_view path, std::string_view bytes, WriteDurability durability)
 {
-    if (refused(m_refusedWrites, path))
-        throw InOutError(accessDenied);
+    if (const int error = writeError(path))
+        throw InOutError(copyFailureText(path, ioReason(error)));
     LocalFileSystem::writeFileAtomically(path, bytes, durability);
 }
 

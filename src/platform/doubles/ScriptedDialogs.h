@@ -28,9 +28,11 @@ public:
         return answer(Kind::Save, request);
     }
     std::optional<std::string> chooseFolder() override { return answer(Kind::Folder, {}); }
+    std::size_t chosenFilter() const override { return m_chosenFilter; }
 
     void queueAnswer(std::string path) { m_answers.emplace_back(std::move(path)); }
     void queueCancel() { m_answers.emplace_back(std::nullopt); }
+    void chooseFilter(std::size_t filter) { m_chosenFilter = filter; }
     const std::vector<Asked>& asked() const { return m_asked; }
 
 private:
@@ -46,6 +48,7 @@ private:
 
     std::deque<std::optional<std::string>> m_answers;
     std::vector<Asked> m_asked;
+    std::size_t m_chosenFilter = 0;
 };
 
 } // namespace tintabel

@@ -27,7 +27,9 @@ public:
     {
     }
 
-    std::uint32_t download(std::string_view url, std::string_view destination) override
+    using Downloader::download;
+    std::uint32_t download(
+        std::string_view url, std::string_view destination, std::stop_token) override
     {
         m_requested.push_back({std::string(url), std::string(destination)});
         if (m_results.empty())
