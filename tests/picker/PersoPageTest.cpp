@@ -230,6 +230,7 @@ TEST_F(PersoPage, DeleteEmptiesTheSelectedCustomCellOnly)
     expectEmpty(kGeneral);
     EXPECT_EQ(pixel(kGeneral, 0, 0), buttonFace());
 
+    clickCell(4); // a fixed cell
     QTest::keyClick(&form(), Qt::Key_Delete);
     EXPECT_EQ(perso().fillColour(4), kRed);
 
