@@ -6,36 +6,27 @@ namespace {
 
 using ColorPickerDialogTest = PickerFixture;
 
-TEST_F(ColorPickerDialogTest, OpensOnTheWheelWithBlackConfirmed)
+TEST_F(ColorPickerDialogTest, OpensOnTheWheelWithBlackConfirmedAndOkTakesThePageColour)
 {
-    EXPECT_TRUE(form().TBPsp->isVisible());
-    EXPECT_TRUE(form().TBPsp->isChecked());
+    EXPECT_TRUE(form().TBPsp->isVisible() && form().TBPsp->isChecked());
     for (QToolButton* hidden :
         {form().TBAdobe, form().TBAdobe2, form().TBPerso, form().TBuPerso, form().TBInfo})
         EXPECT_FALSE(hidden->isVisible());
-    EXPECT_EQ(page().EHexaPSP->text(), "$000000");
-    EXPECT_EQ(page().EHTMLPSP->text(), "#000000");
-    EXPECT_EQ(dialog.Color(), 0u);
-    EXPECT_EQ(form().confirmedColour(), 0u);
-}
+    EXPECT_EQ(wheelFields(), "0 0 0 0 0 0 $000000 #000000");
 
-TEST_F(ColorPickerDialogTest, OkTakesThePageColour)
-{
     dialog.SetColor(0x563412);
     whileOpen = [this] { clickOk(); };
     EXPECT_TRUE(dialog.Execute());
     EXPECT_EQ(dialog.Color(), 0x563412u);
-    EXPECT_EQ(form().confirmedColour(), 0x563412u);
 
     whileOpen = [this] {
         click(xo + 149, 97); // the last column of the square that takes a press
         clickOk();
     };
     EXPECT_TRUE(dialog.Execute());
-    const TCouleur& picked = page().pageColour();
-    EXPECT_EQ(dialog.Color(), picked.Color());
-    EXPECT_EQ(picked.TSLPSP(), (TslBytes {149, 253, 128}));
-    EXPECT_EQ(page().oldColour(), picked.Color());
+    EXPECT_EQ(page().pageColour().TSLPSP(), (TslBytes {149, 253, 128}));
+    EXPECT_EQ(dialog.Color(), page().pageColour().Color());
+    EXPECT_EQ(page().oldColour(), dialog.Color());
 }
 
 TEST_F(ColorPickerDialogTest, CancelAndClosingLeaveTheColour)
@@ -43,7 +34,7 @@ TEST_F(ColorPickerDialogTest, CancelAndClosingLeaveTheColour)
     dialog.SetColor(0x563412);
     whileOpen = [this] {
         click(xo + 60, 60);
-        clickCancel();
+        QTest::mouseClick(form().SpeedButton2, Qt::LeftButton);
     };
     EXPECT_FALSE(dialog.Execute());
     EXPECT_EQ(dialog.Color(), 0x563412u);
@@ -57,30 +48,29 @@ TEST_F(ColorPickerDialogTest, CancelAndClosingLeaveTheColour)
 
 TEST_F(ColorPickerDialogTest, OldBoxRestoresTheColourConfirmedLast)
 {
+    const auto clickBox = [this](int y) {
+        QTest::mouseClick(page().ImgCoulPSP, Qt::LeftButton, {}, QPoint(45, y));
+    };
     dialog.SetColor(0x563412);
-    QTest::mouseClick(page().ImgCoulPSP, Qt::LeftButton, {}, QPoint(45, 45)); // the New box
-    EXPECT_EQ(pageRvb(), (RvbBytes {18, 52, 86}));
+    clickBox(45); // the New box
+    EXPECT_EQ(rvb(), (RvbBytes {18, 52, 86}));
     const QImage preview = page().ImgCoulPSP->picture();
     EXPECT_EQ(preview.pixel(45, 45), qRgb(18, 52, 86));
     EXPECT_EQ(preview.pixel(21, 20), qRgb(0, 0, 0));
     EXPECT_EQ(preview.pixel(45, 120), qRgb(0, 0, 0));
-    EXPECT_EQ(preview.pixel(5, 90), page().palette().color(QPalette::Button).rgb());
-    // Black before any confirmation.
-    clickOldBox();
-    EXPECT_EQ(pageRvb(), (RvbBytes {0, 0, 0}));
+    EXPECT_EQ(preview.pixel(5, 90), buttonFace());
+    clickBox(120); // black before any confirmation
+    EXPECT_EQ(rvb(), (RvbBytes {0, 0, 0}));
 
-    dialog.SetColor(0x563412);
     whileOpen = [this] {
         click(xo + 100, 70);
         clickOk();
     };
     ASSERT_TRUE(dialog.Execute());
     const std::uint32_t confirmed = dialog.Color();
-    ASSERT_NE(confirmed, 0x563412u);
     dialog.SetColor(0x00FF00);
-    whileOpen = [this] {
-        EXPECT_EQ(pageRvb(), (RvbBytes {0, 255, 0}));
-        clickOldBox();
+    whileOpen = [&] {
+        clickBox(120);
         clickOk();
     };
     EXPECT_TRUE(dialog.Execute());
@@ -90,35 +80,28 @@ TEST_F(ColorPickerDialogTest, OldBoxRestoresTheColourConfirmedLast)
 TEST_F(ColorPickerDialogTest, PageButtonsHandTheColourFromPageToPage)
 {
     TFrameAdobe& adobe = *form().FrameAdobe1;
-    const auto typeRvb = [&](const char* red, const char* green, const char* blue) {
-        typeInto(*adobe.SpRAdobe, red);
-        typeInto(*adobe.SpVAdobe, green);
-        typeInto(*adobe.SpBAdobe, blue);
-    };
-    EXPECT_FALSE(adobe.isVisible());
     form().TBAdobe->show();
     dialog.SetColor(0x563412);
     whileOpen = [&] {
         click(xo + 60, 60);
         const std::uint32_t picked = page().pageColour().Color();
         QTest::mouseClick(form().TBAdobe, Qt::LeftButton);
-        EXPECT_TRUE(adobe.isVisible());
-        EXPECT_FALSE(page().isVisible());
+        EXPECT_TRUE(adobe.isVisible() && !page().isVisible());
         EXPECT_EQ(adobe.pageColour().Color(), picked);
 
-        typeRvb("1", "2", "3");
+        typeInto(*adobe.SpRAdobe, "1");
         QTest::mouseClick(form().TBPsp, Qt::LeftButton);
         EXPECT_TRUE(page().isVisible());
-        EXPECT_EQ(pageRvb(), (RvbBytes {1, 2, 3}));
-        EXPECT_EQ(page().SPBPSP->fieldText(), "3");
+        EXPECT_EQ(page().pageColour().Color(), (picked & 0xFFFF00) | 1);
+        EXPECT_EQ(wheelFields().left(2), "1 ");
 
         QTest::mouseClick(form().TBAdobe, Qt::LeftButton);
-        typeRvb("4", "5", "6");
+        typeInto(*adobe.SpBAdobe, "6");
         clickOk();
     };
     EXPECT_TRUE(dialog.Execute());
-    EXPECT_EQ(dialog.Color(), 0x060504u);
-    form().TBPsp->click();
+    EXPECT_EQ(dialog.Color(), adobe.pageColour().Color());
+    EXPECT_EQ(dialog.Color() >> 16, 6u);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+#include <numeric>
 #include <optional>
 
 namespace tintabel::testing {
@@ -22,22 +23,19 @@ using Group = TFramePerso::Group;
 constexpr std::string_view kKey = "\\Software\\Quornel\\Chromelle";
 constexpr RegistryRoot kRoot = RegistryRoot::CurrentUser;
 constexpr std::uint32_t kRed = 0x0000FF;
+// The first cells of the general and the program's own groups; the fixed ones come first.
+const int kGeneral = TFramePerso::cellIndex(Group::General, 0);
+const int kApplication = TFramePerso::cellIndex(Group::Application, 0);
 
-// The cells as the registry stores them: four bytes each, low byte first, -1 for an empty one.
-Bytes stored(std::initializer_list<std::int32_t> cells)
+// Cells as the registry stores them: four bytes each, low byte first, padded with empty (-1)
+// cells to `size` bytes, a whole group by default.
+Bytes cells(const std::vector<std::int32_t>& values, std::size_t size = 192)
 {
     Bytes bytes;
-    for (const std::int32_t cell : cells)
+    for (const std::int32_t cell : values)
         for (int shift = 0; shift < 32; shift += 8)
             bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(cell) >> shift));
-    return bytes;
-}
-
-// A group of 48 cells, its first ones given.
-Bytes group(std::initializer_list<std::int32_t> first = {})
-{
-    Bytes bytes = stored(first);
-    bytes.resize(192, 0xFF);
+    bytes.resize(std::max(size, bytes.size()), 0xFF);
     return bytes;
 }
 
@@ -59,9 +57,6 @@ protected:
 
     TColorForm& form() { return dialog->form(); }
     TFramePerso& perso() { return *form().FramePerso; }
-    static int general(int i) { return TFramePerso::cellIndex(Group::General, i); }
-    static int application(int i) { return TFramePerso::cellIndex(Group::Application, i); }
-    static int fixed(int i) { return TFramePerso::cellIndex(Group::Fixed, i); }
 
     void store(std::string_view name, Bytes bytes)
     {
@@ -79,27 +74,21 @@ protected:
     }
     QRgb pixel(int cell, int x, int y) { return perso().Image(cell).picture().pixel(x, y); }
     QRgb buttonFace() { return perso().palette().color(QPalette::Button).rgb(); }
-    void expectEmpty(int cell)
+    // Empty cells are white, take no click and are stored as -1.
+    void expectEmpty(int cell, int count = 1)
     {
-        SCOPED_TRACE(cell);
-        EXPECT_EQ(perso().cellValue(cell), -1);
-        EXPECT_FALSE(perso().cellEnabled(cell));
-        EXPECT_FALSE(perso().Image(cell).isEnabled());
-        EXPECT_EQ(pixel(cell, 10, 9), qRgb(255, 255, 255));
-    }
-    void expectEmptyGroups()
-    {
-        for (int i = 0; i < TFramePerso::kCellsPerGroup; ++i) {
-            expectEmpty(general(i));
-            expectEmpty(application(i));
-        }
+        for (int i = cell; i < cell + count; ++i)
+            EXPECT_EQ(
+                std::tuple(perso().cellValue(i), perso().Image(i).isEnabled(), pixel(i, 10, 9)),
+                std::tuple(-1, false, qRgb(255, 255, 255)))
+                << i;
     }
     void expectUsed(int cell, std::uint32_t colour)
     {
-        SCOPED_TRACE(cell);
-        EXPECT_EQ(perso().cellValue(cell), static_cast<std::int32_t>(colour));
-        EXPECT_TRUE(perso().Image(cell).isEnabled());
-        EXPECT_EQ(perso().fillColour(cell), colour);
+        EXPECT_EQ(std::tuple(perso().cellValue(cell), perso().Image(cell).isEnabled(),
+                      perso().fillColour(cell)),
+            std::tuple(static_cast<std::int32_t>(colour), true, colour))
+            << cell;
     }
 
     ScriptedMessageBoxes messages;
@@ -107,70 +96,56 @@ protected:
     std::optional<ColorPickerDialog> dialog;
 };
 
-TEST_F(PersoPage, StoredValuesFillTheirCellsAndExitWritesBothGroupsWhole)
+TEST_F(PersoPage, StoredValuesFillTheirCellsAndExitWritesBothGroupsWholeOnceAndQuietly)
 {
-    // First run: empty groups, created at exit.
-    makeDialog();
-    expectEmptyGroups();
-    EXPECT_EQ(perso().fillColour(fixed(4)), kRed);
-    EXPECT_EQ(perso().fillColour(fixed(36)), perso().fillColour(fixed(37)));
-    EXPECT_EQ(perso().fillColour(fixed(47)), 0xFF80FFu);
+    // First run: empty groups, created at exit, here the owner window's going first.
+    auto* owner = new QWidget;
+    makeDialog(owner);
+    expectEmpty(kGeneral, 2 * TFramePerso::kCellsPerGroup);
     EXPECT_FALSE(registry.keyExists(kRoot, kKey));
+    delete owner;
+    EXPECT_EQ(read("Gen"), cells({}));
+    EXPECT_EQ(read("tintabel"), cells({}));
     exitProgram();
-    EXPECT_EQ(read("Gen"), group());
-    EXPECT_EQ(read("tintabel"), group());
     EXPECT_EQ(registry.writeCount(), 2);
 
     // Short values fill the whole entries they cover.
-    store("Gen", stored({255, -1}));
-    Bytes partly = stored({0x563412});
+    store("Gen", cells({255, -1}, 0));
+    Bytes partly = cells({0x563412}, 0);
     partly.insert(partly.end(), {0xAB, 0xCD});
     store("tintabel", partly);
     makeDialog();
-    expectUsed(general(0), kRed);
-    EXPECT_EQ(pixel(general(0), 10, 9), qRgb(255, 0, 0));
-    for (int i = 1; i < TFramePerso::kCellsPerGroup; ++i)
-        expectEmpty(general(i));
-    expectUsed(application(0), 0x563412);
-    expectEmpty(application(1));
+    expectUsed(kGeneral, kRed);
+    expectEmpty(kGeneral + 1, TFramePerso::kCellsPerGroup - 1);
+    expectUsed(kApplication, 0x563412);
+    expectEmpty(kApplication + 1);
     exitProgram();
-    EXPECT_EQ(read("Gen"), group({255}));
+    EXPECT_EQ(read("Gen"), cells({255}));
     EXPECT_EQ(read("tintabel")->size(), 192u);
 
     // Spoilt values leave their group empty and are replaced.
     registry.storeDword(kRoot, kKey, "Gen", 255);
     store("tintabel", Bytes(196, 0));
     makeDialog();
-    expectEmptyGroups();
+    expectEmpty(kGeneral, 2 * TFramePerso::kCellsPerGroup);
     exitProgram();
-    EXPECT_EQ(read("Gen"), group());
-    EXPECT_EQ(read("tintabel"), group());
-}
-
-TEST_F(PersoPage, ExitWritesOnceAndQuietly)
-{
-    // The owner window going first.
-    auto* owner = new QWidget;
-    makeDialog(owner);
-    delete owner;
-    EXPECT_EQ(read("Gen"), group());
-    exitProgram();
-    EXPECT_EQ(registry.writeCount(), 2);
+    EXPECT_EQ(read("Gen"), cells({}));
+    EXPECT_EQ(read("tintabel"), cells({}));
 
     // A refused write saves nothing and says nothing.
-    store("Gen", stored({255}));
     registry.failWrites("Access denied");
     makeDialog();
     exitProgram();
-    EXPECT_EQ(registry.writeCount(), 2);
+    EXPECT_EQ(registry.writeCount(), 6);
     EXPECT_TRUE(messages.shown().empty());
 }
 
-// A sunken frame around the colour, the outer line black only on the selected cell.
-TEST_F(PersoPage, CellsArePaintedAsSunkenFrames)
+// A sunken frame around the colour, the outer line black only on the selected cell; a click takes
+// the cell's colour.
+TEST_F(PersoPage, CellsArePaintedAsSunkenFramesAndAClickTakesTheirColour)
 {
     makeDialog();
-    const int cell = fixed(4);
+    const int cell = 4;
     const auto expectFrame = [&](QRgb outer) {
         const std::pair<std::vector<QPoint>, QRgb> rings[] = {
             {{{0, 0}, {21, 0}, {0, 18}, {21, 18}}, outer},
@@ -180,67 +155,50 @@ TEST_F(PersoPage, CellsArePaintedAsSunkenFrames)
             {{{19, 2}, {2, 16}, {19, 16}}, qRgb(212, 208, 200)},
             {{{3, 3}, {18, 15}}, qRgb(255, 0, 0)},
         };
-        for (const auto& [points, colour] : rings) {
+        for (const auto& [points, colour] : rings)
             for (const QPoint point : points)
                 EXPECT_EQ(pixel(cell, point.x(), point.y()), colour)
                     << point.x() << "," << point.y();
-        }
     };
     expectFrame(buttonFace());
     clickCell(cell);
-    EXPECT_EQ(perso().selectedCell(), cell);
-    expectFrame(qRgb(0, 0, 0));
-    clickCell(fixed(5));
-    expectFrame(buttonFace());
-}
-
-TEST_F(PersoPage, ClickTakesTheCellsColourAndEmptyCellsTakeNoClick)
-{
-    makeDialog();
-    dialog->SetColor(0x563412);
-    clickCell(general(0));
-    EXPECT_EQ(perso().selectedCell(), std::nullopt);
-    EXPECT_EQ(perso().pageColour().Color(), 0x563412u);
-    clickCell(fixed(4));
     EXPECT_EQ(perso().pageColour().RVB(), (RvbBytes {255, 0, 0}));
+    expectFrame(qRgb(0, 0, 0));
+    clickCell(5);
+    expectFrame(buttonFace());
     // Leaving the page hands its colour to the form.
     QTest::mouseClick(form().SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(form().Couleur().Color(), kRed);
+    EXPECT_EQ(form().Couleur().Color(), 0x8080FFu);
 }
 
 TEST_F(PersoPage, AddsGoToTheFirstEmptyCellAndTheButtonRepeatsTheLast)
 {
-    store("Gen", stored({255, -1, 0xFF00}));
+    store("Gen", cells({255, -1, 0xFF00}, 0));
     makeDialog();
     form().TBuPerso->show();
     dialog->SetColor(0x563412);
     QTest::mouseClick(form().TBuPerso, Qt::LeftButton, {}, QPoint(10, 10));
-    expectUsed(application(0), 0x563412);
-    EXPECT_EQ(perso().selectedCell(), application(0));
+    expectUsed(kApplication, 0x563412);
 
     form().Ajoutgnral1->trigger();
-    expectUsed(general(1), 0x563412);
-    EXPECT_EQ(perso().selectedCell(), general(1));
-    EXPECT_EQ(pixel(general(1), 0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(pixel(application(0), 0, 0), buttonFace());
+    expectUsed(kGeneral + 1, 0x563412);
+    EXPECT_EQ(pixel(kGeneral + 1, 0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(pixel(kApplication, 0, 0), buttonFace());
     QTest::mouseClick(form().TBuPerso, Qt::LeftButton, {}, QPoint(10, 10));
-    expectUsed(general(3), 0x563412);
+    expectUsed(kGeneral + 3, 0x563412);
     form().Ajoutspcifique1->trigger();
-    expectUsed(application(1), 0x563412);
+    expectUsed(kApplication + 1, 0x563412);
     EXPECT_TRUE(messages.shown().empty());
 
     exitProgram();
-    EXPECT_EQ(read("Gen"), group({255, 0x563412, 0xFF00, 0x563412}));
+    EXPECT_EQ(read("Gen"), cells({255, 0x563412, 0xFF00, 0x563412}));
 }
 
 TEST_F(PersoPage, FullGroupAsksBeforeTheColourTakesTheFirstCell)
 {
-    Bytes full;
-    for (std::int32_t i = 1; i <= 48; ++i) {
-        const Bytes cell = stored({i});
-        full.insert(full.end(), cell.begin(), cell.end());
-    }
-    store("Gen", full);
+    std::vector<std::int32_t> full(TFramePerso::kCellsPerGroup);
+    std::iota(full.begin(), full.end(), 1);
+    store("Gen", cells(full));
     makeDialog();
     dialog->SetColor(0x563412);
 
@@ -253,41 +211,37 @@ TEST_F(PersoPage, FullGroupAsksBeforeTheColourTakesTheFirstCell)
         "Il n'y a plus de place, Voulez-vous que la couleur prenne la première position dans la "
         "grille ?\r Pour effacer le contenu d'une case placez-vous dessus et appuyer sur la "
         "touche Supprimer.");
-    expectUsed(general(0), 1);
+    expectUsed(kGeneral, 1);
     EXPECT_EQ(perso().selectedCell(), std::nullopt);
 
     messages.queueAnswer(true);
     form().Ajoutgnral1->trigger();
-    EXPECT_EQ(messages.shown().size(), 2u);
-    expectUsed(general(0), 0x563412);
-    expectUsed(general(1), 2);
-    EXPECT_EQ(perso().selectedCell(), general(0));
+    expectUsed(kGeneral, 0x563412);
+    expectUsed(kGeneral + 1, 2);
+    EXPECT_EQ(perso().selectedCell(), kGeneral);
 }
 
 TEST_F(PersoPage, DeleteEmptiesTheSelectedCustomCellOnly)
 {
-    store("Gen", stored({255, 0xFF00}));
+    store("Gen", cells({255, 0xFF00}, 0));
     makeDialog();
-    clickCell(general(0));
+    clickCell(kGeneral);
     QTest::keyClick(&form(), Qt::Key_Delete);
-    expectEmpty(general(0));
-    EXPECT_EQ(perso().fillColour(general(0)), 0xFFFFFFu);
-    EXPECT_EQ(pixel(general(0), 0, 0), buttonFace());
-    EXPECT_EQ(perso().selectedCell(), std::nullopt);
+    expectEmpty(kGeneral);
+    EXPECT_EQ(pixel(kGeneral, 0, 0), buttonFace());
 
-    clickCell(fixed(4));
+    clickCell(4); // a fixed cell
     QTest::keyClick(&form(), Qt::Key_Delete);
-    EXPECT_EQ(perso().fillColour(fixed(4)), kRed);
-    EXPECT_EQ(perso().selectedCell(), fixed(4));
+    EXPECT_EQ(perso().fillColour(4), kRed);
 
     // Only while the page is shown.
-    clickCell(general(1));
+    clickCell(kGeneral + 1);
     QTest::mouseClick(form().TBPsp, Qt::LeftButton);
     QTest::keyClick(&form(), Qt::Key_Delete);
-    expectUsed(general(1), 0xFF00);
+    expectUsed(kGeneral + 1, 0xFF00);
 
     exitProgram();
-    EXPECT_EQ(read("Gen"), group({-1, 0xFF00}));
+    EXPECT_EQ(read("Gen"), cells({-1, 0xFF00}));
 }
 
 } // namespace

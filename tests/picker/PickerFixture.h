@@ -1,13 +1,13 @@
 #pragma once
 
 #include "picker/ColorPickerDialog.h"
+#include "picker/PictureBox.h"
 #include "picker/SpinField.h"
 #include "picker/UColorForm.h"
 #include "picker/UPSPFrame.h"
 #include "platform/doubles/MemoryRegistry.h"
 #include "platform/doubles/ScriptedMessageBoxes.h"
 
-#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -42,37 +42,50 @@ protected:
 
     TColorForm& form() { return dialog.form(); }
     TFramePSP& page() { return *form().FramePSP; }
-    RvbBytes pageRvb() { return page().pageColour().RVB(); }
+    RvbBytes rvb() { return shown->pageColour().RVB(); }
     TslBytes pageTsl() { return page().pageColour().TSLPSP(); }
-    QImage wheelPicture() { return page().CerclePSP->picture().copy(); }
+    QImage picture() { return surface->picture().copy(); }
+    QRgb buttonFace() { return form().palette().color(QPalette::Button).rgb(); }
+    static QString texts(std::initializer_list<SpinField*> fields)
+    {
+        QStringList texts;
+        for (SpinField* field : fields)
+            texts << field->fieldText();
+        return texts.join(' ');
+    }
+    // The wheel's fields: red, green, blue, hue, saturation, lightness and both hex texts.
+    QString wheelFields()
+    {
+        TFramePSP& p = page();
+        return texts({p.SPRPSP, p.SPVPSP, p.SPBPSP, p.SPTPSP, p.SPSPSP, p.SPLPSP}) + ' '
+            + p.EHexaPSP->text() + ' ' + p.EHTMLPSP->text();
+    }
 
-    void press(Qt::MouseButton button, int x, int y)
-    {
-        QTest::mousePress(page().CerclePSP, button, {}, QPoint(x, y));
-    }
-    void moveTo(int x, int y) { QTest::mouseMove(page().CerclePSP, QPoint(x, y)); }
-    void release(Qt::MouseButton button, int x, int y)
-    {
-        QTest::mouseRelease(page().CerclePSP, button, {}, QPoint(x, y));
-    }
-    void click(int x, int y)
-    {
-        press(Qt::LeftButton, x, y);
-        release(Qt::LeftButton, x, y);
-    }
     // Pages other than the wheel are reached through their hidden page buttons.
-    void showPage(QToolButton* button)
+    void showPage(QToolButton* button, const ColourPage& page, PictureBox* picture)
     {
         button->show();
         QTest::mouseClick(button, Qt::LeftButton);
+        shown = &page;
+        surface = picture;
+        dialog.SetColor(0x563412);
+    }
+    // Mouse actions on the shown page's picture.
+    void press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(surface, button, {}, QPoint(x, y));
+    }
+    void moveTo(int x, int y) { QTest::mouseMove(surface, QPoint(x, y)); }
+    void release(int x, int y, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseRelease(surface, button, {}, QPoint(x, y));
+    }
+    void click(int x, int y)
+    {
+        press(x, y);
+        release(x, y);
     }
     void clickOk() { QTest::mouseClick(form().SpeedButton1, Qt::LeftButton); }
-    void clickCancel() { QTest::mouseClick(form().SpeedButton2, Qt::LeftButton); }
-    void clickOldBox()
-    {
-        QTest::mouseClick(page().ImgCoulPSP, Qt::LeftButton, {}, QPoint(45, 120));
-    }
-
     void typeInto(SpinField& field, const QString& text)
     {
         field.clear();
@@ -83,6 +96,8 @@ protected:
     MemoryRegistry registry;
     std::function<void()> whileOpen;
     ColorPickerDialog dialog;
+    const ColourPage* shown = &page();
+    PictureBox* surface = page().CerclePSP;
 };
 
 } // namespace tintabel::testing
