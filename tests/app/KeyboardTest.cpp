@@ -1,6 +1,6 @@
-#include "UserFolderFixture.h"
 #include "app/ImageControl.h"
 #include "app/ListBox.h"
+#include "support/UserFolderFixture.h"
 
 #include <QApplication>
 #include <QGroupBox>
