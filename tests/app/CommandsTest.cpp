@@ -201,7 +201,7 @@ TEST_F(CommandsTest, WrongArgumentsAndUnreadableSchemesEndWithTwoAndChangeNothin
         EXPECT_EQ(result.out, "");
     }
     EXPECT_EQ(folder.read("loose.xml"), skinDocument());
-    EXPECT_FALSE(fs::exists(folder / "out.gpl"));
+    EXPECT_FALSE(fs::exists(folder / "out.xml"));
 }
 
 TEST_F(CommandsTest, ConversionsGoRoundWithoutLosingAColour)
