@@ -97,11 +97,10 @@ TEST_F(UpdateCheckTest, TheWindowShowsBeforeTheAnswerWhichOnlyAnOpenWindowReads)
         server.answerHeld({200, updateIni("3")});
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form.updateCheck().running(); }));
         EXPECT_EQ(home.read(cached), updateIni(closed ? "2" : "3"));
-        EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->text()
-                == QStringLiteral(u"Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!"),
-            !closed);
-        EXPECT_EQ(named<StatusBar>(form, "StatusBar1")->cursor().shape() == Qt::PointingHandCursor,
-            !closed);
+        const StatusBar& bar = *named<StatusBar>(form, "StatusBar1");
+        EXPECT_EQ(
+            bar.text() == u"Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!", !closed);
+        EXPECT_EQ(bar.cursor().shape() == Qt::PointingHandCursor, !closed);
     }
 }
 
