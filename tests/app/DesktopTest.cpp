@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QStyle>
-#include <QTest>
 
 namespace tintabel::testing {
 namespace {

@@ -1,7 +1,6 @@
 #include "app/UpdateCheck.h"
 
 #include "app/ImageControl.h"
-#include "app/Languages.h"
 #include "app/StatusBar.h"
 #include "platform/CurlDownloader.h"
 #include "support/HttpTestServer.h"
