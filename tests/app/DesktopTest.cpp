@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QStyle>
-#include <QTest>
 
 namespace tintabel::testing {
 namespace {
@@ -30,8 +29,7 @@ TEST_F(MainWindowFixture, EveryTextContrastsWithWhatLiesBeneathItUnderADarkPalet
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(QPalette(Qt::white, QColor(53, 53, 53), Qt::gray, Qt::black, Qt::gray,
         Qt::white, Qt::white, QColor(35, 35, 35), QColor(53, 53, 53)));
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    showWindow();
     const QImage shown = form.grab().toImage();
     int labels = 0;
     for (QLabel* label : form.findChildren<QLabel*>()) {

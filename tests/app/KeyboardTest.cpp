@@ -14,17 +14,7 @@
 namespace tintabel::testing {
 namespace {
 
-class KeyboardTest : public UserFolderFixture {
-protected:
-    TForm1& startActive()
-    {
-        TForm1& form = start();
-        showWindow();
-        QApplication::setActiveWindow(&form);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-        return form;
-    }
-};
+using KeyboardTest = UserFolderFixture;
 
 TEST_F(KeyboardTest, KeysChooseLinesOfBothListsAsClicksDoOncePerChange)
 {
@@ -52,7 +42,8 @@ TEST_F(KeyboardTest, KeysChooseLinesOfBothListsAsClicksDoOncePerChange)
 
 TEST_F(KeyboardTest, TheFlagsAndShortcutsActOnlyWhileEnabled)
 {
-    TForm1& form = startActive();
+    TForm1& form = start();
+    showWindow();
     for (const auto& [flag, key, caption] : {std::tuple {"polimg", Qt::Key_Space, "Opcje"},
              {"engimg", Qt::Key_Return, "Options"}, {"polimg", Qt::Key_Enter, "Opcje"}}) {
         named<ImageControl>(form, flag)->setFocus(Qt::TabFocusReason);
@@ -75,7 +66,8 @@ TEST_F(KeyboardTest, TheFlagsAndShortcutsActOnlyWhileEnabled)
 
 TEST_F(KeyboardTest, TabReachesEveryEnabledControlOnceAGroupAtATime)
 {
-    TForm1& form = startActive();
+    TForm1& form = start();
+    showWindow();
     std::set<QWidget*> enabled;
     for (QWidget* control : form.findChildren<QWidget*>())
         if (control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus))

@@ -45,6 +45,7 @@ TEST_F(ReadabilityWindowTest, FiguresFollowAKeystrokeADragAndANewBackground)
     QPainter(&halves).fillRect(0, 0, 150, 160, QColor(kWhite));
 
     PreviewSample* low = form.preview().sample(0);
+    auto* background = named<ImageControl>(form, "Image1");
     const struct {
         const char* step;
         std::function<void()> action;
@@ -54,16 +55,9 @@ TEST_F(ReadabilityWindowTest, FiguresFollowAKeystrokeADragAndANewBackground)
             "21.00", "pass"},
         {"keystroke in re", [&] { retype(named<QLineEdit>(form, "re"), "255"); }, "4.00",
             "large only"},
-        {"sample dragged onto the black",
-            [&] {
-                drag(low, {{62, 3}});
-            },
-            "5.25", "pass"},
-        {"background dragged under it",
-            [&] {
-                drag(named<ImageControl>(form, "Image1"), {{82, 3}});
-            },
-            "4.00", "large only"},
+        {"sample dragged onto the black", [&] { drag(low, {QPoint(62, 3)}); }, "5.25", "pass"},
+        {"background dragged under it", [&] { drag(background, {QPoint(82, 3)}); }, "4.00",
+            "large only"},
         {"a background the sample lies off",
             [&] {
                 clickAnswering("JvXPButton2", pictureFile("s.png", filled({20, 20}, kBlack)));

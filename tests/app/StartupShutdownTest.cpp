@@ -121,8 +121,7 @@ TEST(StatusBarHints, SplitAtTheFirstBar)
 TEST_F(MainWindowFixture, APressOfAnyButtonOnTheFreeAreaTheLogoAndTwoGroupsMovesTheWindow)
 {
     TForm1& form = start();
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    showWindow();
     const std::tuple<const char*, Qt::MouseButton, QPoint, int> presses[] = {
         {"Form1", Qt::LeftButton, {1, 1}, 1},
         {"logoimg", Qt::LeftButton, {}, 1}, // a null point: the centre

@@ -84,7 +84,6 @@ TEST_F(PreviewTest, SamplesAreMadeByTheirFirstRenderBesideTheirSlotsRows)
         EXPECT_EQ(sample->cursor().shape(), Qt::DragMoveCursor);
     }
     EXPECT_TRUE(form.preview().samplesMade());
-    EXPECT_EQ(form.findChild<PreviewSample*>("salea"), form.preview().sample(6));
 }
 
 // Over the grained default background and over a flat one, each pixel by the skin's rule with

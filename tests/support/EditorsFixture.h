@@ -99,10 +99,10 @@ protected:
     // The editors' texts: re, ge, be, hex, alp.
     std::array<QString, 5> texts()
     {
-        TForm1& form = window();
-        return {named<QLineEdit>(form, "re")->text(), named<QLineEdit>(form, "ge")->text(),
-            named<QLineEdit>(form, "be")->text(), named<QLineEdit>(form, "hex")->text(),
-            named<QLineEdit>(form, "alp")->text()};
+        std::array<QString, 5> shown;
+        for (std::size_t i = 0; const char* name : {"re", "ge", "be", "hex", "alp"})
+            shown[i++] = named<QLineEdit>(window(), name)->text();
+        return shown;
     }
 
     std::string workingFile() const { return readBytes(stateFolder() + "dane.dat"); }

@@ -34,26 +34,11 @@ MainWindowFixture::MainWindowFixture()
     , files(environment)
     , downloader(files)
     , pictures(files)
-    , services {
-          .files = files,
-          .registry = registry,
-          .dialogs = dialogs,
-          .messages = messages,
-          .shell = shell,
-          .downloader = downloader,
-          .pictures = pictures,
-          .environment = environment,
-          .programFile = (program / "tintabel").string(),
-          .processEvents = [] {},
-      }
+    , services {files, registry, dialogs, messages, shell, downloader, pictures, environment,
+          (program / "tintabel").string()}
 {
     std::filesystem::copy(std::filesystem::path(TINTABEL_RESOURCES_DIR) / "program", program.path(),
         std::filesystem::copy_options::recursive);
-}
-
-MainWindowFixture::~MainWindowFixture()
-{
-    m_window.reset();
 }
 
 TForm1& MainWindowFixture::start()
@@ -107,24 +92,11 @@ std::string MainWindowFixture::pictureFile(std::string_view name, const QImage& 
     return path;
 }
 
-QImage MainWindowFixture::filled(QSize size, QRgb pixel)
-{
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(pixel);
-    return picture;
-}
-
 void MainWindowFixture::showWindow()
 {
     window().show();
     window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-}
-
-TForm1& MainWindowFixture::restart()
-{
-    close();
-    return start();
 }
 
 } // namespace tintabel::testing

@@ -36,30 +36,23 @@ template<class Control> Control* named(const QWidget& window, std::string_view n
 }
 
 // A main window as the program builds it, over doubles, in a temporary program folder that holds
-// the files shipped beside the program. Derive a test from it (TEST_F) or hold one:
-//
-//     TEST_F(MainWindowFixture, Something) {
-//         registry.writeString(RegistryRoot::LocalMachine, Languages::kKey, "lang", "Polish");
-//         TForm1& window = start();           // runs the start-up sequence
-//         QTest::mouseClick(named<QWidget>(window, "polimg"), Qt::LeftButton);
-//         EXPECT_EQ(named<QGroupBox>(window, "GroupBox2")->title(), "Opcje");
-//         restart();                          // the same folders and settings, a new window
-//     }
-//
-// The file system is the real one under the temporary folder; refuse writes or reads with
-// files.refuseWrites(path). Message boxes, dialogs, the shell and the downloader are scripted
-// and record what they were asked. Nothing is shown on screen unless a test calls show().
+// the files shipped beside the program. The file system is the real one (refuse writes or reads
+// with files.refuseWrites(path)); message boxes, dialogs, the shell and the downloader are scripted
+// and record what they were asked. Nothing is shown on screen unless a test calls showWindow().
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture();
-    ~MainWindowFixture() override;
 
     // Creates the main window; the start-up sequence runs in it.
     TForm1& start();
     // Closes the window as the user does (the temp folder goes) and destroys it.
     void close();
     // Closes the window and starts a new one over the same folders and settings.
-    TForm1& restart();
+    TForm1& restart()
+    {
+        close();
+        return start();
+    }
 
     TForm1& window() { return *m_window; }
     void click(const char* control);
@@ -71,7 +64,12 @@ protected:
     std::string userFile(std::string_view name, std::string_view bytes = {});
     // A picture saved as PNG among the user's files; its path.
     std::string pictureFile(std::string_view name, const QImage& picture);
-    static QImage filled(QSize size, QRgb pixel);
+    static QImage filled(QSize size, QRgb pixel)
+    {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(pixel);
+        return picture;
+    }
     // Shows the window and waits until it is on the screen and active.
     void showWindow();
     // The program folder as the program writes it: with a trailing separator.

@@ -50,19 +50,13 @@ std::vector<QString> UserFolderFixture::lines(const QListWidget& list)
     return result;
 }
 
-void UserFolderFixture::clickLine(QListWidget& list, int row)
-{
-    QListWidgetItem* item = list.item(row);
-    ASSERT_NE(item, nullptr);
-    list.scrollToItem(item);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
-}
-
 void UserFolderFixture::clickLine(QListWidget& list, const QString& text)
 {
     const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << text.toStdString();
-    clickLine(list, list.row(found.front()));
+    list.scrollToItem(found.front());
+    QTest::mouseClick(
+        list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
 }
 
 TForm1& UserFolderFixture::startInSkinMode()

@@ -25,7 +25,6 @@ protected:
         const std::filesystem::path& userFolder, const std::string& folder, std::string_view name);
     static std::vector<QString> lines(const QListWidget& list);
     // Clicks a line of a list as the user does; the window must be shown.
-    static void clickLine(QListWidget& list, int row);
     static void clickLine(QListWidget& list, const QString& text);
     // Starts the window, shows it and chooses loading from a skin.
     TForm1& startInSkinMode();
