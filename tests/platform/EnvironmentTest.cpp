@@ -21,31 +21,27 @@ Environment fromMap(const Variables& variables)
     });
 }
 
+// Home, the XDG folders, temporary, documents, prefix, user and update server, in that order.
+std::vector<std::string> fields(const Environment& e)
+{
+    return {e.home, e.configHome, e.dataHome, e.stateHome, e.cacheHome, e.tempFolder,
+        e.documentsFolder, e.winePrefix, e.userName, e.updateServer};
+}
+
 TEST(Environment, VariablesWinOverTheUsualFoldersUnderHome)
 {
     Environment env = fromMap({{"HOME", "/home/bob"}, {"XDG_DATA_HOME", ""}, {"LOGNAME", "bob"}});
-    EXPECT_EQ(env.home, "/home/bob");
-    EXPECT_EQ(env.configHome, "/home/bob/.config");
-    EXPECT_EQ(env.dataHome, "/home/bob/.local/share");
-    EXPECT_EQ(env.stateHome, "/home/bob/.local/state");
-    EXPECT_EQ(env.cacheHome, "/home/bob/.cache");
-    EXPECT_EQ(env.tempFolder, "/tmp");
-    EXPECT_EQ(env.documentsFolder, "/home/bob/Documents");
-    EXPECT_EQ(env.winePrefix, "/home/bob/.wine");
-    EXPECT_EQ(env.userName, "bob");
-
+    EXPECT_EQ(fields(env),
+        (std::vector<std::string> {"/home/bob", "/home/bob/.config", "/home/bob/.local/share",
+            "/home/bob/.local/state", "/home/bob/.cache", "/tmp", "/home/bob/Documents",
+            "/home/bob/.wine", "bob", ""}));
     env = fromMap({{"HOME", "/home/bob"}, {"XDG_CONFIG_HOME", "/c"}, {"XDG_DATA_HOME", "/d"},
         {"XDG_DOCUMENTS_DIR", "/docs"}, {"WINEPREFIX", "/games/fm"}, {"USER", "robert"},
         {"LOGNAME", "bob"}, {"TINTABEL_UPDATE_URL", "http://u.example"}, {"XDG_CACHE_HOME", "/k"},
-        {"TMPDIR", "/t"}});
-    EXPECT_EQ(env.configHome, "/c");
-    EXPECT_EQ(env.dataHome, "/d");
-    EXPECT_EQ(env.cacheHome, "/k");
-    EXPECT_EQ(env.tempFolder, "/t");
-    EXPECT_EQ(env.documentsFolder, "/docs");
-    EXPECT_EQ(env.winePrefix, "/games/fm");
-    EXPECT_EQ(env.userName, "robert");
-    EXPECT_EQ(env.updateServer, "http://u.example");
+        {"TMPDIR", "/t"}, {"XDG_STATE_HOME", "/s"}});
+    EXPECT_EQ(fields(env),
+        (std::vector<std::string> {"/home/bob", "/c", "/d", "/s", "/k", "/t", "/docs", "/games/fm",
+            "robert", "http://u.example"}));
 
     env = Environment::fromProcess();
     EXPECT_EQ(env.home, std::getenv("HOME"));

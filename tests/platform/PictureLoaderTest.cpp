@@ -56,15 +56,12 @@ TEST(DecodeJpeg, ColourGreyAndCmykPicturesKeepTheirSizeAndColours)
     const QImage picture = blockPicture();
     const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
     // Qt writes no CMYK: the two blocks on 16 x 8 pixels in Adobe's inverted CMYK, no black ink.
-    const QByteArray cmyk = QByteArray::fromHex("ffd8ffee000e41646f626500640000000000ffdb0043000101"
-                                                "010101010101010101010101010101010101010101"
-                                                "01010101010101010101010101010101010101010101010101"
-                                                "01010101010101010101010101010101ffc0001408"
-                                                "00080010044311004d11005911004b1100ffc4001700010101"
-                                                "010000000000000000000000000a0b0008ffc40014"
-                                                "100100000000000000000000000000000000ffda000e044300"
-                                                "4d0059004b00003f005c01de27e7f08dfbbc150067"
-                                                "ffd9");
+    const QByteArray cmyk = QByteArray::fromHex(
+        "ffd8ffee000e41646f626500640000000000ffdb00430001010101010101010101010101010101010101010101"
+        "010101010101010101010101010101010101010101010101010101010101010101010101010101010101ffc000"
+        "140800080010044311004d11005911004b1100ffc4001700010101010000000000000000000000000a0b0008ff"
+        "c40014100100000000000000000000000000000000ffda000e0443004d0059004b00003f005c01de27e7f08dfb"
+        "bc150067ffd9");
     const struct {
         const char* kind;
         std::string bytes;
@@ -109,9 +106,8 @@ TEST(DecodePngAndBmp, EveryKindComesOutAs8BitArgbPixelForPixel)
         "89504e470d0a1a0a0000000d49484452000000030000000108000000003e8b4b680000000274524e5300007693"
         "cd380000000c4944415478da636068f80f00020301801a9c263b0000000049454e44ae426082");
     const QImage decoded = decodePng(bytesOf(greyPng.toStdString()));
-    EXPECT_EQ(decoded.pixel(0, 0), qRgba(0, 0, 0, 0));
-    EXPECT_EQ(decoded.pixel(1, 0), qRgb(128, 128, 128));
-    EXPECT_EQ(decoded.pixel(2, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(std::tuple(decoded.pixel(0, 0), decoded.pixel(1, 0), decoded.pixel(2, 0)),
+        std::tuple(qRgba(0, 0, 0, 0), qRgb(128, 128, 128), qRgb(255, 255, 255)));
 }
 
 // A decoder refuses a damaged file with the decoder's own message: the whole of it, or its start
