@@ -77,7 +77,7 @@ TEST(AdobeField, FieldAndStripTakePressesOnTheirEdges)
     EXPECT_EQ(field.stripPosition(-3), 0);
 }
 
-TEST(AdobeField, HueModeFieldUsesItsOwnValueStep)
+TEST(AdobeField, FieldPictureShowsWhatAPickThereGivesHueModeUsingItsOwnValueStep)
 {
     TCouleur colour = colourOf(18, 52, 86);
     AdobeField::fieldPick(AdobeMode::T, {0, 255}, colour);
@@ -104,10 +104,7 @@ TEST(AdobeField, CursorsStandWhereThePickWasMade)
                 << "mode " << static_cast<int>(mode) << " at " << position.y;
         }
     }
-}
 
-TEST(AdobeField, FieldPictureShowsWhatAPickThereGives)
-{
     const TCouleur page = colourOf(18, 52, 86);
     // T is left out: its picks use a value step of their own.
     for (const AdobeMode mode :

@@ -68,7 +68,7 @@ TEST(WheelGeometry, SquarePickClampsToTheSquare)
     }
 }
 
-TEST(WheelGeometry, MarkerCentres)
+TEST(WheelGeometry, MarkerCentresAndTheirThinSymmetricOutlineOfRadiusFive)
 {
     EXPECT_EQ(wheel.squareMarkerCentre(0, 0), (PixelPoint {xo + 44, 44}));
     EXPECT_EQ(wheel.squareMarkerCentre(1, 0.5), (PixelPoint {xo + 150, 97}));
@@ -78,10 +78,7 @@ TEST(WheelGeometry, MarkerCentres)
         {0.5, {xo + 97, 184}}, {0.75, {xo + 184, 97}}, {1.0 / 3, {xo + 22, 140}}};
     for (const auto& [hue, centre] : ring)
         EXPECT_EQ(wheel.ringMarkerCentre(hue), centre) << hue;
-}
 
-TEST(WheelGeometry, MarkerOutlineIsAThinSymmetricCircleOfRadiusFive)
-{
     const auto outline = WheelGeometry::markerOutline();
     std::set<std::pair<int, int>> distinct;
     for (const PixelPoint p : outline) {

@@ -73,7 +73,7 @@ TEST(Environment, DocumentsFolderFromUserDirs)
     }
 }
 
-TEST(SpecialFolder, InsideTheWinePrefix)
+TEST(SpecialFolder, InsideTheWinePrefixElseTheXdgFolders)
 {
     const WinePrefix wine;
     const fs::path user = wine.driveC() / "users/bob";
@@ -93,12 +93,9 @@ TEST(SpecialFolder, InsideTheWinePrefix)
         specialFolderPath(26, older.env), (older.driveC() / "users/Bob/Application Data").string());
     EXPECT_EQ(
         specialFolderPath(5, older.env), (older.driveC() / "users/Bob/My Documents").string());
-}
 
-TEST(SpecialFolder, WithoutAPrefixTheXdgFolders)
-{
-    const WinePrefix wine;
-    const Environment env = wine.withoutPrefix();
+    const WinePrefix bare;
+    const Environment env = bare.withoutPrefix();
     EXPECT_EQ(specialFolderPath(26, env), env.dataHome);
     EXPECT_EQ(specialFolderPath(5, env), env.documentsFolder);
     // A prefix folder without a drive_c is no prefix either.

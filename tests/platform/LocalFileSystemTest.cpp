@@ -82,7 +82,7 @@ TEST_F(LocalFileSystemTest, ListingByWildcard)
         EXPECT_EQ(listed(nothing), "") << nothing;
 }
 
-TEST_F(LocalFileSystemTest, FolderTreesAndSingleFiles)
+TEST_F(LocalFileSystemTest, FolderTreesAndSingleFilesButNothingOnAMissingDrive)
 {
     const std::string deep = folder + "\\one\\\\two/three";
     EXPECT_TRUE(files.makeFolderTree(deep));
@@ -104,10 +104,8 @@ TEST_F(LocalFileSystemTest, FolderTreesAndSingleFiles)
     EXPECT_FALSE(fs::exists(tmp / "locked.txt"));
     EXPECT_FALSE(files.deleteFile(folder + "locked.txt"));
     EXPECT_FALSE(files.deleteFile(folder + "one"));
-}
 
-TEST_F(LocalFileSystemTest, NothingIsCreatedForADriveThatDoesNotExist)
-{
+    // Nor for a drive that does not exist.
     const TempFolder work;
     const fs::path before = fs::current_path();
     fs::current_path(work.path());

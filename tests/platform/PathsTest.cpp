@@ -60,7 +60,7 @@ TEST(LocalPath, DriveComponentsAreFoundWithoutRegardToCase)
         EXPECT_EQ(toLocalPath(text, wine.env).value_or("").filename(), found) << text;
 }
 
-TEST(PathParts, FileNameAndExtension)
+TEST(PathParts, FileNameExtensionAndWindowsMasksWithoutRegardToCase)
 {
     EXPECT_EQ(fileNamePart("C:\\a/b\\fm colours.xml"), "fm colours.xml");
     EXPECT_EQ(fileNamePart("C:scheme.ctm"), "scheme.ctm");
@@ -69,10 +69,7 @@ TEST(PathParts, FileNameAndExtension)
     EXPECT_EQ(extensionPart("/a/back.ground.JPG"), ".JPG");
     EXPECT_EQ(extensionPart("/a.d/noextension"), "");
     EXPECT_EQ(extensionPart("C:\\x.y\\z"), "");
-}
 
-TEST(Wildcard, WindowsMasksWithoutRegardToCase)
-{
     const std::tuple<const char*, const char*, bool> cases[] = {{"Alpha", "*.", true},
         {"my.skin", "*.", false}, {".hidden", "*.", false}, {"FM Colours.XML", "*.xml", true},
         {"colours.xml.bak", "*.xml", false}, {"xml", "*.xml", false}, {"readme", "*.*", true},
