@@ -144,7 +144,7 @@ std::string takenBy(const std::vector<std::string>& names)
     return taken;
 }
 
-TEST(PaletteSlots, SlotsTakeEntriesByNameThenTheUnnamedOnesInOrder)
+TEST(PaletteSlots, SlotsTakeEntriesByNameThenUnnamedInOrderAndKeepTheirAlphaWhereNoneIsGiven)
 {
     const std::pair<std::vector<std::string>, std::string> cases[] {
         {{"profile extra text", "special attribute label", "attribute label", "special attribute",
@@ -156,10 +156,7 @@ TEST(PaletteSlots, SlotsTakeEntriesByNameThenTheUnnamedOnesInOrder)
     };
     for (const auto& [names, taken] : cases)
         EXPECT_EQ(takenBy(names), taken);
-}
 
-TEST(PaletteSlots, AnImportedEntryWithoutAlphaKeepsTheSlotsAlpha)
-{
     SlotColours slots;
     slots.fill({makeColour(9, 9, 9), 100});
     const Palette palette {

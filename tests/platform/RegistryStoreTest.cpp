@@ -86,8 +86,26 @@ TEST_F(RegistryStoreTest, ReadsFilesWrittenByHandOrByTheRegistryEditor)
     EXPECT_THAT(text, HasSubstr("\"Path\"=\"D:\\\\FM\"\n"));
 }
 
-TEST_F(RegistryStoreTest, AnUnreadableFileIsReportedOnceAndNeverOverwritten)
+TEST_F(RegistryStoreTest, ABrokenFileIsNamedWithItsLineReportedOnceAndNeverOverwritten)
 {
+    const std::pair<std::string, std::string> cases[]
+        = {{"REGEDIT4\n", "line 1"}, {kHead + "\"lang\"=\"x\"\n", "line 2"},
+            {kHead + "[HKEY_USERS\\x]\n", "line 2"}, {kHead + "[HKEY_CURRENT_USER\\x\n", "line 2"},
+            {kHead + "[HKEY_CURRENT_USER\\x]\n\n\"a\"=hex:1,zz\n", "line 4"},
+            {kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=hex:01,\\\n", "line 3"},
+            {kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=dword:123456789\n", "line 3"},
+            {kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=-\n", "line 3"},
+            {kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=\"b\" c\n", "line 3"}};
+    for (const auto& [text, line] : cases) {
+        writeBytes(file, text);
+        RegistryStore store(file);
+        EXPECT_THAT(errorText<RegistryError>([&] { store.keyExists(CU, "x"); }), HasSubstr(line))
+            << text;
+    }
+    // Nothing at all is an empty store, not a broken one.
+    writeBytes(file, "\n\n");
+    EXPECT_EQ(RegistryStore(file).readString(LM, kLangKey, "lang"), "");
+
     const std::string broken
         = kHead + "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\VELDO\\orb\\Lang]\n\"lang\"=\"English\n";
     writeBytes(file, broken);
@@ -112,27 +130,6 @@ TEST_F(RegistryStoreTest, AnUnreadableFileIsReportedOnceAndNeverOverwritten)
     EXPECT_EQ(store.readString(LM, kLangKey, "lang"), "English");
     store.writeString(LM, kLangKey, "lang", "Polish");
     EXPECT_EQ(RegistryStore(file).readString(LM, kLangKey, "lang"), "Polish");
-}
-
-TEST_F(RegistryStoreTest, NamesTheLineAndTheFaultOfABrokenFile)
-{
-    const std::pair<std::string, std::string> cases[]
-        = {{"REGEDIT4\n", "line 1"}, {kHead + "\"lang\"=\"x\"\n", "line 2"},
-            {kHead + "[HKEY_USERS\\x]\n", "line 2"}, {kHead + "[HKEY_CURRENT_USER\\x\n", "line 2"},
-            {kHead + "[HKEY_CURRENT_USER\\x]\n\n\"a\"=hex:1,zz\n", "line 4"},
-            {kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=hex:01,\\\n", "line 3"},
-            {kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=dword:123456789\n", "line 3"},
-            {kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=-\n", "line 3"},
-            {kHead + "[HKEY_CURRENT_USER\\x]\n\"a\"=\"b\" c\n", "line 3"}};
-    for (const auto& [text, line] : cases) {
-        writeBytes(file, text);
-        RegistryStore store(file);
-        EXPECT_THAT(errorText<RegistryError>([&] { store.keyExists(CU, "x"); }), HasSubstr(line))
-            << text;
-    }
-    // Nothing at all is an empty store, not a broken one.
-    writeBytes(file, "\n\n");
-    EXPECT_EQ(RegistryStore(file).readString(LM, kLangKey, "lang"), "");
 }
 
 TEST_F(RegistryStoreTest, ARefusedSaveGivesTheReasonAndKeepsNothing)
