@@ -14,7 +14,7 @@ TCouleur colourOf(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
     return colour;
 }
 
-TEST(AdobeBars, PressesCountOnTheBarsWithTheirEdgesAndPositionsAreHeldWithin)
+TEST(AdobeBars, PressesCountOnTheBarsWithTheirEdgesAndPixelsShowWhatAPickThereGives)
 {
     const std::tuple<int, int, AdobeBar> presses[] = {{20, 68, AdobeBar::None},
         {35, 65, AdobeBar::Red}, {291, 72, AdobeBar::Red}, {292, 68, AdobeBar::None},
@@ -26,11 +26,8 @@ TEST(AdobeBars, PressesCountOnTheBarsWithTheirEdgesAndPositionsAreHeldWithin)
     const std::pair<int, int> positions[] = {{-400, 0}, {35, 0}, {100, 65}, {290, 255}, {291, 255}};
     for (const auto& [x, position] : positions)
         EXPECT_EQ(AdobeBars::positionAt(x), position) << x;
-}
 
-// The hue bar runs the whole circle at full saturation and value; channel bars keep the others.
-TEST(AdobeBars, PixelsShowWhatAPickThereGives)
-{
+    // The hue bar runs the whole circle at full saturation and value; channel bars keep the others.
     const TCouleur colour = colourOf(18, 52, 86);
     const std::tuple<AdobeBar, int, RvbBytes> cases[] = {{AdobeBar::Hue, 0, {255, 0, 0}},
         {AdobeBar::Hue, 255, {255, 0, 4}}, {AdobeBar::Hue, 85, {0, 255, 0}},
@@ -62,7 +59,7 @@ TEST(AdobeBars, PicksRoundToWholeUnitsAndTheGreyIsRemembered)
 
 const AdobeField field(304, 281, 46);
 
-TEST(AdobeField, FieldAndStripTakePressesOnTheirEdges)
+TEST(AdobeField, FieldAndStripTakePressesOnTheirEdgesAndCursorsStandWhereThePickWasMade)
 {
     EXPECT_EQ(field.y0(), 12); // 12.5 rounds to the even neighbour
     const std::tuple<int, int, bool, bool> presses[]
@@ -86,11 +83,8 @@ TEST(AdobeField, FieldPictureShowsWhatAPickThereGivesHueModeUsingItsOwnValueStep
     AdobeField::fieldPick(AdobeMode::T, {255, 100}, colour);
     EXPECT_FLOAT_EQ(colour.TSV().value, 60.79f);
     EXPECT_FLOAT_EQ(colour.TSV().saturation, 100.0f);
-}
 
-// The cursors stand where a pick would have to be made to give the page colour.
-TEST(AdobeField, CursorsStandWhereThePickWasMade)
-{
+    // The cursors stand where a pick would have to be made to give the page colour.
     for (const AdobeMode mode :
         {AdobeMode::R, AdobeMode::V, AdobeMode::B, AdobeMode::T, AdobeMode::S, AdobeMode::L}) {
         for (const PixelPoint position : {PixelPoint {0, 0}, PixelPoint {255, 255},

@@ -20,7 +20,7 @@ TEST(Nearest, RoundsHalvesToTheEvenNeighbour)
     EXPECT_EQ(nearest(254.5f), 254);
 }
 
-TEST(TCouleur, BytesShowInEveryNotation)
+TEST(TCouleur, BytesShowInEveryNotationAndSettersKeepTheNotationGiven)
 {
     // TSV hues run to 359, not 360; a fresh grey has hue 0.
     const struct {
@@ -42,21 +42,18 @@ TEST(TCouleur, BytesShowInEveryNotation)
         EXPECT_FLOAT_EQ(couleur.TSV().saturation, tsv.saturation);
         EXPECT_FLOAT_EQ(couleur.TSV().value, tsv.value);
     }
-}
 
-// Each setter keeps the notation it is given: pure red set as TSL bytes comes back off red.
-TEST(TCouleur, SettersKeepTheNotationGiven)
-{
+    // Each setter keeps the notation it is given: pure red set as TSL bytes comes back off red.
     TCouleur couleur;
     couleur.SetTSLPSP(0, 255, 128);
     EXPECT_EQ(couleur.TSLPSP(), (TslBytes {0, 255, 128}));
     EXPECT_EQ(couleur.Hexa(), "FF0101");
     couleur.SetColor(0x0000FF); // red in the low byte
     EXPECT_EQ(couleur.TSL(), (TslFractions {0, 1, 0.5}));
-    const std::pair<TsvDegrees, RvbBytes> cases[]
+    const std::pair<TsvDegrees, RvbBytes> bySetter[]
         = {{{0, 0, 50}, {128, 128, 128}}, {{359, 100, 100}, {255, 0, 4}},
             {{120, 100, 100}, {0, 255, 0}}, {{60, 50, 100}, {255, 255, 128}}};
-    for (const auto& [tsv, rvb] : cases) {
+    for (const auto& [tsv, rvb] : bySetter) {
         couleur.SetTSV(tsv.hue, tsv.saturation, tsv.value);
         EXPECT_EQ(couleur.TSV(), tsv) << tsv.hue;
         EXPECT_EQ(couleur.RVB(), rvb) << tsv.hue;

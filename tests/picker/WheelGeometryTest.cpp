@@ -43,7 +43,7 @@ TEST(WheelGeometry, HitsEndAtTheirEdges)
         EXPECT_EQ(wheel.inRingHit(x, y), in) << x << "," << y;
 }
 
-TEST(WheelGeometry, RingHuesRunOppositeWaysInThePictureAndInPicks)
+TEST(WheelGeometry, RingHuesRunOppositeWaysInPictureAndPicksAndSquarePicksClamp)
 {
     // Painted: counter-clockwise from red; 359.4 degrees at the top is hue 0, red as well.
     const Case painted[] = {{98, 5, 359}, {97, 5, 0}, {5, 98, 89}, {98, 190, 179}, {190, 98, 269}};
@@ -55,10 +55,7 @@ TEST(WheelGeometry, RingHuesRunOppositeWaysInThePictureAndInPicks)
             {xo + 96, 0, 0}, {xo + 96, -103, 255}, {-500, 97, 63}, {xo + 97, 97, 191}};
     for (const auto& [x, y, hue] : picked)
         EXPECT_EQ(wheel.ringPickHue(x, y), hue) << x << "," << y;
-}
 
-TEST(WheelGeometry, SquarePickClampsToTheSquare)
-{
     const std::pair<PixelPoint, PixelPoint> cases[]
         = {{{xo + 44, 44}, {0, 0}}, {{xo + 150, 150}, {255, 255}}, {{xo + 97, 97}, {128, 128}},
             {{xo + 45, 149}, {2, 253}}, {{-1000, 1000}, {0, 255}}, {{1000, -1000}, {255, 0}}};

@@ -28,7 +28,7 @@ std::vector<std::string> fields(const Environment& e)
         e.documentsFolder, e.winePrefix, e.userName, e.updateServer};
 }
 
-TEST(Environment, VariablesWinOverTheUsualFoldersUnderHome)
+TEST(Environment, VariablesWinOverTheUsualFoldersUnderHomeAndUserDirsNameDocuments)
 {
     Environment env = fromMap({{"HOME", "/home/bob"}, {"XDG_DATA_HOME", ""}, {"LOGNAME", "bob"}});
     EXPECT_EQ(fields(env),
@@ -48,10 +48,7 @@ TEST(Environment, VariablesWinOverTheUsualFoldersUnderHome)
     EXPECT_EQ(env.documentsFolder, std::getenv("XDG_DOCUMENTS_DIR"));
     EXPECT_EQ(env.winePrefix, env.home + "/.wine");
     EXPECT_FALSE(env.userName.empty());
-}
 
-TEST(Environment, DocumentsFolderFromUserDirs)
-{
     const testing::TempFolder config;
     const struct {
         const char* content;

@@ -11,7 +11,7 @@
 namespace tintabel {
 namespace {
 
-TEST(IniFile, ReadsLikeTheProfileFunctions)
+TEST(IniFile, ReadsLikeTheProfileFunctionsThroughTheFileSystemAndAMissingFileIsEmpty)
 {
     const std::string longUrl = "http://example.test/" + std::string(5000, 'a');
     const IniFile ini
@@ -30,10 +30,7 @@ TEST(IniFile, ReadsLikeTheProfileFunctions)
             {"", "orphan", "none", "none"}, {"update", "not a pair", "none", "none"}};
     for (const auto& [section, key, fallback, expected] : cases)
         EXPECT_EQ(ini.read(section, key, fallback), expected) << section << " " << key;
-}
 
-TEST(IniFile, LoadsThroughTheFileSystemAndTakesAMissingFileAsEmpty)
-{
     testing::MemoryFiles files;
     const std::string path = "C:\\Program\\\\orb.ini";
     files.files[path] = "[update]\nversion=3\n";

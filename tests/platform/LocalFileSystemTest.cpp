@@ -39,7 +39,7 @@ protected:
     LocalFileSystem files {wine.env};
 };
 
-TEST_F(LocalFileSystemTest, ExistenceOfFilesAndFolders)
+TEST_F(LocalFileSystemTest, ExistenceAndListingByWildcard)
 {
     tmp.write("a/.hidden", "x");
     fs::create_symlink(tmp / "a/.hidden", tmp / "a/link");
@@ -53,10 +53,7 @@ TEST_F(LocalFileSystemTest, ExistenceOfFilesAndFolders)
         EXPECT_EQ(files.fileExists(path), isFile) << path;
         EXPECT_EQ(files.folderExists(path), isFolder) << path;
     }
-}
 
-TEST_F(LocalFileSystemTest, ListingByWildcard)
-{
     for (const char* name : {"skins/Alpha", "skins/beta", "skins/my.skin", "skins/.cache"})
         fs::create_directories(tmp / name);
     for (const char* name :
