@@ -11,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::WinePrefix;
 
-TEST(LocalPath, JoinsMixedAndDoubledSeparatorsAndKeepsTheCaseOfLinuxPaths)
+TEST(LocalPath, JoinsSeparatorsKeepsLinuxCaseAndFindsDrivesAndTheirComponentsInAnyCase)
 {
     const WinePrefix wine;
     fs::create_directories(wine.root / "Skins");
@@ -24,11 +24,7 @@ TEST(LocalPath, JoinsMixedAndDoubledSeparatorsAndKeepsTheCaseOfLinuxPaths)
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(toLocalPath(text, wine.env), expected) << text;
     EXPECT_FALSE(toLocalPath("", wine.env));
-}
 
-TEST(LocalPath, DriveGoesThroughTheDosdevicesLinkInEitherCase)
-{
-    const WinePrefix wine;
     fs::create_directories(wine.driveC() / "Games/FM");
     const fs::path games = wine.driveC() / "Games/FM";
     // "..", however many, never leaves the drive.
@@ -45,11 +41,7 @@ TEST(LocalPath, DriveGoesThroughTheDosdevicesLinkInEitherCase)
     Environment noPrefix = wine.env;
     noPrefix.winePrefix.clear();
     EXPECT_FALSE(toLocalPath("C:\\Games", noPrefix));
-}
 
-TEST(LocalPath, DriveComponentsAreFoundWithoutRegardToCase)
-{
-    const WinePrefix wine;
     for (const char* folder : {"users/bob/Documents", "Użytkownicy", "Data", "data"})
         fs::create_directories(wine.driveC() / folder);
     EXPECT_EQ(toLocalPath("C:\\Users\\Bob\\DOCUMENTS\\Sports Interactive", wine.env),
