@@ -62,22 +62,18 @@ TEST(DecodeJpeg, ColourGreyAndCmykPicturesKeepTheirSizeAndColours)
         "140800080010044311004d11005911004b1100ffc4001700010101010000000000000000000000000a0b0008ff"
         "c40014100100000000000000000000000000000000ffda000e0443004d0059004b00003f005c01de27e7f08dfb"
         "bc150067ffd9");
-    const struct {
-        const char* kind;
-        std::string bytes;
-        QSize size;
-        const QImage& shown;
-    } cases[] = {{"rgb", qtEncoded(picture, "jpeg", 95), {32, 16}, picture},
-        {"grey", qtEncoded(grey, "jpeg", 95), {32, 16}, grey},
-        {"cmyk", cmyk.toStdString(), {16, 8}, picture}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.kind);
-        const QImage image = decodeJpeg(bytesOf(c.bytes));
+    const std::tuple<const char*, std::string, QSize, const QImage&> cases[]
+        = {{"rgb", qtEncoded(picture, "jpeg", 95), {32, 16}, picture},
+            {"grey", qtEncoded(grey, "jpeg", 95), {32, 16}, grey},
+            {"cmyk", cmyk.toStdString(), {16, 8}, picture}};
+    for (const auto& [kind, bytes, size, shown] : cases) {
+        SCOPED_TRACE(kind);
+        const QImage image = decodeJpeg(bytesOf(bytes));
         EXPECT_EQ(image.format(), QImage::Format_ARGB32);
-        EXPECT_EQ(image.size(), c.size);
+        EXPECT_EQ(image.size(), size);
         // A pixel of each block, away from the edge between them.
-        for (const auto& [x, blockX] : {std::pair {3, 3}, {c.size.width() - 4, 28}}) {
-            const QRgb actual = image.pixel(x, 4), expected = c.shown.pixel(blockX, 4);
+        for (const auto& [x, blockX] : {std::pair {3, 3}, {size.width() - 4, 28}}) {
+            const QRgb actual = image.pixel(x, 4), expected = shown.pixel(blockX, 4);
             EXPECT_NEAR(qRed(actual), qRed(expected), 8);
             EXPECT_NEAR(qGreen(actual), qGreen(expected), 8);
             EXPECT_NEAR(qBlue(actual), qBlue(expected), 8);
@@ -131,32 +127,29 @@ TEST(DecodeDamaged, EveryDecoderRefusesDamagedFilesWithItsMessage)
         bmpShortRows[2 + i] = static_cast<char>(bmpShortRows.size() >> (8 * i));
 
     const std::string pngEnd = "Premature end of PNG file", bmpEnd = "Bitmap file is truncated";
-    const struct {
-        const char* what;
-        QImage (*decode)(std::span<const std::uint8_t>);
-        std::string bytes;
-        std::string message;
-    } cases[] = {
-        {"jpeg cut in the pixels", decodeJpeg, jpeg.substr(0, jpeg.size() * 2 / 3),
-            "Premature end of JPEG file"},
-        {"jpeg with a stray marker", decodeJpeg, jpegMarker, "Corrupt JPEG data..."},
-        // Before any pixel libjpeg stops with an error of its own.
-        {"no jpeg", decodeJpeg, "GIF89a.....", "Not a JPEG file: starts with 0x47 0x49"},
-        {"png without its end", decodePng, png.substr(0, png.size() - 12), pngEnd},
-        {"png with damaged pixels", decodePng, pngData, "IDAT: ..."},
-        {"no png", decodePng, std::string(64, 'x'), "Not a PNG file"},
-        {"bmp stating more bytes", decodeBmp, bmpLonger, bmpEnd},
-        {"bmp with short rows", decodeBmp, bmpShortRows, bmpEnd},
-        {"bmp cut in the file header", decodeBmp, bmp.substr(0, 2), bmpEnd},
-        {"bmp cut in the bitmap header", decodeBmp, bmp.substr(0, 20), bmpEnd},
-        {"no bmp", decodeBmp, std::string(64, 'x'), "Not a Windows bitmap file"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string message = errorText<PictureError>([&] { c.decode(bytesOf(c.bytes)); });
+    const std::tuple<const char*, QImage (*)(std::span<const std::uint8_t>), std::string,
+        std::string>
+        cases[] = {
+            {"jpeg cut in the pixels", decodeJpeg, jpeg.substr(0, jpeg.size() * 2 / 3),
+                "Premature end of JPEG file"},
+            {"jpeg with a stray marker", decodeJpeg, jpegMarker, "Corrupt JPEG data..."},
+            // Before any pixel libjpeg stops with an error of its own.
+            {"no jpeg", decodeJpeg, "GIF89a.....", "Not a JPEG file: starts with 0x47 0x49"},
+            {"png without its end", decodePng, png.substr(0, png.size() - 12), pngEnd},
+            {"png with damaged pixels", decodePng, pngData, "IDAT: ..."},
+            {"no png", decodePng, std::string(64, 'x'), "Not a PNG file"},
+            {"bmp stating more bytes", decodeBmp, bmpLonger, bmpEnd},
+            {"bmp with short rows", decodeBmp, bmpShortRows, bmpEnd},
+            {"bmp cut in the file header", decodeBmp, bmp.substr(0, 2), bmpEnd},
+            {"bmp cut in the bitmap header", decodeBmp, bmp.substr(0, 20), bmpEnd},
+            {"no bmp", decodeBmp, std::string(64, 'x'), "Not a Windows bitmap file"},
+        };
+    for (const auto& [what, decode, bytes, expected] : cases) {
+        SCOPED_TRACE(what);
+        const std::string message = errorText<PictureError>([&] { decode(bytesOf(bytes)); });
         const std::size_t compared
-            = c.message.ends_with("...") ? c.message.size() - 3 : std::string::npos;
-        EXPECT_EQ(message.substr(0, compared), c.message.substr(0, compared));
+            = expected.ends_with("...") ? expected.size() - 3 : std::string::npos;
+        EXPECT_EQ(message.substr(0, compared), expected.substr(0, compared));
     }
 }
 

@@ -58,20 +58,15 @@ TEST_F(RecordFileTest, WritesAndReadsAtPositions)
 TEST_F(RecordFileTest, FailuresCarryTheReasonAndChangeNothing)
 {
     const std::string missingFolder = tmp.withSlash() + "missing/dane.dat";
-    const struct {
-        std::string path;
-        RecordAccess access;
-        const char* reason;
-    } cases[] = {
+    const std::tuple<std::string, RecordAccess, const char*> cases[] = {
         {path, RecordAccess::ReadWrite, "File not found"},
         {path, RecordAccess::ReadOnly, "File not found"},
         {missingFolder, RecordAccess::Create, "Path not found"},
         {"Z:\\dane.dat", RecordAccess::Create, "Path not found"},
         {tmp.withSlash(), RecordAccess::Create, "File access denied"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(errorText<InOutError>([&] { files.openRecords(c.path, 67, c.access); }), c.reason)
-            << c.path;
+    for (const auto& [at, access, reason] : cases)
+        EXPECT_EQ(errorText<InOutError>([&] { files.openRecords(at, 67, access); }), reason) << at;
 
     // A read-only file opens for reading only.
     tmp.write("dane.dat", "keep");
