@@ -14,7 +14,7 @@ TCouleur colourOf(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
     return colour;
 }
 
-TEST(AdobeBars, PressesCountOnTheBarsWithTheirEdgesAndPixelsShowWhatAPickThereGives)
+TEST(AdobeBars, PressesCountOnTheBarsPixelsShowThePickAndPicksRoundAndRememberTheGrey)
 {
     const std::tuple<int, int, AdobeBar> presses[] = {{20, 68, AdobeBar::None},
         {35, 65, AdobeBar::Red}, {291, 72, AdobeBar::Red}, {292, 68, AdobeBar::None},
@@ -35,26 +35,23 @@ TEST(AdobeBars, PressesCountOnTheBarsWithTheirEdgesAndPixelsShowWhatAPickThereGi
         {AdobeBar::Blue, 200, {18, 52, 200}}, {AdobeBar::Grey, 200, {200, 200, 200}}};
     for (const auto& [bar, position, rvb] : cases)
         EXPECT_EQ(AdobeBars::pixelColour(bar, position, colour), rvb) << position;
-}
 
-// Saturation and value picks round to whole percent; the grey bar's marker stands at the grey
-// picked last, whatever the colour became since.
-TEST(AdobeBars, PicksRoundToWholeUnitsAndTheGreyIsRemembered)
-{
-    TCouleur colour;
-    colour.SetTSV(359, 100, 100);
+    // Saturation and value picks round to whole percent; the grey bar's marker stands at the grey
+    // picked last, whatever the colour became since.
+    TCouleur picked;
+    picked.SetTSV(359, 100, 100);
     std::uint8_t grey = 7;
-    AdobeBars::pick(AdobeBar::Saturation, 128, colour, grey);
-    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Saturation, colour, grey), 128);
-    AdobeBars::pick(AdobeBar::Value, 1, colour, grey);
-    EXPECT_EQ(colour.TSV(), (TsvDegrees {359, 50, 0}));
+    AdobeBars::pick(AdobeBar::Saturation, 128, picked, grey);
+    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Saturation, picked, grey), 128);
+    AdobeBars::pick(AdobeBar::Value, 1, picked, grey);
+    EXPECT_EQ(picked.TSV(), (TsvDegrees {359, 50, 0}));
     EXPECT_EQ(grey, 7);
-    AdobeBars::pick(AdobeBar::Grey, 90, colour, grey);
+    AdobeBars::pick(AdobeBar::Grey, 90, picked, grey);
     EXPECT_EQ(grey, 90);
-    AdobeBars::pick(AdobeBar::Red, 200, colour, grey);
-    EXPECT_EQ(colour.RVB(), (RvbBytes {200, 90, 90}));
-    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Grey, colour, grey), 90);
-    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Red, colour, grey), 200);
+    AdobeBars::pick(AdobeBar::Red, 200, picked, grey);
+    EXPECT_EQ(picked.RVB(), (RvbBytes {200, 90, 90}));
+    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Grey, picked, grey), 90);
+    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Red, picked, grey), 200);
 }
 
 const AdobeField field(304, 281, 46);

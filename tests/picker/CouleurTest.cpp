@@ -11,29 +11,26 @@ constexpr std::uint8_t byte(int value)
     return static_cast<std::uint8_t>(value);
 }
 
-TEST(Nearest, RoundsHalvesToTheEvenNeighbour)
+TEST(TCouleur, HalvesRoundToEvenBytesShowInEveryNotationAndSettersKeepTheirNotation)
 {
     const std::pair<double, int> cases[]
         = {{127.5, 128}, {0.5, 0}, {2.5, 2}, {3.5, 4}, {2.5000001, 3}, {-0.5, 0}};
     for (const auto& [x, expected] : cases)
         EXPECT_EQ(nearest(x), expected) << x;
     EXPECT_EQ(nearest(254.5f), 254);
-}
 
-TEST(TCouleur, BytesShowInEveryNotationAndSettersKeepTheNotationGiven)
-{
     // TSV hues run to 359, not 360; a fresh grey has hue 0.
     const struct {
         RvbBytes rvb;
         TslBytes psp;
         TsvDegrees tsv;
-    } cases[] = {{{255, 0, 0}, {0, 255, 128}, {0, 100, 100}},
+    } notations[] = {{{255, 0, 0}, {0, 255, 128}, {0, 100, 100}},
         {{0, 255, 0}, {85, 255, 128}, {120, 100, 100}},
         {{0, 0, 255}, {170, 255, 128}, {239, 100, 100}},
         {{255, 0, 255}, {212, 255, 128}, {299, 100, 100}},
         {{18, 52, 86}, {149, 167, 52}, {209, 79.069767f, 33.72549f}},
         {{128, 128, 128}, {0, 0, 128}, {0, 0, 50.196078f}}};
-    for (const auto& [rvb, psp, tsv] : cases) {
+    for (const auto& [rvb, psp, tsv] : notations) {
         SCOPED_TRACE(RgbToHex(rvb.red, rvb.green, rvb.blue));
         TCouleur couleur;
         couleur.SetRVB(rvb.red, rvb.green, rvb.blue);

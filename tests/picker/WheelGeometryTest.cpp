@@ -15,17 +15,14 @@ struct Case {
     int x, y, expected;
 };
 
-TEST(WheelAngle, RunsClockwiseFromStraightUpAndCountsTheCentreAsRight)
+TEST(WheelGeometry, AnglesRunClockwiseFromStraightUpAndHitsEndAtTheirEdges)
 {
     EXPECT_DOUBLE_EQ(angleAround(20, 0, 10, 10), 45);
     EXPECT_NEAR(angleAround(9.999, 0, 10, 10), 360, 0.01);
     EXPECT_LT(angleAround(9.999, 0, 10, 10), 360);
     EXPECT_DOUBLE_EQ(angleAround(10, 10.000000001, 10, 10), 90);
     EXPECT_DOUBLE_EQ(angleAround(10, 10.0000001, 10, 10), 180);
-}
 
-TEST(WheelGeometry, HitsEndAtTheirEdges)
-{
     EXPECT_EQ(wheel.wheelOffset(), xo);
     EXPECT_EQ(WheelGeometry(196).wheelOffset(), 0);
     // The square's hit leaves out its last row and column.

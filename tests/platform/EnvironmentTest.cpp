@@ -50,11 +50,7 @@ TEST(Environment, VariablesWinOverTheUsualFoldersUnderHomeAndUserDirsNameDocumen
     EXPECT_FALSE(env.userName.empty());
 
     const testing::TempFolder config;
-    const struct {
-        const char* content;
-        Variables variables;
-        const char* documents;
-    } cases[] = {
+    const std::tuple<const char*, Variables, const char*> cases[] = {
         {"# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Pulpit\"\n"
          "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n",
             {}, "/home/bob/Dokumenty"},
