@@ -28,7 +28,7 @@ protected:
         : std::make_unique<MemoryRegistry>();
 };
 
-TEST_P(RegistryContract, KeysWithParentsAreMadeByWritesIgnoreCaseAndNoiseAndRootsAreSeparate)
+TEST_P(RegistryContract, KeysAreMadeByWritesIgnoreCaseAndNoiseAndValuesKeepBytesAndType)
 {
     EXPECT_EQ(registry->readString(LM, lang, "lang"), "");
     EXPECT_EQ(registry->readBinary(CU, cells, "Gen"), std::nullopt);
@@ -62,10 +62,7 @@ TEST_P(RegistryContract, KeysWithParentsAreMadeByWritesIgnoreCaseAndNoiseAndRoot
     EXPECT_EQ(registry->readString(LM, lang, "lang"), "English");
     EXPECT_EQ(registry->readString(CU, lang, "lang"), "");
     EXPECT_TRUE(registry->keyExists(CU, lang));
-}
 
-TEST_P(RegistryContract, ValuesKeepEveryByteAndCharacterAndTheirType)
-{
     std::vector<std::uint8_t> bytes(192, 0xFF);
     bytes[0] = bytes[191] = 0x00;
     bytes[1] = 0x0A;
