@@ -22,7 +22,7 @@ namespace {
 constexpr std::size_t kRecord = ColourRecord::kSize;
 
 // Length bytes are written as octal escapes, which end after three digits: "\003255" is 3, "255".
-TEST(WorkingFileContents, RecordsShareOneBufferThatNoRecordClears)
+TEST(ColourRecord, RecordsShareOneBufferThatNoRecordClearsAndNoneReadsOrWritesPastAnArea)
 {
     SlotModel slots;
     slots.setColour(3, 255 + 0 * 256 + 128 * 65536);
@@ -52,10 +52,7 @@ TEST(WorkingFileContents, RecordsShareOneBufferThatNoRecordClears)
     };
     for (const auto& [record, from, bytes] : cases)
         EXPECT_EQ(file.substr(record * kRecord + from, bytes.size()), bytes) << record;
-}
 
-TEST(ColourRecord, NeitherReadsNorWritesPastAnArea)
-{
     ColourRecord::Bytes buffer {};
     ColourRecord::fromSlot("special attribute label", 0x80FF07, "1000").writeInto(buffer);
     // A damaged length byte reads at most the field's own area.
@@ -109,6 +106,11 @@ protected:
 
 TEST_F(ColourSchemeReaderTest, RecordsApplyByExactNameInFileOrderAndIgnoreATrailingPart)
 {
+    // An empty file changes nothing and a missing one is not read: no call before the records'.
+    EXPECT_TRUE(load(""));
+    EXPECT_FALSE(reader.load((folder / "missing.ctm").string()));
+    std::filesystem::create_directory(folder / "folder.ctm");
+    EXPECT_FALSE(reader.load((folder / "folder.ctm").string()));
     // The 64 bytes after the last whole record would name "low attribute" if they were read.
     const std::string tail = schemeRecord("low attribute", "1", "2", "3").substr(0, 64);
     const std::string bytes = schemeRecord("profile extra text", "1", "2", "3", "4")
@@ -128,15 +130,6 @@ TEST_F(ColourSchemeReaderTest, RecordsApplyByExactNameInFileOrderAndIgnoreATrail
     EXPECT_EQ(calls,
         (Calls {{7, -1}, {7, 4}, {0, -1}, {0, 40}, {0, -1}, {0, 41}, {2, -1}, {2, 255}, {3, -1},
             {3, 999}}));
-}
-
-TEST_F(ColourSchemeReaderTest, AnEmptyFileChangesNothingAndAMissingOneIsNotRead)
-{
-    EXPECT_TRUE(load(""));
-    EXPECT_FALSE(reader.load((folder / "missing.ctm").string()));
-    std::filesystem::create_directory(folder / "folder.ctm");
-    EXPECT_FALSE(reader.load((folder / "folder.ctm").string()));
-    EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(ColourSchemeReaderTest, ATextThatIsNoIntegerStopsAtItsRecordWithTheEarlierOnesApplied)

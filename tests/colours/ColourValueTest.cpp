@@ -11,7 +11,7 @@ namespace tintabel {
 namespace {
 
 // The hex texts of colours are read by the integer rule, so both are tested here.
-TEST(IntegerText, AcceptsBlanksSignsAndEveryPrefix)
+TEST(IntegerText, AcceptsBlanksSignsAndEveryPrefixAndRefusesEverythingElseNamingTheText)
 {
     const std::pair<std::string, std::int32_t> cases[] = {{"0", 0}, {"   -12", -12}, {"+7", 7},
         {"$ff", 255}, {"x10", 16}, {"X10", 16}, {"0x7f", 127}, {"0XAbC", 0xABC}, {"-$10", -16},
@@ -20,10 +20,7 @@ TEST(IntegerText, AcceptsBlanksSignsAndEveryPrefix)
         {"$80000000", -2147483647 - 1}, {"$FFFFFFFF", -1}, {"-$FFFFFFFF", 1}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(integerFromText(text), value) << '"' << text << '"';
-}
 
-TEST(IntegerText, RefusesEverythingElseNamingTheText)
-{
     const std::string refused[] = {"", " ", "12 ", "\t12", "$", "0x", "+-1", "- 1", "1a", "0x1g",
         "2147483648", "-2147483649", "$100000000"};
     for (const std::string& text : refused)
@@ -31,16 +28,13 @@ TEST(IntegerText, RefusesEverythingElseNamingTheText)
             testing::notAnInteger(text));
 }
 
-TEST(ColourValue, PacksRedLowBlueHighFromTheLowEightBitsOfEachChannel)
+TEST(ColourValue, PacksRedLowBlueHighFromLowEightBitsAndHexTextRoundTripsOrNamesABadPair)
 {
     EXPECT_EQ(makeColour(0x12, 0x34, 0x56), 0x563412u);
     EXPECT_EQ(makeColour(0x1FF, 0, -1), 0xFF00FFu);
     EXPECT_EQ(makeColour(0, 0x1FF, 0), 0x00FF00u);
     EXPECT_EQ(channelsOf(0xAB563412u), (RvbBytes {0x12, 0x34, 0x56}));
-}
 
-TEST(ColourValue, HexTextRoundTripsAndABadPairIsNamed)
-{
     for (const auto& [colour, hex] : {std::pair {0x8000FFu, "FF0080"}, {0x000B0Au, "0A0B00"}}) {
         EXPECT_EQ(RgbToHex(redOf(colour), greenOf(colour), blueOf(colour)), hex);
         EXPECT_EQ(HexToColour(hex), colour);

@@ -65,7 +65,7 @@ TEST(PaletteFormat, MalformedFilesAreRefusedWithWhatIsWrong)
         EXPECT_EQ(errorText<Error>([&] { readPalette(format, bytes); }), message) << bytes;
 }
 
-TEST(PaletteFormat, GimpPalettesOfOtherToolsRead)
+TEST(PaletteFormat, PalettesOfOtherToolsReadAndSwatchExchangeWarnsOfNonRgbModels)
 {
     const Palette read = readPalette(PaletteFormat::Gimp,
         "\xEF\xBB\xBFGIMP Palette\r\nName: Skin \r\nColumns: 4\r\n# 1 2 3\r\n\r\n"
@@ -73,10 +73,7 @@ TEST(PaletteFormat, GimpPalettesOfOtherToolsRead)
     // Seen as the program's own GIMP text, which shows every name and colour.
     EXPECT_EQ(writeGimpPalette(read),
         "GIMP Palette\nName: Skin\nColumns: 8\n#\n  0   0 255\tDeep  blue\n255 128   7\t\n");
-}
 
-TEST(PaletteFormat, SwatchExchangeTakesRgbEntriesAndWarnsOfOtherModels)
-{
     const Palette palette {"",
         {{"c0", makeColour(0, 255, 1), {}}, {"Żółty", makeColour(3, 252, 4), {}},
             {"c6", makeColour(6, 249, 7), {}}, {"c9", makeColour(128, 127, 200), {}}},
@@ -86,12 +83,12 @@ TEST(PaletteFormat, SwatchExchangeTakesRgbEntriesAndWarnsOfOtherModels)
     // A group start block before the rest is passed over.
     bytes = patched(bytes, 8, std::string("\0\0\0\5", 4)).insert(12, "\xC0\x01\0\0\0\0", 6);
 
-    const Palette read = readPalette(PaletteFormat::SwatchExchange, bytes);
-    EXPECT_EQ(writeGimpPalette(read),
+    const Palette swatches = readPalette(PaletteFormat::SwatchExchange, bytes);
+    EXPECT_EQ(writeGimpPalette(swatches),
         "GIMP Palette\nName: \nColumns: 8\n#\n  0 255   1\tc0\n"
         "  3 252   4\tŻółty\n128 127 200\tc9\n");
-    EXPECT_EQ(
-        read.warnings, std::vector<std::string> {"Swatch \"c6\" is a LAB colour and was left out"});
+    EXPECT_EQ(swatches.warnings,
+        std::vector<std::string> {"Swatch \"c6\" is a LAB colour and was left out"});
     // Values of other writers: 0.5 rounds to 128, and 2 is brought to 1.
     const std::string values = patched(kOneSwatch, 28, std::string("\x3F\0\0\0\x40\0\0\0", 8));
     EXPECT_EQ(readPalette(PaletteFormat::SwatchExchange, values).entries.at(0).colour,
@@ -144,7 +141,7 @@ std::string takenBy(const std::vector<std::string>& names)
     return taken;
 }
 
-TEST(PaletteSlots, SlotsTakeEntriesByNameThenTheUnnamedOnesInOrder)
+TEST(PaletteSlots, SlotsTakeEntriesByNameThenUnnamedInOrderAndKeepTheirAlphaWhereNoneIsGiven)
 {
     const std::pair<std::vector<std::string>, std::string> cases[] {
         {{"profile extra text", "special attribute label", "attribute label", "special attribute",
@@ -156,10 +153,7 @@ TEST(PaletteSlots, SlotsTakeEntriesByNameThenTheUnnamedOnesInOrder)
     };
     for (const auto& [names, taken] : cases)
         EXPECT_EQ(takenBy(names), taken);
-}
 
-TEST(PaletteSlots, AnImportedEntryWithoutAlphaKeepsTheSlotsAlpha)
-{
     SlotColours slots;
     slots.fill({makeColour(9, 9, 9), 100});
     const Palette palette {

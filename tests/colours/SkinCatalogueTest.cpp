@@ -156,8 +156,9 @@ TEST(ColourXmlFormatTest, MarkingEntriesAreDirectColourChildrenNamedExactlyLowAt
     }
 }
 
-// Which entries mark a colour document is ColourXmlFormat's rule; here only how files are listed.
-TEST_F(SkinCatalogueTest, AColourFileIsListedOnceForEachMarkingEntry)
+// Which entries mark a colour document is ColourXmlFormat's rule; here only how files are listed,
+// and which user folder the game's location file names.
+TEST_F(SkinCatalogueTest, AColourFileIsListedPerMarkingEntryAndTheUserDataLocationNamesAFolder)
 {
     const std::string settings = skinsFolder() + "Alpha/settings/";
     Names names;
@@ -179,10 +180,7 @@ TEST_F(SkinCatalogueTest, AColourFileIsListedOnceForEachMarkingEntry)
     user.write("skins/Alpha/settings/b twice.xml", "<c><colour name='low attribute'></c>");
     EXPECT_EQ(errorText<XmlError>([&] { list(); }), parserMessage(settings + "b twice.xml"));
     EXPECT_EQ(names, Names {"a colours.xml"});
-}
 
-TEST_F(SkinCatalogueTest, TheUserDataLocationNamesTheValueOfItsLastValuChildWithoutItsTag)
-{
     EXPECT_EQ(UserDataLocation::readFolder(files, user.withSlash() + "absent.xml"), "");
     const std::pair<const char*, const char*> cases[] = {
         {"<record>\n    <!-- written by the game -->\n    <string value=\"S/ignored\"/>\n"

@@ -22,7 +22,7 @@ protected:
     Events events;
 };
 
-TEST_F(SlotModelTest, TellsListenersOfRealChangesOnly)
+TEST_F(SlotModelTest, TellsOfRealChangesOnlyAndResetKeepsAlphaAndSelection)
 {
     EXPECT_THROW(slots.select(kSlotCount), std::out_of_range);
     for (int twice = 0; twice < 2; ++twice) {
@@ -37,10 +37,7 @@ TEST_F(SlotModelTest, TellsListenersOfRealChangesOnly)
     // Colours are 24 bits: a top byte never reaches the store.
     slots.setColour(0, 0x7F123456);
     EXPECT_EQ(slots.colour(0), 0x123456u);
-}
 
-TEST_F(SlotModelTest, ResetWhitensAndDisablesInSlotOrderButKeepsAlphaAndSelection)
-{
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         slots.setColour(i, 0x010203 * static_cast<std::uint32_t>(i));
         slots.setAvailable(i, true);

@@ -22,7 +22,7 @@ protected:
 };
 
 // Which bytes the records hold is the records' own test; here where they go and when.
-TEST_F(WorkingColourFileTest, HoldsExactlyTheEightRecordsOfTheMomentWhateverLayThere)
+TEST_F(WorkingColourFileTest, HoldsTheRecordsOfTheMomentAndAFailedWriteKeepsTheOldFile)
 {
     program.write("dane.dat", std::string(1000, 'x'));
     slotModel.setColour(0, 0x0A141E);
@@ -32,10 +32,7 @@ TEST_F(WorkingColourFileTest, HoldsExactlyTheEightRecordsOfTheMomentWhateverLayT
     slotModel.setAlpha(7, "0");
     file.data();
     EXPECT_EQ(program.read("dane.dat"), WorkingColourFile::contents(slotModel));
-}
 
-TEST_F(WorkingColourFileTest, AFailedWriteRaisesTheFileAndTheReasonAndKeepsTheOldFile)
-{
     file.data();
     const std::string before = program.read("dane.dat");
     slotModel.setColour(4, 0);

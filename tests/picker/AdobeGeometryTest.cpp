@@ -14,7 +14,7 @@ TCouleur colourOf(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
     return colour;
 }
 
-TEST(AdobeBars, PressesCountOnTheBarsWithTheirEdgesAndPositionsAreHeldWithin)
+TEST(AdobeBars, PressesCountOnTheBarsPixelsShowThePickAndPicksRoundAndRememberTheGrey)
 {
     const std::tuple<int, int, AdobeBar> presses[] = {{20, 68, AdobeBar::None},
         {35, 65, AdobeBar::Red}, {291, 72, AdobeBar::Red}, {292, 68, AdobeBar::None},
@@ -26,11 +26,8 @@ TEST(AdobeBars, PressesCountOnTheBarsWithTheirEdgesAndPositionsAreHeldWithin)
     const std::pair<int, int> positions[] = {{-400, 0}, {35, 0}, {100, 65}, {290, 255}, {291, 255}};
     for (const auto& [x, position] : positions)
         EXPECT_EQ(AdobeBars::positionAt(x), position) << x;
-}
 
-// The hue bar runs the whole circle at full saturation and value; channel bars keep the others.
-TEST(AdobeBars, PixelsShowWhatAPickThereGives)
-{
+    // The hue bar runs the whole circle at full saturation and value; channel bars keep the others.
     const TCouleur colour = colourOf(18, 52, 86);
     const std::tuple<AdobeBar, int, RvbBytes> cases[] = {{AdobeBar::Hue, 0, {255, 0, 0}},
         {AdobeBar::Hue, 255, {255, 0, 4}}, {AdobeBar::Hue, 85, {0, 255, 0}},
@@ -38,31 +35,28 @@ TEST(AdobeBars, PixelsShowWhatAPickThereGives)
         {AdobeBar::Blue, 200, {18, 52, 200}}, {AdobeBar::Grey, 200, {200, 200, 200}}};
     for (const auto& [bar, position, rvb] : cases)
         EXPECT_EQ(AdobeBars::pixelColour(bar, position, colour), rvb) << position;
-}
 
-// Saturation and value picks round to whole percent; the grey bar's marker stands at the grey
-// picked last, whatever the colour became since.
-TEST(AdobeBars, PicksRoundToWholeUnitsAndTheGreyIsRemembered)
-{
-    TCouleur colour;
-    colour.SetTSV(359, 100, 100);
+    // Saturation and value picks round to whole percent; the grey bar's marker stands at the grey
+    // picked last, whatever the colour became since.
+    TCouleur picked;
+    picked.SetTSV(359, 100, 100);
     std::uint8_t grey = 7;
-    AdobeBars::pick(AdobeBar::Saturation, 128, colour, grey);
-    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Saturation, colour, grey), 128);
-    AdobeBars::pick(AdobeBar::Value, 1, colour, grey);
-    EXPECT_EQ(colour.TSV(), (TsvDegrees {359, 50, 0}));
+    AdobeBars::pick(AdobeBar::Saturation, 128, picked, grey);
+    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Saturation, picked, grey), 128);
+    AdobeBars::pick(AdobeBar::Value, 1, picked, grey);
+    EXPECT_EQ(picked.TSV(), (TsvDegrees {359, 50, 0}));
     EXPECT_EQ(grey, 7);
-    AdobeBars::pick(AdobeBar::Grey, 90, colour, grey);
+    AdobeBars::pick(AdobeBar::Grey, 90, picked, grey);
     EXPECT_EQ(grey, 90);
-    AdobeBars::pick(AdobeBar::Red, 200, colour, grey);
-    EXPECT_EQ(colour.RVB(), (RvbBytes {200, 90, 90}));
-    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Grey, colour, grey), 90);
-    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Red, colour, grey), 200);
+    AdobeBars::pick(AdobeBar::Red, 200, picked, grey);
+    EXPECT_EQ(picked.RVB(), (RvbBytes {200, 90, 90}));
+    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Grey, picked, grey), 90);
+    EXPECT_EQ(AdobeBars::markerPosition(AdobeBar::Red, picked, grey), 200);
 }
 
 const AdobeField field(304, 281, 46);
 
-TEST(AdobeField, FieldAndStripTakePressesOnTheirEdges)
+TEST(AdobeField, FieldAndStripTakePressesOnTheirEdgesAndCursorsStandWhereThePickWasMade)
 {
     EXPECT_EQ(field.y0(), 12); // 12.5 rounds to the even neighbour
     const std::tuple<int, int, bool, bool> presses[]
@@ -77,7 +71,7 @@ TEST(AdobeField, FieldAndStripTakePressesOnTheirEdges)
     EXPECT_EQ(field.stripPosition(-3), 0);
 }
 
-TEST(AdobeField, HueModeFieldUsesItsOwnValueStep)
+TEST(AdobeField, FieldPictureShowsWhatAPickThereGivesHueModeUsingItsOwnValueStep)
 {
     TCouleur colour = colourOf(18, 52, 86);
     AdobeField::fieldPick(AdobeMode::T, {0, 255}, colour);
@@ -86,11 +80,8 @@ TEST(AdobeField, HueModeFieldUsesItsOwnValueStep)
     AdobeField::fieldPick(AdobeMode::T, {255, 100}, colour);
     EXPECT_FLOAT_EQ(colour.TSV().value, 60.79f);
     EXPECT_FLOAT_EQ(colour.TSV().saturation, 100.0f);
-}
 
-// The cursors stand where a pick would have to be made to give the page colour.
-TEST(AdobeField, CursorsStandWhereThePickWasMade)
-{
+    // The cursors stand where a pick would have to be made to give the page colour.
     for (const AdobeMode mode :
         {AdobeMode::R, AdobeMode::V, AdobeMode::B, AdobeMode::T, AdobeMode::S, AdobeMode::L}) {
         for (const PixelPoint position : {PixelPoint {0, 0}, PixelPoint {255, 255},
@@ -104,10 +95,7 @@ TEST(AdobeField, CursorsStandWhereThePickWasMade)
                 << "mode " << static_cast<int>(mode) << " at " << position.y;
         }
     }
-}
 
-TEST(AdobeField, FieldPictureShowsWhatAPickThereGives)
-{
     const TCouleur page = colourOf(18, 52, 86);
     // T is left out: its picks use a value step of their own.
     for (const AdobeMode mode :

@@ -15,17 +15,14 @@ struct Case {
     int x, y, expected;
 };
 
-TEST(WheelAngle, RunsClockwiseFromStraightUpAndCountsTheCentreAsRight)
+TEST(WheelGeometry, AnglesRunClockwiseFromStraightUpAndHitsEndAtTheirEdges)
 {
     EXPECT_DOUBLE_EQ(angleAround(20, 0, 10, 10), 45);
     EXPECT_NEAR(angleAround(9.999, 0, 10, 10), 360, 0.01);
     EXPECT_LT(angleAround(9.999, 0, 10, 10), 360);
     EXPECT_DOUBLE_EQ(angleAround(10, 10.000000001, 10, 10), 90);
     EXPECT_DOUBLE_EQ(angleAround(10, 10.0000001, 10, 10), 180);
-}
 
-TEST(WheelGeometry, HitsEndAtTheirEdges)
-{
     EXPECT_EQ(wheel.wheelOffset(), xo);
     EXPECT_EQ(WheelGeometry(196).wheelOffset(), 0);
     // The square's hit leaves out its last row and column.
@@ -43,7 +40,7 @@ TEST(WheelGeometry, HitsEndAtTheirEdges)
         EXPECT_EQ(wheel.inRingHit(x, y), in) << x << "," << y;
 }
 
-TEST(WheelGeometry, RingHuesRunOppositeWaysInThePictureAndInPicks)
+TEST(WheelGeometry, RingHuesRunOppositeWaysInPictureAndPicksAndSquarePicksClamp)
 {
     // Painted: counter-clockwise from red; 359.4 degrees at the top is hue 0, red as well.
     const Case painted[] = {{98, 5, 359}, {97, 5, 0}, {5, 98, 89}, {98, 190, 179}, {190, 98, 269}};
@@ -55,10 +52,7 @@ TEST(WheelGeometry, RingHuesRunOppositeWaysInThePictureAndInPicks)
             {xo + 96, 0, 0}, {xo + 96, -103, 255}, {-500, 97, 63}, {xo + 97, 97, 191}};
     for (const auto& [x, y, hue] : picked)
         EXPECT_EQ(wheel.ringPickHue(x, y), hue) << x << "," << y;
-}
 
-TEST(WheelGeometry, SquarePickClampsToTheSquare)
-{
     const std::pair<PixelPoint, PixelPoint> cases[]
         = {{{xo + 44, 44}, {0, 0}}, {{xo + 150, 150}, {255, 255}}, {{xo + 97, 97}, {128, 128}},
             {{xo + 45, 149}, {2, 253}}, {{-1000, 1000}, {0, 255}}, {{1000, -1000}, {255, 0}}};
@@ -68,7 +62,7 @@ TEST(WheelGeometry, SquarePickClampsToTheSquare)
     }
 }
 
-TEST(WheelGeometry, MarkerCentres)
+TEST(WheelGeometry, MarkerCentresAndTheirThinSymmetricOutlineOfRadiusFive)
 {
     EXPECT_EQ(wheel.squareMarkerCentre(0, 0), (PixelPoint {xo + 44, 44}));
     EXPECT_EQ(wheel.squareMarkerCentre(1, 0.5), (PixelPoint {xo + 150, 97}));
@@ -78,10 +72,7 @@ TEST(WheelGeometry, MarkerCentres)
         {0.5, {xo + 97, 184}}, {0.75, {xo + 184, 97}}, {1.0 / 3, {xo + 22, 140}}};
     for (const auto& [hue, centre] : ring)
         EXPECT_EQ(wheel.ringMarkerCentre(hue), centre) << hue;
-}
 
-TEST(WheelGeometry, MarkerOutlineIsAThinSymmetricCircleOfRadiusFive)
-{
     const auto outline = WheelGeometry::markerOutline();
     std::set<std::pair<int, int>> distinct;
     for (const PixelPoint p : outline) {

@@ -47,12 +47,7 @@ TEST_F(CurlDownloaderTest, OnlyAWholeBodyFromAWebAddressReplacesTheFile)
     }
     EXPECT_TRUE(server.requests().empty());
 
-    const struct {
-        const char* path;
-        HttpTestServer::Response response;
-        std::uint32_t kind;
-        std::string file;
-    } cases[] = {
+    const std::tuple<const char*, HttpTestServer::Response, std::uint32_t, std::string> cases[] = {
         {"/orb.ini", {200, "[update]\r\nversion=3\r\n"}, 0, "[update]\r\nversion=3\r\n"},
         // A body that ends with the connection, without a stated length.
         {"/plain", {200, "version=4", false}, 0, "version=4"},
@@ -66,12 +61,11 @@ TEST_F(CurlDownloaderTest, OnlyAWholeBodyFromAWebAddressReplacesTheFile)
         {"/unannounced", {200, std::string(kCap + 1, 'x'), false}, kOtherFailure, "old"},
         {"/nothing-here", {404, "not found"}, kOtherFailure, "old"},
     };
-    for (const auto& c : cases)
-        server.respond(c.path, c.response);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(download(server.url(c.path)), c.kind);
-        EXPECT_EQ(file, c.file);
+    for (const auto& [path, response, kind, content] : cases)
+        server.respond(path, response);
+    for (const auto& [path, response, kind, content] : cases) {
+        EXPECT_EQ(download(server.url(path)), kind) << path;
+        EXPECT_EQ(file, content) << path;
     }
     EXPECT_EQ(server.requests()[0], "/orb.ini");
 }

@@ -21,47 +21,36 @@ Environment fromMap(const Variables& variables)
     });
 }
 
-TEST(Environment, VariablesWinOverTheUsualFoldersUnderHome)
+// Home, the XDG folders, temporary, documents, prefix, user and update server, in that order.
+std::vector<std::string> fields(const Environment& e)
+{
+    return {e.home, e.configHome, e.dataHome, e.stateHome, e.cacheHome, e.tempFolder,
+        e.documentsFolder, e.winePrefix, e.userName, e.updateServer};
+}
+
+TEST(Environment, VariablesWinOverTheUsualFoldersUnderHomeAndUserDirsNameDocuments)
 {
     Environment env = fromMap({{"HOME", "/home/bob"}, {"XDG_DATA_HOME", ""}, {"LOGNAME", "bob"}});
-    EXPECT_EQ(env.home, "/home/bob");
-    EXPECT_EQ(env.configHome, "/home/bob/.config");
-    EXPECT_EQ(env.dataHome, "/home/bob/.local/share");
-    EXPECT_EQ(env.stateHome, "/home/bob/.local/state");
-    EXPECT_EQ(env.cacheHome, "/home/bob/.cache");
-    EXPECT_EQ(env.tempFolder, "/tmp");
-    EXPECT_EQ(env.documentsFolder, "/home/bob/Documents");
-    EXPECT_EQ(env.winePrefix, "/home/bob/.wine");
-    EXPECT_EQ(env.userName, "bob");
-
+    EXPECT_EQ(fields(env),
+        (std::vector<std::string> {"/home/bob", "/home/bob/.config", "/home/bob/.local/share",
+            "/home/bob/.local/state", "/home/bob/.cache", "/tmp", "/home/bob/Documents",
+            "/home/bob/.wine", "bob", ""}));
     env = fromMap({{"HOME", "/home/bob"}, {"XDG_CONFIG_HOME", "/c"}, {"XDG_DATA_HOME", "/d"},
         {"XDG_DOCUMENTS_DIR", "/docs"}, {"WINEPREFIX", "/games/fm"}, {"USER", "robert"},
         {"LOGNAME", "bob"}, {"TINTABEL_UPDATE_URL", "http://u.example"}, {"XDG_CACHE_HOME", "/k"},
-        {"TMPDIR", "/t"}});
-    EXPECT_EQ(env.configHome, "/c");
-    EXPECT_EQ(env.dataHome, "/d");
-    EXPECT_EQ(env.cacheHome, "/k");
-    EXPECT_EQ(env.tempFolder, "/t");
-    EXPECT_EQ(env.documentsFolder, "/docs");
-    EXPECT_EQ(env.winePrefix, "/games/fm");
-    EXPECT_EQ(env.userName, "robert");
-    EXPECT_EQ(env.updateServer, "http://u.example");
+        {"TMPDIR", "/t"}, {"XDG_STATE_HOME", "/s"}});
+    EXPECT_EQ(fields(env),
+        (std::vector<std::string> {"/home/bob", "/c", "/d", "/s", "/k", "/t", "/docs", "/games/fm",
+            "robert", "http://u.example"}));
 
     env = Environment::fromProcess();
     EXPECT_EQ(env.home, std::getenv("HOME"));
     EXPECT_EQ(env.documentsFolder, std::getenv("XDG_DOCUMENTS_DIR"));
     EXPECT_EQ(env.winePrefix, env.home + "/.wine");
     EXPECT_FALSE(env.userName.empty());
-}
 
-TEST(Environment, DocumentsFolderFromUserDirs)
-{
     const testing::TempFolder config;
-    const struct {
-        const char* content;
-        Variables variables;
-        const char* documents;
-    } cases[] = {
+    const std::tuple<const char*, Variables, const char*> cases[] = {
         {"# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Pulpit\"\n"
          "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n",
             {}, "/home/bob/Dokumenty"},
@@ -77,7 +66,7 @@ TEST(Environment, DocumentsFolderFromUserDirs)
     }
 }
 
-TEST(SpecialFolder, InsideTheWinePrefix)
+TEST(SpecialFolder, InsideTheWinePrefixElseTheXdgFolders)
 {
     const WinePrefix wine;
     const fs::path user = wine.driveC() / "users/bob";
@@ -97,12 +86,9 @@ TEST(SpecialFolder, InsideTheWinePrefix)
         specialFolderPath(26, older.env), (older.driveC() / "users/Bob/Application Data").string());
     EXPECT_EQ(
         specialFolderPath(5, older.env), (older.driveC() / "users/Bob/My Documents").string());
-}
 
-TEST(SpecialFolder, WithoutAPrefixTheXdgFolders)
-{
-    const WinePrefix wine;
-    const Environment env = wine.withoutPrefix();
+    const WinePrefix bare;
+    const Environment env = bare.withoutPrefix();
     EXPECT_EQ(specialFolderPath(26, env), env.dataHome);
     EXPECT_EQ(specialFolderPath(5, env), env.documentsFolder);
     // A prefix folder without a drive_c is no prefix either.

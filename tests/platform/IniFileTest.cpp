@@ -11,7 +11,7 @@
 namespace tintabel {
 namespace {
 
-TEST(IniFile, ReadsLikeTheProfileFunctions)
+TEST(IniFile, ReadsLikeTheProfileFunctionsThroughTheFileSystemAndAMissingFileIsEmpty)
 {
     const std::string longUrl = "http://example.test/" + std::string(5000, 'a');
     const IniFile ini
@@ -30,10 +30,7 @@ TEST(IniFile, ReadsLikeTheProfileFunctions)
             {"", "orphan", "none", "none"}, {"update", "not a pair", "none", "none"}};
     for (const auto& [section, key, fallback, expected] : cases)
         EXPECT_EQ(ini.read(section, key, fallback), expected) << section << " " << key;
-}
 
-TEST(IniFile, LoadsThroughTheFileSystemAndTakesAMissingFileAsEmpty)
-{
     testing::MemoryFiles files;
     const std::string path = "C:\\Program\\\\orb.ini";
     files.files[path] = "[update]\nversion=3\n";
@@ -43,7 +40,7 @@ TEST(IniFile, LoadsThroughTheFileSystemAndTakesAMissingFileAsEmpty)
     EXPECT_THROW(IniFile::load(files, path), InOutError);
 }
 
-TEST(FormatMessage, FillsPlaceholdersInOrder)
+TEST(GeneralErrorBox, FillsPlaceholdersInOrderShowsTheErrorTextAndGoesOn)
 {
     EXPECT_EQ(
         formatMessage("Cannot load \"%s\". %s", {"a.xml", "Gone"}), "Cannot load \"a.xml\". Gone");
@@ -52,10 +49,7 @@ TEST(FormatMessage, FillsPlaceholdersInOrder)
     EXPECT_EQ(formatMessage("100%% of %s", {"it"}), "100% of it");
     // Missing values leave the placeholder as it stands rather than reading past the list.
     EXPECT_EQ(formatMessage("(%s) into (%s)", {"Null"}), "(Null) into (%s)");
-}
 
-TEST(GeneralErrorBox, ShowsTheErrorTextAndGoesOn)
-{
     ScriptedMessageBoxes messages;
     bool after = false;
     showErrors(messages, [] { throw ConversionError(testing::notAnInteger("x")); });

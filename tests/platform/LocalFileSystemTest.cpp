@@ -39,7 +39,7 @@ protected:
     LocalFileSystem files {wine.env};
 };
 
-TEST_F(LocalFileSystemTest, ExistenceOfFilesAndFolders)
+TEST_F(LocalFileSystemTest, ExistenceAndListingByWildcard)
 {
     tmp.write("a/.hidden", "x");
     fs::create_symlink(tmp / "a/.hidden", tmp / "a/link");
@@ -53,10 +53,7 @@ TEST_F(LocalFileSystemTest, ExistenceOfFilesAndFolders)
         EXPECT_EQ(files.fileExists(path), isFile) << path;
         EXPECT_EQ(files.folderExists(path), isFolder) << path;
     }
-}
 
-TEST_F(LocalFileSystemTest, ListingByWildcard)
-{
     for (const char* name : {"skins/Alpha", "skins/beta", "skins/my.skin", "skins/.cache"})
         fs::create_directories(tmp / name);
     for (const char* name :
@@ -82,7 +79,7 @@ TEST_F(LocalFileSystemTest, ListingByWildcard)
         EXPECT_EQ(listed(nothing), "") << nothing;
 }
 
-TEST_F(LocalFileSystemTest, FolderTreesAndSingleFiles)
+TEST_F(LocalFileSystemTest, FolderTreesAndSingleFilesButNothingOnAMissingDrive)
 {
     const std::string deep = folder + "\\one\\\\two/three";
     EXPECT_TRUE(files.makeFolderTree(deep));
@@ -104,10 +101,8 @@ TEST_F(LocalFileSystemTest, FolderTreesAndSingleFiles)
     EXPECT_FALSE(fs::exists(tmp / "locked.txt"));
     EXPECT_FALSE(files.deleteFile(folder + "locked.txt"));
     EXPECT_FALSE(files.deleteFile(folder + "one"));
-}
 
-TEST_F(LocalFileSystemTest, NothingIsCreatedForADriveThatDoesNotExist)
-{
+    // Nor for a drive that does not exist.
     const TempFolder work;
     const fs::path before = fs::current_path();
     fs::current_path(work.path());

@@ -11,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::WinePrefix;
 
-TEST(LocalPath, JoinsMixedAndDoubledSeparatorsAndKeepsTheCaseOfLinuxPaths)
+TEST(LocalPath, JoinsSeparatorsKeepsLinuxCaseAndFindsDrivesAndTheirComponentsInAnyCase)
 {
     const WinePrefix wine;
     fs::create_directories(wine.root / "Skins");
@@ -24,11 +24,7 @@ TEST(LocalPath, JoinsMixedAndDoubledSeparatorsAndKeepsTheCaseOfLinuxPaths)
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(toLocalPath(text, wine.env), expected) << text;
     EXPECT_FALSE(toLocalPath("", wine.env));
-}
 
-TEST(LocalPath, DriveGoesThroughTheDosdevicesLinkInEitherCase)
-{
-    const WinePrefix wine;
     fs::create_directories(wine.driveC() / "Games/FM");
     const fs::path games = wine.driveC() / "Games/FM";
     // "..", however many, never leaves the drive.
@@ -45,11 +41,7 @@ TEST(LocalPath, DriveGoesThroughTheDosdevicesLinkInEitherCase)
     Environment noPrefix = wine.env;
     noPrefix.winePrefix.clear();
     EXPECT_FALSE(toLocalPath("C:\\Games", noPrefix));
-}
 
-TEST(LocalPath, DriveComponentsAreFoundWithoutRegardToCase)
-{
-    const WinePrefix wine;
     for (const char* folder : {"users/bob/Documents", "Użytkownicy", "Data", "data"})
         fs::create_directories(wine.driveC() / folder);
     EXPECT_EQ(toLocalPath("C:\\Users\\Bob\\DOCUMENTS\\Sports Interactive", wine.env),
@@ -60,7 +52,7 @@ TEST(LocalPath, DriveComponentsAreFoundWithoutRegardToCase)
         EXPECT_EQ(toLocalPath(text, wine.env).value_or("").filename(), found) << text;
 }
 
-TEST(PathParts, FileNameAndExtension)
+TEST(PathParts, FileNameExtensionAndWindowsMasksWithoutRegardToCase)
 {
     EXPECT_EQ(fileNamePart("C:\\a/b\\fm colours.xml"), "fm colours.xml");
     EXPECT_EQ(fileNamePart("C:scheme.ctm"), "scheme.ctm");
@@ -69,10 +61,7 @@ TEST(PathParts, FileNameAndExtension)
     EXPECT_EQ(extensionPart("/a/back.ground.JPG"), ".JPG");
     EXPECT_EQ(extensionPart("/a.d/noextension"), "");
     EXPECT_EQ(extensionPart("C:\\x.y\\z"), "");
-}
 
-TEST(Wildcard, WindowsMasksWithoutRegardToCase)
-{
     const std::tuple<const char*, const char*, bool> cases[] = {{"Alpha", "*.", true},
         {"my.skin", "*.", false}, {".hidden", "*.", false}, {"FM Colours.XML", "*.xml", true},
         {"colours.xml.bak", "*.xml", false}, {"xml", "*.xml", false}, {"readme", "*.*", true},

@@ -56,31 +56,24 @@ TEST(DecodeJpeg, ColourGreyAndCmykPicturesKeepTheirSizeAndColours)
     const QImage picture = blockPicture();
     const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
     // Qt writes no CMYK: the two blocks on 16 x 8 pixels in Adobe's inverted CMYK, no black ink.
-    const QByteArray cmyk = QByteArray::fromHex("ffd8ffee000e41646f626500640000000000ffdb0043000101"
-                                                "010101010101010101010101010101010101010101"
-                                                "01010101010101010101010101010101010101010101010101"
-                                                "01010101010101010101010101010101ffc0001408"
-                                                "00080010044311004d11005911004b1100ffc4001700010101"
-                                                "010000000000000000000000000a0b0008ffc40014"
-                                                "100100000000000000000000000000000000ffda000e044300"
-                                                "4d0059004b00003f005c01de27e7f08dfbbc150067"
-                                                "ffd9");
-    const struct {
-        const char* kind;
-        std::string bytes;
-        QSize size;
-        const QImage& shown;
-    } cases[] = {{"rgb", qtEncoded(picture, "jpeg", 95), {32, 16}, picture},
-        {"grey", qtEncoded(grey, "jpeg", 95), {32, 16}, grey},
-        {"cmyk", cmyk.toStdString(), {16, 8}, picture}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.kind);
-        const QImage image = decodeJpeg(bytesOf(c.bytes));
+    const QByteArray cmyk = QByteArray::fromHex(
+        "ffd8ffee000e41646f626500640000000000ffdb00430001010101010101010101010101010101010101010101"
+        "010101010101010101010101010101010101010101010101010101010101010101010101010101010101ffc000"
+        "140800080010044311004d11005911004b1100ffc4001700010101010000000000000000000000000a0b0008ff"
+        "c40014100100000000000000000000000000000000ffda000e0443004d0059004b00003f005c01de27e7f08dfb"
+        "bc150067ffd9");
+    const std::tuple<const char*, std::string, QSize, const QImage&> cases[]
+        = {{"rgb", qtEncoded(picture, "jpeg", 95), {32, 16}, picture},
+            {"grey", qtEncoded(grey, "jpeg", 95), {32, 16}, grey},
+            {"cmyk", cmyk.toStdString(), {16, 8}, picture}};
+    for (const auto& [kind, bytes, size, shown] : cases) {
+        SCOPED_TRACE(kind);
+        const QImage image = decodeJpeg(bytesOf(bytes));
         EXPECT_EQ(image.format(), QImage::Format_ARGB32);
-        EXPECT_EQ(image.size(), c.size);
+        EXPECT_EQ(image.size(), size);
         // A pixel of each block, away from the edge between them.
-        for (const auto& [x, blockX] : {std::pair {3, 3}, {c.size.width() - 4, 28}}) {
-            const QRgb actual = image.pixel(x, 4), expected = c.shown.pixel(blockX, 4);
+        for (const auto& [x, blockX] : {std::pair {3, 3}, {size.width() - 4, 28}}) {
+            const QRgb actual = image.pixel(x, 4), expected = shown.pixel(blockX, 4);
             EXPECT_NEAR(qRed(actual), qRed(expected), 8);
             EXPECT_NEAR(qGreen(actual), qGreen(expected), 8);
             EXPECT_NEAR(qBlue(actual), qBlue(expected), 8);
@@ -109,9 +102,8 @@ TEST(DecodePngAndBmp, EveryKindComesOutAs8BitArgbPixelForPixel)
         "89504e470d0a1a0a0000000d49484452000000030000000108000000003e8b4b680000000274524e5300007693"
         "cd380000000c4944415478da636068f80f00020301801a9c263b0000000049454e44ae426082");
     const QImage decoded = decodePng(bytesOf(greyPng.toStdString()));
-    EXPECT_EQ(decoded.pixel(0, 0), qRgba(0, 0, 0, 0));
-    EXPECT_EQ(decoded.pixel(1, 0), qRgb(128, 128, 128));
-    EXPECT_EQ(decoded.pixel(2, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(std::tuple(decoded.pixel(0, 0), decoded.pixel(1, 0), decoded.pixel(2, 0)),
+        std::tuple(qRgba(0, 0, 0, 0), qRgb(128, 128, 128), qRgb(255, 255, 255)));
 }
 
 // A decoder refuses a damaged file with the decoder's own message: the whole of it, or its start
@@ -135,32 +127,29 @@ TEST(DecodeDamaged, EveryDecoderRefusesDamagedFilesWithItsMessage)
         bmpShortRows[2 + i] = static_cast<char>(bmpShortRows.size() >> (8 * i));
 
     const std::string pngEnd = "Premature end of PNG file", bmpEnd = "Bitmap file is truncated";
-    const struct {
-        const char* what;
-        QImage (*decode)(std::span<const std::uint8_t>);
-        std::string bytes;
-        std::string message;
-    } cases[] = {
-        {"jpeg cut in the pixels", decodeJpeg, jpeg.substr(0, jpeg.size() * 2 / 3),
-            "Premature end of JPEG file"},
-        {"jpeg with a stray marker", decodeJpeg, jpegMarker, "Corrupt JPEG data..."},
-        // Before any pixel libjpeg stops with an error of its own.
-        {"no jpeg", decodeJpeg, "GIF89a.....", "Not a JPEG file: starts with 0x47 0x49"},
-        {"png without its end", decodePng, png.substr(0, png.size() - 12), pngEnd},
-        {"png with damaged pixels", decodePng, pngData, "IDAT: ..."},
-        {"no png", decodePng, std::string(64, 'x'), "Not a PNG file"},
-        {"bmp stating more bytes", decodeBmp, bmpLonger, bmpEnd},
-        {"bmp with short rows", decodeBmp, bmpShortRows, bmpEnd},
-        {"bmp cut in the file header", decodeBmp, bmp.substr(0, 2), bmpEnd},
-        {"bmp cut in the bitmap header", decodeBmp, bmp.substr(0, 20), bmpEnd},
-        {"no bmp", decodeBmp, std::string(64, 'x'), "Not a Windows bitmap file"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string message = errorText<PictureError>([&] { c.decode(bytesOf(c.bytes)); });
+    const std::tuple<const char*, QImage (*)(std::span<const std::uint8_t>), std::string,
+        std::string>
+        cases[] = {
+            {"jpeg cut in the pixels", decodeJpeg, jpeg.substr(0, jpeg.size() * 2 / 3),
+                "Premature end of JPEG file"},
+            {"jpeg with a stray marker", decodeJpeg, jpegMarker, "Corrupt JPEG data..."},
+            // Before any pixel libjpeg stops with an error of its own.
+            {"no jpeg", decodeJpeg, "GIF89a.....", "Not a JPEG file: starts with 0x47 0x49"},
+            {"png without its end", decodePng, png.substr(0, png.size() - 12), pngEnd},
+            {"png with damaged pixels", decodePng, pngData, "IDAT: ..."},
+            {"no png", decodePng, std::string(64, 'x'), "Not a PNG file"},
+            {"bmp stating more bytes", decodeBmp, bmpLonger, bmpEnd},
+            {"bmp with short rows", decodeBmp, bmpShortRows, bmpEnd},
+            {"bmp cut in the file header", decodeBmp, bmp.substr(0, 2), bmpEnd},
+            {"bmp cut in the bitmap header", decodeBmp, bmp.substr(0, 20), bmpEnd},
+            {"no bmp", decodeBmp, std::string(64, 'x'), "Not a Windows bitmap file"},
+        };
+    for (const auto& [what, decode, bytes, expected] : cases) {
+        SCOPED_TRACE(what);
+        const std::string message = errorText<PictureError>([&] { decode(bytesOf(bytes)); });
         const std::size_t compared
-            = c.message.ends_with("...") ? c.message.size() - 3 : std::string::npos;
-        EXPECT_EQ(message.substr(0, compared), c.message.substr(0, compared));
+            = expected.ends_with("...") ? expected.size() - 3 : std::string::npos;
+        EXPECT_EQ(message.substr(0, compared), expected.substr(0, compared));
     }
 }
 

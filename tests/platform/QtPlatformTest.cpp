@@ -13,7 +13,8 @@
 namespace tintabel {
 namespace {
 
-TEST(QtNameFilters, TranslatesTheProgramsFilterTexts)
+// Open dialogs ask for an existing file unless told; saves replace without asking.
+TEST(QtFileDialog, TranslatesTheProgramsFilterTextsAndAsksOnlyForExistingFilesToOpen)
 {
     // Loose ends too: a description without patterns, blanks, empty patterns.
     const std::pair<const char*, QStringList> cases[]
@@ -25,10 +26,7 @@ TEST(QtNameFilters, TranslatesTheProgramsFilterTexts)
             {"Zażółć|*.xml", {QString::fromUtf8("Zażółć (*.xml)")}}};
     for (const auto& [filter, expected] : cases)
         EXPECT_EQ(qtNameFilters(filter), expected) << filter;
-}
 
-TEST(QtFileDialog, OpenDialogsAskForAnExistingFileUnlessToldAndSavesReplaceWithoutAsking)
-{
     const testing::TempFolder tmp;
     tmp.write("colours.xml", "<x/>");
     FileDialogRequest request {"od", "XML|*.xml", ".xml", (tmp / "colours.xml").string()};

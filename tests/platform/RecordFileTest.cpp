@@ -11,11 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Record = std::array<std::uint8_t, 4>;
-
-template<typename Action> std::string failureOf(Action action)
-{
-    return testing::errorText<InOutError>(action);
-}
+using testing::errorText;
 
 class RecordFileTest : public ::testing::Test {
 protected:
@@ -43,8 +39,8 @@ TEST_F(RecordFileTest, WritesAndReadsAtPositions)
     EXPECT_EQ(record, (Record {2, 2, 2, 2}));
     records->read(1, record);
     EXPECT_EQ(record, (Record {'a', 'b', 'c', 'd'}));
-    EXPECT_EQ(failureOf([&] { records->read(3, record); }), "Read beyond end of file");
-    EXPECT_EQ(failureOf([&] { records->write(0, record); }), "File access denied");
+    EXPECT_EQ(errorText<InOutError>([&] { records->read(3, record); }), "Read beyond end of file");
+    EXPECT_EQ(errorText<InOutError>([&] { records->write(0, record); }), "File access denied");
     records->close();
     EXPECT_THROW(records->count(), InOutError);
 
@@ -62,25 +58,22 @@ TEST_F(RecordFileTest, WritesAndReadsAtPositions)
 TEST_F(RecordFileTest, FailuresCarryTheReasonAndChangeNothing)
 {
     const std::string missingFolder = tmp.withSlash() + "missing/dane.dat";
-    const struct {
-        std::string path;
-        RecordAccess access;
-        const char* reason;
-    } cases[] = {
+    const std::tuple<std::string, RecordAccess, const char*> cases[] = {
         {path, RecordAccess::ReadWrite, "File not found"},
         {path, RecordAccess::ReadOnly, "File not found"},
         {missingFolder, RecordAccess::Create, "Path not found"},
         {"Z:\\dane.dat", RecordAccess::Create, "Path not found"},
         {tmp.withSlash(), RecordAccess::Create, "File access denied"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(failureOf([&] { files.openRecords(c.path, 67, c.access); }), c.reason) << c.path;
+    for (const auto& [at, access, reason] : cases)
+        EXPECT_EQ(errorText<InOutError>([&] { files.openRecords(at, 67, access); }), reason) << at;
 
     // A read-only file opens for reading only.
     tmp.write("dane.dat", "keep");
     fs::permissions(tmp / "dane.dat", fs::perms::owner_write, fs::perm_options::remove);
     for (const RecordAccess access : {RecordAccess::ReadWrite, RecordAccess::Create})
-        EXPECT_EQ(failureOf([&] { files.openRecords(path, 2, access); }), "File access denied");
+        EXPECT_EQ(errorText<InOutError>([&] { files.openRecords(path, 2, access); }),
+            "File access denied");
     EXPECT_EQ(files.openRecords(path, 2, RecordAccess::ReadOnly)->count(), 2u);
     EXPECT_EQ(tmp.read("dane.dat"), "keep");
 }
@@ -92,12 +85,14 @@ TEST_F(RecordFileTest, WholeFiles)
     EXPECT_EQ(files.readFile(path), big);
     files.writeFileAtomically(path, "");
     EXPECT_EQ(files.readFile(path), "");
-    EXPECT_EQ(failureOf([&] { files.readFile(tmp.withSlash() + "none"); }), "File not found");
-    EXPECT_EQ(failureOf([&] { files.readFile(tmp.withSlash()); }), "File access denied");
+    EXPECT_EQ(
+        errorText<InOutError>([&] { files.readFile(tmp.withSlash() + "none"); }), "File not found");
+    EXPECT_EQ(
+        errorText<InOutError>([&] { files.readFile(tmp.withSlash()); }), "File access denied");
 
     files.writeFileAtomically(path, "keep");
     fs::permissions(tmp / "dane.dat", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(failureOf([&] { files.writeFileAtomically(path, "new"); }),
+    EXPECT_EQ(errorText<InOutError>([&] { files.writeFileAtomically(path, "new"); }),
         copyFailureText(path, "File access denied"));
     EXPECT_EQ(tmp.read("dane.dat"), "keep");
 }
