@@ -40,7 +40,7 @@ TEST(IniFile, ReadsLikeTheProfileFunctionsThroughTheFileSystemAndAMissingFileIsE
     EXPECT_THROW(IniFile::load(files, path), InOutError);
 }
 
-TEST(GeneralErrorBox, FillsPlaceholdersInOrderShowsTheErrorTextAndGoesOn)
+TEST(FormatMessage, FillsPlaceholdersInOrder)
 {
     EXPECT_EQ(
         formatMessage("Cannot load \"%s\". %s", {"a.xml", "Gone"}), "Cannot load \"a.xml\". Gone");
@@ -49,7 +49,10 @@ TEST(GeneralErrorBox, FillsPlaceholdersInOrderShowsTheErrorTextAndGoesOn)
     EXPECT_EQ(formatMessage("100%% of %s", {"it"}), "100% of it");
     // Missing values leave the placeholder as it stands rather than reading past the list.
     EXPECT_EQ(formatMessage("(%s) into (%s)", {"Null"}), "(Null) into (%s)");
+}
 
+TEST(GeneralErrorBox, ShowsTheErrorTextAndGoesOn)
+{
     ScriptedMessageBoxes messages;
     bool after = false;
     showErrors(messages, [] { throw ConversionError(testing::notAnInteger("x")); });
