@@ -48,8 +48,9 @@ protected:
         for (const auto& [control, text, english, polishText] : kTexts) {
             const char* expected = polish ? polishText : english;
             EXPECT_EQ(window().languages().texts().*text, expected);
-            if (control)
+            if (control) {
                 EXPECT_EQ(caption(*named<QWidget>(window(), control)).toStdString(), expected);
+            }
         }
     }
     // The toolkit's own texts, as its message boxes show them.
