@@ -7,6 +7,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 # A closed port: the update check fails at once, and the network is never asked.
 export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen TINTABEL_UPDATE_URL=http://127.0.0.1:9
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# In a sanitized build the driver comes before the sanitizer's runtime, which the program also
+# links. With the driver preloaded, leak checking at exit turns the exit status to a failure
+# without reporting a leak; every other test keeps it on.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:detect_leaks=0
 before=$(prefix_listing)
 for copy in a b; do
     cp "$prefix/share/veldo-tintabel/fm colours09.xml" "$work/$copy.xml"
