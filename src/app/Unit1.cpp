@@ -189,8 +189,6 @@ TForm1::TForm1(Services& services, QWidget* parent)
     m_history = std::make_unique<WindowHistory>(*this, m_slots,
         std::array {m_controls.re, m_controls.ge, m_controls.be, m_controls.hex, m_controls.alp},
         *m_loadPath, services.messages);
-    m_applySkins = std::make_unique<ApplySchemeDialog>(
-        ApplySchemeDialog::Parts {services, texts, m_slots, m_catalogue->userFolder()}, this);
     connectHandlers();
     new WindowShortcuts(*this,
         {*m_controls.lsbt, *m_controls.savebt, *m_controls.sxmlbt, *m_controls.helpbt,
@@ -222,6 +220,17 @@ StartupSequence::Parts TForm1::startupParts()
     };
 }
 
+ApplySchemeDialog& TForm1::applySkins()
+{
+    if (!m_applySkins) {
+        m_applySkins = std::make_unique<ApplySchemeDialog>(
+            ApplySchemeDialog::Parts {
+                m_services, m_languages->texts(), m_slots, m_catalogue->userFolder()},
+            this);
+    }
+    return *m_applySkins;
+}
+
 void TForm1::connectHandlers()
 {
     MessageBoxes& messages = m_services.messages;
@@ -247,9 +256,9 @@ void TForm1::connectHandlers()
     onClick(m_controls.readbt, [this] { m_readability->readbtClick(); });
     onClick(m_controls.sctbt, [this] { m_schemes->sctbtClick(); });
     onClick(m_controls.loadbt, [this] { m_schemes->loadbtClick(); });
-    onClick(m_controls.applyskinsbt, [this] { m_applySkins->start(); });
+    onClick(m_controls.applyskinsbt, [this] { applySkins().start(); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), this),
-        &QShortcut::activated, this, guarded(messages, [this] { m_applySkins->start(); }));
+        &QShortcut::activated, this, guarded(messages, [this] { applySkins().start(); }));
 
     // A radio button's handler runs when it becomes the chosen one, by a click or from code.
     const auto onChosen = [this, &messages](QRadioButton* button, auto handler) {

@@ -107,6 +107,8 @@ protected:
 
 private:
     void connectHandlers();
+    // Made at its first opening, so that the start does not build a window it may never show.
+    ApplySchemeDialog& applySkins();
     void startWindowMove();
 
     MainWindowControls m_controls;
