@@ -30,9 +30,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What no library link shows: Qt's platform plugins, the interface font, the browser opener for
-# the help pages and links, and the Wayland plugin where the desktop has Wayland.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-dejavu-core")
+# What no library link shows: Qt's platform plugins, the interface font, libcurl (opened at the
+# first download), the browser opener for the help pages and links, and the Wayland plugin where
+# the desktop has Wayland.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-dejavu-core, libcurl4")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")
 set(CPACK_STRIP_FILES ON)

@@ -1,6 +1,7 @@
 #include "platform/CurlDownloader.h"
 
 #include "platform/AtomicWrite.h"
+#include "platform/CurlLibrary.h"
 #include "platform/Errors.h"
 #include "platform/Paths.h"
 
@@ -13,12 +14,6 @@
 namespace tintabel {
 
 namespace {
-
-void initialiseCurlOnce()
-{
-    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
-    (void)initialised;
-}
 
 struct Body {
     std::string bytes;
@@ -44,62 +39,58 @@ std::size_t receive(char* data, std::size_t size, std::size_t count, void* user)
     return length;
 }
 
-struct UrlDeleter {
-    void operator()(CURLU* url) const { curl_url_cleanup(url); }
-};
-struct EasyDeleter {
-    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
-};
-struct MultiDeleter {
-    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
-};
-using UrlHandle = std::unique_ptr<CURLU, UrlDeleter>;
+using UrlHandle = std::unique_ptr<CURLU, decltype(CurlLibrary::url_cleanup)>;
+using EasyHandle = std::unique_ptr<CURL, decltype(CurlLibrary::easy_cleanup)>;
+using MultiHandle = std::unique_ptr<CURLM, decltype(CurlLibrary::multi_cleanup)>;
 
 // Only http and https addresses are fetched; anything else (file:, ftp:, a name without a scheme,
 // which curl would otherwise take for http) is refused before any request.
-UrlHandle parseWebAddress(std::string_view url)
+UrlHandle parseWebAddress(const CurlLibrary& curl, std::string_view url)
 {
+    UrlHandle parsed(nullptr, curl.url_cleanup);
     if (url.find('\0') != std::string_view::npos)
-        return nullptr;
-    UrlHandle parsed(curl_url());
-    if (!parsed
-        || curl_url_set(parsed.get(), CURLUPART_URL, std::string(url).c_str(), 0) != CURLUE_OK)
-        return nullptr;
+        return parsed;
+    parsed.reset(curl.url());
     char* scheme = nullptr;
-    if (curl_url_get(parsed.get(), CURLUPART_SCHEME, &scheme, 0) != CURLUE_OK)
-        return nullptr;
+    if (!parsed
+        || curl.url_set(parsed.get(), CURLUPART_URL, std::string(url).c_str(), 0) != CURLUE_OK
+        || curl.url_get(parsed.get(), CURLUPART_SCHEME, &scheme, 0) != CURLUE_OK) {
+        parsed.reset();
+        return parsed;
+    }
     const std::string_view name(scheme);
-    const bool web = name == "http" || name == "https";
-    curl_free(scheme);
-    return web ? std::move(parsed) : nullptr;
+    if (name != "http" && name != "https")
+        parsed.reset();
+    curl.free(scheme);
+    return parsed;
 }
 
 // Runs the transfer through a multi handle, whose wait a stop request cuts short from any
 // thread: a blocking transfer would notice it only at its next progress call, up to a second
 // later, or not at all while a name resolves. Empty when stopped.
-std::optional<CURLcode> perform(CURL* handle, std::stop_token stop)
+std::optional<CURLcode> perform(const CurlLibrary& curl, CURL* handle, std::stop_token stop)
 {
-    const std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
-    if (!multi || curl_multi_add_handle(multi.get(), handle) != CURLM_OK)
+    const MultiHandle multi(curl.multi_init(), curl.multi_cleanup);
+    if (!multi || curl.multi_add_handle(multi.get(), handle) != CURLM_OK)
         return CURLE_FAILED_INIT;
     std::optional<CURLcode> result;
     {
         const std::stop_callback wake(
-            stop, [waiting = multi.get()] { curl_multi_wakeup(waiting); });
+            stop, [&curl, waiting = multi.get()] { curl.multi_wakeup(waiting); });
         while (!result && !stop.stop_requested()) {
             int running = 0;
-            if (curl_multi_perform(multi.get(), &running) != CURLM_OK)
+            if (curl.multi_perform(multi.get(), &running) != CURLM_OK)
                 result = CURLE_FAILED_INIT;
             int queued = 0;
-            while (const CURLMsg* message = curl_multi_info_read(multi.get(), &queued)) {
+            while (const CURLMsg* message = curl.multi_info_read(multi.get(), &queued)) {
                 if (message->msg == CURLMSG_DONE)
                     result = message->data.result;
             }
-            if (!result && curl_multi_poll(multi.get(), nullptr, 0, 1000, nullptr) != CURLM_OK)
+            if (!result && curl.multi_poll(multi.get(), nullptr, 0, 1000, nullptr) != CURLM_OK)
                 result = CURLE_FAILED_INIT;
         }
     }
-    curl_multi_remove_handle(multi.get(), handle);
+    curl.multi_remove_handle(multi.get(), handle);
     return stop.stop_requested() ? std::nullopt : result;
 }
 
@@ -112,45 +103,48 @@ CurlDownloader::CurlDownloader(Environment environment, std::chrono::millisecond
     , m_totalTimeout(totalTimeout)
     , m_maxBodyBytes(maxBodyBytes)
 {
-    initialiseCurlOnce();
 }
 
 std::uint32_t CurlDownloader::download(
     std::string_view url, std::string_view destination, std::stop_token stop)
 {
-    const UrlHandle address = parseWebAddress(url);
+    const CurlLibrary* library = CurlLibrary::get();
+    if (!library)
+        return kTransferFailed;
+    const CurlLibrary& curl = *library;
+    const UrlHandle address = parseWebAddress(curl, url);
     if (!address)
         return kUnsupportedAddress;
     const std::optional<std::filesystem::path> target = toLocalPath(destination, m_environment);
     if (!target)
         return kCannotWrite;
-    const std::unique_ptr<CURL, EasyDeleter> curl(curl_easy_init());
-    if (!curl)
+    const EasyHandle easy(curl.easy_init(), curl.easy_cleanup);
+    if (!easy)
         return kTransferFailed;
 
     Body body;
     body.cap = m_maxBodyBytes;
-    CURL* handle = curl.get();
-    curl_easy_setopt(handle, CURLOPT_CURLU, address.get());
-    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(handle, CURLOPT_MAXREDIRS, 5L);
-    curl_easy_setopt(handle, CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(
+    CURL* handle = easy.get();
+    curl.easy_setopt(handle, CURLOPT_CURLU, address.get());
+    curl.easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl.easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl.easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+    curl.easy_setopt(handle, CURLOPT_MAXREDIRS, 5L);
+    curl.easy_setopt(handle, CURLOPT_FAILONERROR, 1L);
+    curl.easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl.easy_setopt(
         handle, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_connectTimeout.count()));
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(m_totalTimeout.count()));
-    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(m_maxBodyBytes));
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, receive);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
+    curl.easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(m_totalTimeout.count()));
+    curl.easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(m_maxBodyBytes));
+    curl.easy_setopt(handle, CURLOPT_WRITEFUNCTION, receive);
+    curl.easy_setopt(handle, CURLOPT_WRITEDATA, &body);
 
-    const std::optional<CURLcode> performed = perform(handle, stop);
+    const std::optional<CURLcode> performed = perform(curl, handle, stop);
     if (!performed)
         return kAbandoned;
     const CURLcode result = *performed;
     long status = 0;
-    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
+    curl.easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
     switch (result) {
     case CURLE_OK:
         break;
