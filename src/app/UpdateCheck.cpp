@@ -1,5 +1,6 @@
 #include "app/UpdateCheck.h"
 
+#include "app/AfterFirstPaint.h"
 #include "app/BuildSettings.h"
 #include "app/LogCategories.h"
 #include "app/StatusBar.h"
@@ -35,9 +36,17 @@ UpdateCheck::~UpdateCheck()
 void UpdateCheck::update()
 {
     abandon();
+    m_running = true;
+    // Loading the network libraries takes about as long as drawing the window, and on a small
+    // machine the two would share a processor.
+    m_pendingStart
+        = std::make_unique<AfterFirstPaint>(*m_statusBar.window(), [this] { startDownload(); });
+}
+
+void UpdateCheck::startDownload()
+{
     const std::string file = m_folder + "\\orb.ini";
     const std::string url = updateServerAddress(m_services.environment) + "/orb.ini";
-    m_running = true;
     m_worker = std::jthread([this, url, file](std::stop_token stop) {
         const std::uint32_t result = m_services.downloader.download(url, file, stop);
         if (stop.stop_requested())
@@ -61,6 +70,7 @@ void UpdateCheck::update()
 
 void UpdateCheck::abandon()
 {
+    m_pendingStart.reset();
     if (m_worker.joinable()) {
         m_worker.request_stop();
         m_worker.join();

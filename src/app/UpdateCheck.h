@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -10,6 +11,7 @@
 
 namespace tintabel {
 
+class AfterFirstPaint;
 class StatusBar;
 struct InterfaceTexts;
 struct Services;
@@ -34,7 +36,7 @@ public:
     void setProgramVersion(std::string version) { m_programVersion = std::move(version); }
     const std::string& programVersion() const { return m_programVersion; }
 
-    // Starts the download and returns at once.
+    // Starts the check and returns at once; the download begins once the window is drawn.
     void update();
     // Until the answer is read, or the check is abandoned.
     bool running() const { return m_running; }
@@ -56,6 +58,7 @@ public:
 private:
     // Raises an error when the file announces no whole number; nothing about the update check
     // ever concerns the user, so the error only goes to the log.
+    void startDownload();
     void readAnswer(std::uint32_t result, const std::string& file);
 
     Services& m_services;
@@ -69,6 +72,7 @@ private:
     // Receives the answer on the user-interface thread; an answer queued for it when it goes is
     // dropped. The worker is stopped and joined before it goes.
     QObject m_receiver;
+    std::unique_ptr<AfterFirstPaint> m_pendingStart;
     std::jthread m_worker;
 };
 
