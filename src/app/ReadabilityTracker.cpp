@@ -15,7 +15,6 @@ namespace tintabel {
 
 ReadabilityTracker::ReadabilityTracker(const Parts& parts)
     : m_parts(parts)
-    , m_window(new ReadabilityWindow(parts.messages, &parts.window))
     , m_simulation(parts.preview)
 {
     MessageBoxes& messages = parts.messages;
@@ -37,9 +36,20 @@ ReadabilityTracker::ReadabilityTracker(const Parts& parts)
     // Queued, so that the flag's own handler has switched the language first.
     for (ImageControl* flag : {&parts.engimg, &parts.polimg})
         connect(flag, &ImageControl::clicked, this,
-            guarded(messages, [this] { m_window->retranslate(m_parts.texts); }),
+            guarded(messages,
+                [this] {
+                    if (m_window)
+                        m_window->retranslate(m_parts.texts);
+                }),
             Qt::QueuedConnection);
+}
 
+ReadabilityWindow& ReadabilityTracker::window()
+{
+    if (m_window)
+        return *m_window;
+    m_window = new ReadabilityWindow(m_parts.messages, &m_parts.window);
+    MessageBoxes& messages = m_parts.messages;
     connect(
         m_window, &ReadabilityWindow::visionChanged, this, guarded(messages, [this](Vision vision) {
             if (m_window->isVisible())
@@ -49,14 +59,16 @@ ReadabilityTracker::ReadabilityTracker(const Parts& parts)
         m_simulation.setVision(open ? m_window->vision() : Vision::normal);
         refresh();
     }));
+    return *m_window;
 }
 
 void ReadabilityTracker::readbtClick()
 {
-    m_window->retranslate(m_parts.texts);
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    ReadabilityWindow& readability = window();
+    readability.retranslate(m_parts.texts);
+    readability.show();
+    readability.raise();
+    readability.activateWindow();
 }
 
 bool ReadabilityTracker::eventFilter(QObject* watched, QEvent* event)

@@ -39,15 +39,15 @@ public:
 
     explicit ReadabilityTracker(const Parts& parts);
 
-    // Opens the window in the language in force, or brings it to the front.
+    // Opens the window in the language in force, or brings it to the front. The window is made at
+    // its first opening.
     void readbtClick();
-
-    ReadabilityWindow& window() const { return *m_window; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    ReadabilityWindow& window();
     void refresh();
     QPoint samplePlace(std::size_t index) const;
 
