@@ -1,5 +1,7 @@
 #include "app/ColourFileCommands.h"
 #include "app/CommandLine.h"
+#include "app/EmbeddedPicture.h"
+#include "app/LogCategories.h"
 #include "app/ReadabilityCheck.h"
 #include "app/SecondaryWindows.h"
 #include "app/Unit1.h"
@@ -8,6 +10,8 @@
 #include "app/Version.h"
 #include "platform/CurlDownloader.h"
 #include "platform/Environment.h"
+#include "platform/Errors.h"
+#include "platform/FontConfiguration.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/OfflineDownloader.h"
 #include "platform/PictureLoader.h"
@@ -19,14 +23,15 @@
 
 #include <QApplication>
 #include <QCommandLineOption>
-#include <QDirIterator>
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -54,15 +59,32 @@ QStringList argumentsOf(int argc, char** argv)
     return arguments;
 }
 
-// All the sizes of the icon the desktop shows, so that each place picks the one drawn for it.
-QIcon applicationIcon()
+// The window's icon in the sizes drawn for a title bar and a task bar. The larger ones would cost
+// a tenth of the start in converting and sending them to the display, for what the desktop takes
+// from the installed icon theme anyway. Our own decoder reads them: the toolkit's would first load
+// every picture format plugin it has.
+QIcon windowIcon()
 {
     QIcon icon;
-    for (QDirIterator it(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
-             QDirIterator::Subdirectories);
-         it.hasNext();)
-        icon.addFile(it.next());
+    for (const int size : {16, 24, 32, 48, 64}) {
+        try {
+            icon.addPixmap(QPixmap::fromImage(
+                tintabel::loadEmbeddedPicture(QStringLiteral(":/icons/%1x%1/apps/").arg(size)
+                    + QLatin1String(tintabel::version::kApplicationId) + QLatin1String(".png"))));
+        } catch (const tintabel::Error&) {
+            // A size missing only leaves the desktop to scale another.
+            tintabel::logCurrentFailure(tintabel::logFiles(), "Reading the icon");
+        }
+    }
     return icon;
+}
+
+template<class Window, class... Arguments>
+Window& made(std::unique_ptr<Window>& window, Arguments&... arguments)
+{
+    if (!window)
+        window = std::make_unique<Window>(arguments...);
+    return *window;
 }
 
 } // namespace
@@ -89,12 +111,13 @@ int main(int argc, char** argv)
         return *parsed.exitStatus;
     }
 
+    std::jthread fontConfiguration = readFontConfigurationAside();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veldo Tintabel for FM 2009"));
     QApplication::setApplicationVersion(QLatin1String(version::kFull));
     // The desktop entry's name: the compositor and the task bar match the window with it.
     QGuiApplication::setDesktopFileName(QLatin1String(version::kApplicationId));
-    QApplication::setWindowIcon(applicationIcon());
 
     const Environment environment = Environment::fromProcess();
     LocalFileSystem files(environment);
@@ -122,10 +145,14 @@ int main(int argc, char** argv)
     };
 
     // Making the main window starts the update check, which goes on beside it.
+    fontConfiguration.join();
     TForm1 Form1(services);
-    TForm2 Form2(services);
-    TForm3 Form3;
-    Form1.secondaryWindows().attach(Form2, Form3);
+    // The about and help tip windows are made when first opened.
+    std::unique_ptr<TForm2> Form2;
+    std::unique_ptr<TForm3> Form3;
+    Form1.secondaryWindows().attach([&]() -> QDialog& { return made(Form2, services); },
+        [&]() -> QDialog& { return made(Form3); });
+    QApplication::setWindowIcon(windowIcon());
     Form1.show();
     takeScreenshotIfAsked(Form1, app);
     return app.exec();

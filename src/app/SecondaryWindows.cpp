@@ -4,10 +4,10 @@
 
 namespace tintabel {
 
-void SecondaryWindows::attach(QDialog& about, QDialog& helpTip)
+void SecondaryWindows::attach(Window about, Window helpTip)
 {
-    m_about = &about;
-    m_helpTip = &helpTip;
+    m_about = std::move(about);
+    m_helpTip = std::move(helpTip);
 }
 
 void SecondaryWindows::aboutbtClick()
@@ -20,14 +20,15 @@ void SecondaryWindows::help2btClick()
     show(m_helpTip);
 }
 
-void SecondaryWindows::show(QDialog* window)
+void SecondaryWindows::show(const Window& window)
 {
     if (!window)
         return;
+    QDialog& shown = window();
     if (showModal)
-        showModal(*window);
+        showModal(shown);
     else
-        window->exec();
+        shown.exec();
 }
 
 } // namespace tintabel

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QPointer>
-
 #include <functional>
 
 class QDialog;
@@ -9,10 +7,12 @@ class QDialog;
 namespace tintabel {
 
 // The about window and the help tip window as the main window's buttons show them. The program
-// entry makes both after the main window and hands them over; until then the buttons do nothing.
+// entry hands over how to get each, which makes it at its first opening; until then the buttons do
+// nothing.
 class SecondaryWindows {
 public:
-    void attach(QDialog& about, QDialog& helpTip);
+    using Window = std::function<QDialog&()>;
+    void attach(Window about, Window helpTip);
 
     void aboutbtClick();
     void help2btClick();
@@ -21,10 +21,10 @@ public:
     std::function<void(QDialog&)> showModal;
 
 private:
-    void show(QDialog* window);
+    void show(const Window& window);
 
-    QPointer<QDialog> m_about;
-    QPointer<QDialog> m_helpTip;
+    Window m_about;
+    Window m_helpTip;
 };
 
 } // namespace tintabel

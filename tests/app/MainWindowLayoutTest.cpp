@@ -183,7 +183,8 @@ TEST_F(MainWindowFixture, TheAboutAndHiddenHelpButtonsShowTheirWindowsOnlyWhenGi
     TForm2 about(services);
     TForm3 helpTip;
     std::vector<QDialog*> shownModally;
-    window().secondaryWindows().attach(about, helpTip);
+    window().secondaryWindows().attach(
+        [&]() -> QDialog& { return about; }, [&]() -> QDialog& { return helpTip; });
     window().secondaryWindows().showModal = [&](QDialog& shown) {
         shownModally.push_back(&shown);
         shown.open();
