@@ -15,6 +15,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <exception>
 #include <utility>
 
 namespace tintabel {
@@ -48,16 +49,25 @@ void UpdateCheck::startDownload()
     const std::string file = m_folder + "\\orb.ini";
     const std::string url = updateServerAddress(m_services.environment) + "/orb.ini";
     m_worker = std::jthread([this, url, file](std::stop_token stop) {
-        const std::uint32_t result = m_services.downloader.download(url, file, stop);
+        std::uint32_t result = 0;
+        // Such as a missing download library; told to the log on the user-interface thread.
+        std::exception_ptr failure;
+        try {
+            result = m_services.downloader.download(url, file, stop);
+        } catch (...) {
+            failure = std::current_exception();
+        }
         if (stop.stop_requested())
             return;
         QMetaObject::invokeMethod(
             &m_receiver,
-            [this, result, file] {
+            [this, result, file, failure] {
                 if (!m_running)
                     return; // abandoned since
                 m_running = false;
                 try {
+                    if (failure)
+                        std::rethrow_exception(failure);
                     readAnswer(result, file);
                 } catch (...) {
                     // The server may be away or answer nonsense; that is never the user's concern.

@@ -108,10 +108,7 @@ CurlDownloader::CurlDownloader(Environment environment, std::chrono::millisecond
 std::uint32_t CurlDownloader::download(
     std::string_view url, std::string_view destination, std::stop_token stop)
 {
-    const CurlLibrary* library = CurlLibrary::get();
-    if (!library)
-        return kTransferFailed;
-    const CurlLibrary& curl = *library;
+    const CurlLibrary& curl = CurlLibrary::get();
     const UrlHandle address = parseWebAddress(curl, url);
     if (!address)
         return kUnsupportedAddress;

@@ -26,9 +26,9 @@ struct CurlLibrary {
     decltype(&::curl_multi_wakeup) multi_wakeup;
     decltype(&::curl_multi_cleanup) multi_cleanup;
 
-    // Opened and initialised once, from whichever thread asks first; null when the library is
-    // not installed or lacks a function (logged).
-    static const CurlLibrary* get();
+    // Opened and initialised once, from whichever thread asks first. Raises Error when the
+    // library is not installed, lacks a function or cannot be set up.
+    static const CurlLibrary& get();
 };
 
 } // namespace tintabel

@@ -20,7 +20,8 @@ public:
     // program builds it); kCannotConnect; kAbandoned once stop is requested, at once and leaving
     // the file as it was; or another non-zero code for any other failure (an HTTP error status, a
     // body over the size cap, a scheme other than http or https). The file is replaced only when
-    // the body arrived whole.
+    // the body arrived whole. Raises Error only when no download can be made at all, such as when
+    // the download library is missing.
     virtual std::uint32_t download(
         std::string_view url, std::string_view destination, std::stop_token stop)
         = 0;

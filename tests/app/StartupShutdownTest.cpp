@@ -6,6 +6,7 @@
 #include "platform/Errors.h"
 #include "support/EditorsFixture.h"
 #include "support/ErrorText.h"
+#include "support/WarningLog.h"
 
 #include <QGroupBox>
 #include <QSignalSpy>
@@ -17,27 +18,6 @@ namespace tintabel::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The warnings logged while it lives, as "category: text".
-class WarningLog {
-public:
-    WarningLog()
-        : m_previous(qInstallMessageHandler(&WarningLog::record))
-    {
-        s_lines.clear();
-    }
-    ~WarningLog() { qInstallMessageHandler(m_previous); }
-    const std::vector<std::string>& lines() const { return s_lines; }
-
-private:
-    static void record(QtMsgType type, const QMessageLogContext& context, const QString& text)
-    {
-        if (type == QtWarningMsg)
-            s_lines.push_back(std::string(context.category) + ": " + text.toStdString());
-    }
-    static inline std::vector<std::string> s_lines;
-    QtMessageHandler m_previous;
-};
 
 // What the session left in the temp folder, read-only or in sub-folders, goes with it; a failure
 // to remove it is logged, never shown.

@@ -3,8 +3,10 @@
 #include "app/ImageControl.h"
 #include "app/StatusBar.h"
 #include "platform/CurlDownloader.h"
+#include "platform/Errors.h"
 #include "support/HttpTestServer.h"
 #include "support/MainWindowFixture.h"
+#include "support/WarningLog.h"
 
 #include <QFile>
 #include <QProcess>
@@ -101,6 +103,29 @@ TEST_F(UpdateCheckTest, TheWindowShowsBeforeTheAnswerWhichOnlyAnOpenWindowReads)
             bar.text() == u"Jest nowsza wersja! Kliknij tu by rozpocząć pobieranie!", !closed);
         EXPECT_EQ(bar.cursor().shape() == Qt::PointingHandCursor, !closed);
     }
+}
+
+// A download that cannot be made at all, its library missing, ends the check quietly: the
+// reason goes to the log, not to the user.
+TEST_F(UpdateCheckTest, ADownloadThatRaisesEndsTheCheckWithAWarning)
+{
+    struct MissingLibrary : Downloader {
+        using Downloader::download;
+        std::uint32_t download(std::string_view, std::string_view, std::stop_token) override
+        {
+            throw Error("Cannot open the download library: gone");
+        }
+    } missing;
+    Services withoutLibrary {files, registry, dialogs, messages, shell, missing, pictures,
+        environment, services.programFile};
+    const WarningLog log;
+    TForm1 form(withoutLibrary);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.updateCheck().running(); }));
+    EXPECT_FALSE(form.updateCheck().updateAvailable());
+    EXPECT_EQ(log.lines(),
+        std::vector<std::string> {
+            "tintabel.update: The update check failed: Cannot open the download library: gone"});
+    EXPECT_TRUE(messages.shown().empty());
 }
 
 // The version is read by the integer text rule and compared with the program's, 2; the address
