@@ -33,8 +33,7 @@ inline constexpr std::array<ColourSlot, kSlotCount> kColourSlots {{
     {"profile extra text", "pet", "petrb", "pete", "Edit8", "petea"},
 }};
 
-// Exact, case-sensitive matches; nothing for a text that names no slot.
-std::optional<std::size_t> slotIndexByKey(std::string_view key);
+// An exact, case-sensitive match; nothing for a text that names no slot.
 std::optional<std::size_t> slotIndexByName(std::string_view displayName);
 
 } // namespace tintabel
