@@ -150,23 +150,29 @@ std::string_view XmlEncoding::utf8Form(std::string_view bytes, std::string& stor
     return storage;
 }
 
-std::vector<std::size_t> XmlEncoding::bytePositions(
-    std::string_view bytes, const std::vector<std::size_t>& utf8Positions) const
+std::vector<XmlEncoding::Range> XmlEncoding::byteRanges(
+    std::string_view bytes, const std::vector<Range>& utf8Ranges) const
 {
     if (m_asItStands)
-        return utf8Positions;
-    std::vector<std::size_t> out;
-    out.reserve(utf8Positions.size());
+        return utf8Ranges;
+    std::vector<Range> out;
+    out.reserve(utf8Ranges.size());
     withReader(m_unitSize, m_bigEndian, [&](auto reader) {
         std::size_t utf8 = 0;
         std::size_t position = 0;
-        for (const std::size_t target : utf8Positions) {
-            while (utf8 < target && position + reader.kSize <= bytes.size()) {
+        const auto advanceTo = [&](std::size_t target, bool pastDropped) {
+            while (position + reader.kSize <= bytes.size()) {
                 const Unit unit = reader.at(bytes, position);
+                if (utf8 >= target && !(pastDropped && unit.dropped))
+                    break;
                 utf8 += unit.dropped ? 0 : utf8Length(unit.code);
                 position += unit.size;
             }
-            out.push_back(position);
+            return position;
+        };
+        for (const auto& [begin, end] : utf8Ranges) {
+            const std::size_t from = advanceTo(begin, true);
+            out.emplace_back(from, end > begin ? advanceTo(end, false) : from);
         }
     });
     return out;

@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tintabel {
@@ -21,10 +22,14 @@ public:
     // U+FEFF, lone UTF-16 surrogates are dropped), so that the parser's positions point into it.
     // For UTF-8 this is the bytes themselves, without a copy; storage holds the text otherwise.
     std::string_view utf8Form(std::string_view bytes, std::string& storage) const;
-    // The positions in the bytes at which the given positions of their UTF-8 form lie. The
-    // positions must not decrease, and each must start a character.
-    std::vector<std::size_t> bytePositions(
-        std::string_view bytes, const std::vector<std::size_t>& utf8Positions) const;
+    // The ranges of the bytes that the given ranges of their UTF-8 form stand for. A range
+    // starts after the units the conversion dropped at its start and ends before those at its
+    // end, so that one from a character to a character takes in every dropped unit between them
+    // and none outside. The ranges must not overlap nor go back, and each bound must start a
+    // character.
+    using Range = std::pair<std::size_t, std::size_t>;
+    std::vector<Range> byteRanges(
+        std::string_view bytes, const std::vector<Range>& utf8Ranges) const;
 
     // UTF-8 text written in this encoding, with a character reference ("&#8364;") for each
     // character the encoding cannot carry; so only for attribute values and text, where such a

@@ -72,9 +72,9 @@ bool XmlSplicer::edit(const StartTagEdit& edit)
             [&name](const Attribute& attribute) { return attribute.name == name; });
         if (existing == tag->attributes.end())
             added += ' ' + name + "=\"" + escapeValue(value, '"') + '"';
-        else
-            m_replacements.push_back(
-                {existing->valueBegin, existing->valueEnd, escapeValue(value, existing->quote)});
+        else // with its quotes, so that nothing the parser dropped inside is left behind
+            m_replacements.push_back({existing->valueBegin - 1, existing->valueEnd + 1,
+                existing->quote + escapeValue(value, existing->quote) + existing->quote});
     }
     if (!added.empty())
         m_replacements.push_back({tag->endOfAttributes, tag->endOfAttributes, std::move(added)});
@@ -92,21 +92,19 @@ std::string XmlSplicer::result() const
     }
     std::stable_sort(ordered.begin(), ordered.end(),
         [](const Replacement* a, const Replacement* b) { return a->begin < b->begin; });
-    std::vector<std::size_t> bounds;
-    bounds.reserve(2 * ordered.size());
-    for (const Replacement* replacement : ordered) {
-        bounds.push_back(replacement->begin);
-        bounds.push_back(replacement->end);
-    }
-    bounds = m_encoding.bytePositions(m_original, bounds);
+    std::vector<XmlEncoding::Range> ranges;
+    ranges.reserve(ordered.size());
+    for (const Replacement* replacement : ordered)
+        ranges.emplace_back(replacement->begin, replacement->end);
+    ranges = m_encoding.byteRanges(m_original, ranges);
 
     std::string out;
     out.reserve(m_original.size() + 4 * growth);
     std::size_t copied = 0;
     for (std::size_t i = 0; i < ordered.size(); ++i) {
-        out.append(m_original.substr(copied, bounds[2 * i] - copied));
+        out.append(m_original.substr(copied, ranges[i].first - copied));
         out += m_encoding.encode(ordered[i]->text);
-        copied = bounds[2 * i + 1];
+        copied = ranges[i].second;
     }
     out.append(m_original.substr(copied));
     return out;
