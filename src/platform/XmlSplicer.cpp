@@ -28,15 +28,20 @@ std::optional<XmlSplicer::StartTag> XmlSplicer::scanStartTag(
         || text[nameOffset - 1] != '<' || text.substr(nameOffset, name.size()) != name)
         return std::nullopt;
 
+    // After an XML declaration closed with "/>" the parser reads on as in the declaration, and
+    // takes "?>" for the end of the tags that follow, which must be found again all the same.
+    const auto ends = [text](std::size_t at) {
+        return text[at] == '>' || text.substr(at, 2) == "/>" || text.substr(at, 2) == "?>";
+    };
     StartTag tag {{}, nameOffset + name.size()};
     std::size_t position = tag.endOfAttributes;
-    if (!isBlank(text[position]) && text[position] != '/' && text[position] != '>')
+    if (!isBlank(text[position]) && !ends(position))
         return std::nullopt;
     while (true) {
         position = skipBlanks(position);
         if (position >= text.size())
             return std::nullopt;
-        if (text[position] == '>' || text.substr(position, 2) == "/>")
+        if (ends(position))
             return tag;
 
         const std::size_t nameBegin = position;

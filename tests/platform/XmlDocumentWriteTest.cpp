@@ -144,6 +144,12 @@ TEST(XmlDocumentWriteBack, TheLastValueSetIsWrittenOnceAndUndeclaredEightBitText
     EXPECT_EQ(eightBit.serialize(), original);
     colour.setAttribute("red", "2");
     EXPECT_EQ(eightBit.serialize(), replaced(original, "red='1'", "red='2'"));
+
+    // A declaration closed as an element: the parser reads on and ends the next tags with "?>".
+    XmlDocument odd = XmlDocument::parse("<?xml version='1.0'/><c red='1'?>");
+    odd.documentElement().setAttribute("red", "2");
+    odd.documentElement().setAttribute("blue", "3");
+    EXPECT_EQ(odd.serialize(), "<?xml version='1.0'/><c red='2' blue=\"3\"?>");
 }
 
 } // namespace
