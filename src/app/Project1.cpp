@@ -79,6 +79,22 @@ QIcon windowIcon()
     return icon;
 }
 
+// Answered before any application object exists, so that they need no display.
+tintabel::CommandLine::Result runCommandLine(
+    const QStringList& arguments, const QCommandLineOption& noUpdateCheck)
+{
+    using namespace tintabel;
+    LocalFileSystem commandFiles(Environment::fromProcess());
+    CommandLine commandLine(
+        QStringLiteral("Edits the attribute colours of Football Manager 2009 skins."),
+        QString::fromLatin1(version::kVersionLine));
+    commandLine.addCommand(applyCommand(commandFiles));
+    commandLine.addCommand(convertCommand(commandFiles));
+    commandLine.addCommand(readabilityCheckCommand());
+    commandLine.addWindowOption(noUpdateCheck);
+    return commandLine.run(arguments);
+}
+
 template<class Window, class... Arguments>
 Window& made(std::unique_ptr<Window>& window, Arguments&... arguments)
 {
@@ -93,18 +109,12 @@ int main(int argc, char** argv)
 {
     using namespace tintabel;
 
-    // Answered before any application object exists, so that they need no display.
-    LocalFileSystem commandFiles(Environment::fromProcess());
-    CommandLine commandLine(
-        QStringLiteral("Edits the attribute colours of Football Manager 2009 skins."),
-        QString::fromLatin1(version::kVersionLine));
-    commandLine.addCommand(applyCommand(commandFiles));
-    commandLine.addCommand(convertCommand(commandFiles));
-    commandLine.addCommand(readabilityCheckCommand());
     const QCommandLineOption noUpdateCheck(QStringLiteral("no-update-check"),
         QStringLiteral("Does not ask the update server whether a newer version exists."));
-    commandLine.addWindowOption(noUpdateCheck);
-    const CommandLine::Result parsed = commandLine.run(argumentsOf(argc, argv));
+    // A start without arguments opens the window: the commands need not be made for it.
+    const CommandLine::Result parsed = argc > 1
+        ? runCommandLine(argumentsOf(argc, argv), noUpdateCheck)
+        : CommandLine::Result {};
     if (parsed.exitStatus) {
         std::fputs(parsed.out.c_str(), stdout);
         std::fputs(parsed.err.c_str(), stderr);
