@@ -59,7 +59,7 @@ TEST(AfterFirstPaintTest, TheWorkWaitsForAShownWindowsFirstPaintAndIsDroppedWith
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         }
         auto later = std::make_unique<AfterFirstPaint>(
-            window, [&log] { log.push_back("work"); }, std::chrono::milliseconds(300));
+            window, [&log] { log.push_back("work"); }, std::chrono::milliseconds(500));
         // Nothing is done before the event loop runs, however the window stands.
         EXPECT_EQ(log.size(), c.window == Window::AlreadyOnScreen ? 1u : 0u);
         NoPaints noPaints;
@@ -73,7 +73,7 @@ TEST(AfterFirstPaintTest, TheWorkWaitsForAShownWindowsFirstPaintAndIsDroppedWith
         if (c.window == Window::NeverDrawn) {
             EXPECT_TRUE(log.empty()) << "too soon";
         }
-        QTest::qWait(400);
+        QTest::qWait(600);
         EXPECT_EQ(log, c.expected);
     }
 }
